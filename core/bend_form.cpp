@@ -1,0 +1,157 @@
+#include "bend_form.h"
+
+#include "bend_formulas.h"
+#include "float_status.h"
+#include "number_text.h"
+
+namespace kantrix {
+
+namespace {
+
+// The text left in a radius or thickness field that reads as zero or less. A fixed literal,
+// not a lower limit: a smaller positive value is kept as typed.
+constexpr std::string_view smallestPositiveText = "0.00001";
+
+} // namespace
+
+void BendForm::Form_Load()
+{
+    writeText(Field::Txt_Radius, NumberToText(2));
+    writeText(Field::Txt_Dicke, NumberToText(2));
+    writeText(Field::Txt_Alpha, NumberToText(90));
+    writeText(Field::Txt_Beta, NumberToText(90));
+    writeText(Field::Txt_k, NumberToText(0));
+    writeText(Field::Txt_n, NumberToText(0));
+    writeText(Field::Txt_v, NumberToText(0));
+    writeText(Field::Txt_z, NumberToText(0));
+    writeText(Txt_l(1), NumberToText(100));
+    writeText(Txt_l(2), NumberToText(100));
+
+    m_state.r = 2;
+    m_state.s = 2;
+    m_state.alpha = 90;
+    m_state.beta = 90;
+    m_state.k = 0;
+    m_state.n = 0;
+    m_state.v = 0;
+    m_state.z = 0;
+    m_state.l(1) = 100;
+    m_state.l(2) = 100;
+
+    Txt_Radius_LostFocus();
+}
+
+void BendForm::Txt_Radius_LostFocus()
+{
+    m_state.r = positiveValue(Field::Txt_Radius, smallestPositiveText);
+    Berechnung();
+}
+
+void BendForm::Txt_Dicke_LostFocus()
+{
+    m_state.s = positiveValue(Field::Txt_Dicke, smallestPositiveText);
+    Berechnung();
+}
+
+void BendForm::Txt_Beta_LostFocus()
+{
+    const Field field = Field::Txt_Beta;
+    if (!(ParseNumber(readText(field)) > 0))
+        writeText(field, NumberToText(1));
+    if (ParseNumber(readText(field)) >= 180)
+        writeText(field, NumberToText(179));
+    m_state.beta = ParseNumber(readText(field));
+    checkFloatFaults(m_state.beta);
+    m_state.alpha = 180 - m_state.beta;
+    checkFloatFaults(m_state.alpha);
+    Berechnung();
+}
+
+void BendForm::Txt_l_LostFocus(std::int16_t index)
+{
+    const Field field = Txt_l(index);
+    const double x = ParseNumber(readText(field));
+    const double minimum = m_state.r * 4;
+    checkFloatFaults(minimum);
+    if (minimum > x)
+        writeText(field, NumberToText(m_state.r * 4));
+    const std::string finalText = readText(field);
+    double& length = m_state.l(index);
+    length = ParseNumber(finalText);
+    checkFloatFaults(length);
+    Berechnung();
+}
+
+void BendForm::Berechnung()
+{
+    k_wert(m_state);
+    v_wert(m_state);
+    derivedLengths(m_state);
+
+    writeText(Txt_l(3), FormatNumber(m_state.l(3), threeDecimals));
+    writeText(Txt_l(4), FormatNumber(m_state.l(4), threeDecimals));
+    writeText(Txt_l(5), FormatNumber(m_state.l(5), threeDecimals));
+
+    writeText(Field::Txt_Radius, FormatNumber(m_state.r, twoDecimals));
+    writeText(Field::Txt_Dicke, FormatNumber(m_state.s, twoDecimals));
+    writeText(Field::Txt_Beta, FormatNumber(m_state.beta, twoDecimals));
+    writeText(Field::Txt_Alpha, FormatNumber(m_state.alpha, twoDecimals));
+
+    writeText(Field::Txt_k, FormatNumber(m_state.k, threeDecimals));
+    writeText(Field::Txt_n, FormatNumber(m_state.n, threeDecimals));
+    writeText(Field::Txt_z, FormatNumber(m_state.z, threeDecimals));
+    writeText(Field::Txt_v, FormatNumber(m_state.v, threeDecimals));
+
+    m_fields.setBackColor(Field::Txt_v, m_state.v < 0 ? lightOrange : lightGreen);
+    clearFloatFaults();
+}
+
+FormSnapshot BendForm::snapshot() const
+{
+    FormSnapshot snapshot{m_state, {}, m_fields.backColor(Field::Txt_v)};
+    for (Field field : allFields)
+        snapshot.texts[static_cast<std::size_t>(field)] = m_fields.text(field);
+    return snapshot;
+}
+
+void BendForm::restore(const FormSnapshot& snapshot)
+{
+    m_state = snapshot.state;
+    for (Field field : allFields)
+        m_fields.setText(field, snapshot.texts[static_cast<std::size_t>(field)]);
+    m_fields.setBackColor(Field::Txt_v, snapshot.vBackColor);
+    clearFloatFaults();
+}
+
+std::string BendForm::readText(Field field) const
+{
+    std::string text = m_fields.text(field);
+    clearFloatFaults();
+    return text;
+}
+
+void BendForm::writeText(Field field, std::string_view text)
+{
+    m_fields.setText(field, text);
+    clearFloatFaults();
+}
+
+void BendForm::selectAll(Field field)
+{
+    m_fields.setSelectionStart(field, 0);
+    clearFloatFaults();
+    const std::string text = readText(field);
+    m_fields.setSelectionLength(field, static_cast<int>(characterCount(text)));
+    clearFloatFaults();
+}
+
+double BendForm::positiveValue(Field field, std::string_view replacement)
+{
+    if (!(ParseNumber(readText(field)) > 0))
+        writeText(field, replacement);
+    const double value = ParseNumber(readText(field));
+    checkFloatFaults(value);
+    return value;
+}
+
+} // namespace kantrix

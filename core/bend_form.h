@@ -1,0 +1,71 @@
+#pragma once
+
+// The logic of the one window, free of any widget: it owns the bend state, works on the fields
+// through a FieldSet, and holds the start-up, the rules that run when an input field gains or
+// loses the focus, and the recalculation that every leave rule ends in.
+//
+// A fault raises BendError out of the running rule and is not caught here; the fields and the
+// state are then half-written. Take a snapshot() before a rule and restore() it on a fault to
+// make the rule all-or-nothing.
+
+#include "bend_state.h"
+#include "field_set.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kantrix {
+
+struct FormSnapshot
+{
+    BendState state;
+    std::array<std::string, fieldCount> texts;
+    OleColor vBackColor = 0;
+};
+
+class BendForm
+{
+public:
+    explicit BendForm(FieldSet& fields) : m_fields(fields) {}
+
+    // Start-up: default texts and bend, then the radius rule and with it the first recalculation.
+    void Form_Load();
+
+    // Enter rules: select the whole text so that the next keystroke replaces it.
+    void Txt_Radius_GotFocus() { selectAll(Field::Txt_Radius); }
+    void Txt_Dicke_GotFocus() { selectAll(Field::Txt_Dicke); }
+    void Txt_Beta_GotFocus() { selectAll(Field::Txt_Beta); }
+    void Txt_l_GotFocus(std::int16_t index) { selectAll(Txt_l(index)); }
+
+    // Leave rules: correct an out-of-range text in the field, store the parse of the field's
+    // final text, recalculate.
+    void Txt_Radius_LostFocus();
+    void Txt_Dicke_LostFocus();
+    void Txt_Beta_LostFocus();
+    void Txt_l_LostFocus(std::int16_t index);
+
+    // Runs the formulas and rewrites every result field and the numeric input fields.
+    void Berechnung();
+
+    const BendState& state() const { return m_state; }
+    BendState& state() { return m_state; }
+
+    FormSnapshot snapshot() const;
+    void restore(const FormSnapshot& snapshot);
+
+private:
+    // Field operations; each clears the floating-point flags, so the arithmetic after it starts
+    // clean.
+    std::string readText(Field field) const;
+    void writeText(Field field, std::string_view text);
+    void selectAll(Field field);
+    // Stores the parse of the field's text, replacing it first by `replacement` when it reads
+    // as zero or less. Radius and thickness share it.
+    double positiveValue(Field field, std::string_view replacement);
+
+    FieldSet& m_fields;
+    BendState m_state;
+};
+
+} // namespace kantrix

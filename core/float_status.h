@@ -1,0 +1,21 @@
+#pragma once
+
+// The sticky floating-point exception flags, read the way the calculation needs them: invalid
+// operation, division by zero and overflow are faults; underflow and inexact results are not.
+
+namespace kantrix {
+
+void clearFloatFaults();
+
+// Throws BendError if a fault flag has been raised since the flags were last cleared.
+// It takes the value just stored so that its computation is finished before the flags are read:
+// the function lives in its own translation unit, so the compiler cannot move the arithmetic past
+// it.
+void checkFloatFaults(double justStored);
+
+// The logarithm and tangent of the calculation. They sit out of line for the same reason, and so
+// that ln(10) is computed at run time by the very function that computes ln(r / s).
+double naturalLog(double x);
+double tangent(double x);
+
+} // namespace kantrix

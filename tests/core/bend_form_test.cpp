@@ -1,0 +1,287 @@
+#include "bend_error.h"
+#include "bend_form.h"
+#include "memory_field_set.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace kantrix {
+namespace {
+
+class BendFormTest : public testing::Test
+{
+protected:
+    void SetUp() override { form.Form_Load(); }
+
+    // What the user does: enter the field, replace its text, leave it.
+    void type(Field field, const std::string& text)
+    {
+        enter(field);
+        fields.setText(field, text);
+        leave(field);
+    }
+    void enter(Field field)
+    {
+        switch (field) {
+        case Field::Txt_Radius:
+            form.Txt_Radius_GotFocus();
+            break;
+        case Field::Txt_Dicke:
+            form.Txt_Dicke_GotFocus();
+            break;
+        case Field::Txt_Beta:
+            form.Txt_Beta_GotFocus();
+            break;
+        case Field::Txt_l1:
+            form.Txt_l_GotFocus(1);
+            break;
+        case Field::Txt_l2:
+            form.Txt_l_GotFocus(2);
+            break;
+        default:
+            FAIL() << "not an input field";
+        }
+    }
+    void leave(Field field)
+    {
+        switch (field) {
+        case Field::Txt_Radius:
+            form.Txt_Radius_LostFocus();
+            break;
+        case Field::Txt_Dicke:
+            form.Txt_Dicke_LostFocus();
+            break;
+        case Field::Txt_Beta:
+            form.Txt_Beta_LostFocus();
+            break;
+        case Field::Txt_l1:
+            form.Txt_l_LostFocus(1);
+            break;
+        case Field::Txt_l2:
+            form.Txt_l_LostFocus(2);
+            break;
+        default:
+            FAIL() << "not an input field";
+        }
+    }
+
+    MemoryFieldSet fields;
+    BendForm form{fields};
+};
+
+TEST_F(BendFormTest, StartUpShowsTheDefaultBend)
+{
+    const std::vector<std::pair<Field, std::string>> expected = {
+        {Field::Txt_Radius, "2.00"}, {Field::Txt_Dicke, "2.00"}, {Field::Txt_Beta, "90.00"},
+        {Field::Txt_Alpha, "90.00"}, {Field::Txt_k, "0.650"},    {Field::Txt_n, "0.325"},
+        {Field::Txt_v, "-3.837"},    {Field::Txt_z, "4.163"},    {Field::Txt_l1, "100"},
+        {Field::Txt_l2, "100"},      {Field::Txt_l3, "98.081"},  {Field::Txt_l4, "98.081"},
+        {Field::Txt_l5, "196.163"},
+    };
+    for (const auto& [field, text] : expected)
+        EXPECT_EQ(fields.text(field), text) << controlName(field);
+    EXPECT_EQ(fields.backColor(Field::Txt_v), lightOrange);
+    EXPECT_EQ(form.state().r, 2);
+    EXPECT_EQ(form.state().l(1), 100);
+    EXPECT_EQ(form.state().l(0), 0);
+}
+
+TEST_F(BendFormTest, EnteringAFieldSelectsItsWholeText)
+{
+    fields.setText(Field::Txt_l1, "Schenkellänge");
+    form.Txt_l_GotFocus(1);
+    EXPECT_EQ(fields.selection(Field::Txt_l1), (MemoryFieldSet::Selection{0, 13}));
+    fields.setText(Field::Txt_Dicke, "");
+    form.Txt_Dicke_GotFocus();
+    EXPECT_EQ(fields.selection(Field::Txt_Dicke), (MemoryFieldSet::Selection{0, 0}));
+}
+
+struct EntryCase
+{
+    const char* name;
+    double radius; // set first through the radius field
+    Field field;
+    const char* typed;
+    const char* shown; // the field's text after the rule and the recalculation
+    double stored;
+};
+
+class EntryRules : public BendFormTest, public testing::WithParamInterface<EntryCase>
+{};
+
+double storedValue(const BendState& state, Field field)
+{
+    switch (field) {
+    case Field::Txt_Radius:
+        return state.r;
+    case Field::Txt_Dicke:
+        return state.s;
+    case Field::Txt_Beta:
+        return state.beta;
+    case Field::Txt_l1:
+        return state.l(1);
+    case Field::Txt_l2:
+        return state.l(2);
+    default:
+        return NAN;
+    }
+}
+
+TEST_P(EntryRules, CorrectStoreAndShow)
+{
+    const EntryCase& entry = GetParam();
+    type(Field::Txt_Radius, std::to_string(entry.radius));
+    type(entry.field, entry.typed);
+    EXPECT_EQ(fields.text(entry.field), entry.shown);
+    EXPECT_EQ(storedValue(form.state(), entry.field), entry.stored);
+    EXPECT_EQ(form.state().alpha, 180 - form.state().beta);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Corrections, EntryRules, testing::Values(
+    EntryCase{"RadiusZero",          2, Field::Txt_Radius, "0",        "0.00",   0.00001},
+    EntryCase{"RadiusNegative",      2, Field::Txt_Radius, "-2",       "0.00",   0.00001},
+    EntryCase{"RadiusEmpty",         2, Field::Txt_Radius, "",         "0.00",   0.00001},
+    EntryCase{"RadiusNotANumber",    2, Field::Txt_Radius, "abc",      "0.00",   0.00001},
+    EntryCase{"RadiusBelowReplacement", 2, Field::Txt_Radius, "0.000001", "0.00", 0.000001},
+    EntryCase{"RadiusKeptWithAllDecimals", 2, Field::Txt_Radius, "2.346", "2.35", 2.346},
+    EntryCase{"RadiusWithUnit",      2, Field::Txt_Radius, "2.5 mm",   "2.50",   2.5},
+    EntryCase{"ThicknessZero",       2, Field::Txt_Dicke,  "0",        "0.00",   0.00001},
+    EntryCase{"ThicknessNegative",   2, Field::Txt_Dicke,  "-2",       "0.00",   0.00001},
+    EntryCase{"ThicknessComma",      2, Field::Txt_Dicke,  ",5",       "0.00",   0.00001},
+    EntryCase{"ThicknessSmall",      2, Field::Txt_Dicke,  "0.000001", "0.00",   0.000001},
+    EntryCase{"AngleZero",           2, Field::Txt_Beta,   "0",        "1.00",   1},
+    EntryCase{"AngleNegative",       2, Field::Txt_Beta,   "-10",      "1.00",   1},
+    EntryCase{"AngleStraight",       2, Field::Txt_Beta,   "180",      "179.00", 179},
+    EntryCase{"AngleBeyond",         2, Field::Txt_Beta,   "250",      "179.00", 179},
+    EntryCase{"AngleHalfDegree",     2, Field::Txt_Beta,   "179.5",    "179.50", 179.5},
+    EntryCase{"AngleRight",          2, Field::Txt_Beta,   "90",       "90.00",  90},
+    EntryCase{"AngleEmpty",          2, Field::Txt_Beta,   "",         "1.00",   1},
+    EntryCase{"LengthBelowFourR",    2, Field::Txt_l1,     "5",        "8",      8},
+    EntryCase{"LengthEqualFourR",    2, Field::Txt_l2,     "8",        "8",      8},
+    EntryCase{"LengthAboveFourR",    2, Field::Txt_l1,     "8.5",      "8.5",    8.5},
+    EntryCase{"LengthEmpty",         2, Field::Txt_l2,     "",         "8",      8},
+    EntryCase{"LengthWithUnit",      2, Field::Txt_l1,     "5 mm",     "8",      8},
+    EntryCase{"LengthTextKept",      2, Field::Txt_l1,     "12,5",     "12,5",   12},
+    EntryCase{"LengthSmallRadius",   0.3, Field::Txt_l1,   "1",        "1.2",    1.2}),
+    [](const testing::TestParamInfo<EntryCase>& row) { return row.param.name; });
+// clang-format on
+
+struct PassThroughCase
+{
+    const char* name;
+    Field field;
+    const char* typed;
+    double storedAfterPassingThrough;
+};
+
+class PassingThrough : public BendFormTest, public testing::WithParamInterface<PassThroughCase>
+{};
+
+TEST_P(PassingThrough, ReparsesTheTwoDecimalDisplay)
+{
+    const PassThroughCase& entry = GetParam();
+    type(entry.field, entry.typed);
+    enter(entry.field);
+    leave(entry.field);
+    EXPECT_EQ(storedValue(form.state(), entry.field), entry.storedAfterPassingThrough);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fields, PassingThrough, testing::Values(
+    PassThroughCase{"TinyRadius",        Field::Txt_Radius, "0.004",   0.00001},
+    PassThroughCase{"TinyThickness",     Field::Txt_Dicke,  "0.004",   0.00001},
+    PassThroughCase{"ReplacementStays",  Field::Txt_Radius, "0",       0.00001},
+    PassThroughCase{"AngleRoundsTo180",  Field::Txt_Beta,   "179.996", 179},
+    PassThroughCase{"AngleRoundsToZero", Field::Txt_Beta,   "0.004",   1},
+    PassThroughCase{"RadiusRounds",      Field::Txt_Radius, "2.346",   2.35}),
+    [](const testing::TestParamInfo<PassThroughCase>& row) { return row.param.name; });
+// clang-format on
+
+TEST_F(BendFormTest, ALargerRadiusDoesNotRecheckTheFlanges)
+{
+    type(Field::Txt_Radius, "30");
+    EXPECT_EQ(fields.text(Field::Txt_l1), "100");
+    EXPECT_EQ(form.state().l(1), 100);
+    enter(Field::Txt_l1);
+    leave(Field::Txt_l1);
+    EXPECT_EQ(fields.text(Field::Txt_l1), "120");
+    EXPECT_EQ(form.state().l(1), 120);
+    EXPECT_EQ(form.state().l(2), 100);
+}
+
+TEST_F(BendFormTest, DeductionColourFollowsItsSign)
+{
+    type(Field::Txt_Beta, "1");
+    EXPECT_EQ(fields.text(Field::Txt_v), "0.279");
+    EXPECT_EQ(fields.backColor(Field::Txt_v), lightGreen);
+    type(Field::Txt_Beta, "179.99");
+    EXPECT_EQ(fields.text(Field::Txt_v), "-0.000");
+    EXPECT_EQ(fields.backColor(Field::Txt_v), lightOrange);
+}
+
+TEST_F(BendFormTest, ResultFieldsShowTheStoredRadiusNotTheDisplayedOne)
+{
+    type(Field::Txt_Radius, "2.346");
+    EXPECT_EQ(form.state().r, 2.346);
+    EXPECT_NE(form.state().k, 0.65);
+    EXPECT_EQ(fields.text(Field::Txt_Radius), "2.35");
+}
+
+TEST_F(BendFormTest, LengthRuleRefusesAnIndexOutsideTheControlArray)
+{
+    const FormSnapshot before = form.snapshot();
+    for (std::int16_t index : {std::int16_t{0}, std::int16_t{6}, std::int16_t{-1}}) {
+        EXPECT_THROW(form.Txt_l_LostFocus(index), BendError);
+        EXPECT_THROW(form.Txt_l_GotFocus(index), BendError);
+    }
+    EXPECT_EQ(form.state(), before.state);
+}
+
+struct FaultStep
+{
+    const char* name;
+    std::vector<std::pair<Field, std::string>> earlierSteps;
+    Field field;
+    std::string typed;
+    FaultKind expected;
+};
+
+class FaultsAtTheForm : public BendFormTest, public testing::WithParamInterface<FaultStep>
+{};
+
+TEST_P(FaultsAtTheForm, RaiseAndCanBeUndoneBySnapshot)
+{
+    for (const auto& [field, text] : GetParam().earlierSteps)
+        type(field, text);
+    const FormSnapshot before = form.snapshot();
+    enter(GetParam().field);
+    fields.setText(GetParam().field, GetParam().typed);
+    try {
+        leave(GetParam().field);
+        FAIL() << "no fault raised";
+    } catch (const BendError& error) {
+        EXPECT_EQ(error.kind(), GetParam().expected) << error.what();
+    }
+    form.restore(before);
+    EXPECT_EQ(form.state(), before.state);
+    for (Field field : allFields)
+        EXPECT_EQ(fields.text(field), before.texts[static_cast<std::size_t>(field)]);
+    EXPECT_EQ(fields.backColor(Field::Txt_v), before.vBackColor);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(ExtremeEntries, FaultsAtTheForm, testing::Values(
+    FaultStep{"RadiusOverflowsV", {}, Field::Txt_Radius, "1" + std::string(308, '0'), FaultKind::Overflow},
+    FaultStep{"FourHundredDigits", {}, Field::Txt_l1, std::string(400, '7'), FaultKind::Overflow},
+    FaultStep{"FlangesOverflowL", {{Field::Txt_l1, "1.7e308"}}, Field::Txt_l2, "1.7e308", FaultKind::Overflow},
+    FaultStep{"RatioUnderflows", {{Field::Txt_Dicke, "1e300"}}, Field::Txt_Radius, "1e-300", FaultKind::InvalidArgument},
+    FaultStep{"FourRadiiOverflow", {{Field::Txt_Beta, "179"}, {Field::Txt_Radius, "4.5e307"}}, Field::Txt_l1, "1", FaultKind::Overflow}),
+    [](const testing::TestParamInfo<FaultStep>& row) { return row.param.name; });
+// clang-format on
+
+} // namespace
+} // namespace kantrix
