@@ -1,0 +1,236 @@
+#include "verdano.h"
+
+#include "bend_error.h"
+#include "form_layout.h"
+#include "form_style.h"
+#include "picture_box.h"
+#include "text_field.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace kantrix {
+
+namespace {
+
+using layout::twipRect;
+
+const QColor lightYellowBackground{255, 255, 192};
+const QColor lightOrangeBackground{255, 224, 192};
+
+// The name a screen reader announces for a field: its caption without the "=", and its unit.
+QString accessibleFieldName(const char* caption, const char* unit)
+{
+    QString name = QString::fromUtf8(caption).trimmed();
+    if (name.endsWith(QLatin1Char('=')))
+        name.chop(1);
+    name = name.trimmed();
+    if (unit)
+        name += QStringLiteral(" in ") + QString::fromUtf8(unit).trimmed();
+    return name;
+}
+
+} // namespace
+
+Verdano::Verdano(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Verdano"));
+    setWindowTitle(caption());
+    setFixedSize(layout::pixels(layout::clientWidth), layout::pixels(layout::clientHeight));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, style::formBackground);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    // Rows are created top to bottom so that where two fields overlap, the lower lies on top.
+    QGroupBox* biegeInfo = addFrame("Frame2", "Biege-Info", layout::biegeInfoFrame);
+    addRow(biegeInfo, {"Label1", "Biegeradius r =", Field::Txt_Radius, 360, 0, "Label9", " mm"});
+    addRow(biegeInfo, {"Label2", "Blechdicke s =", Field::Txt_Dicke, 600, 0, "Label10", " mm"});
+    addRow(biegeInfo,
+           {"Label3", "Öffnungswinkel b =", Field::Txt_Beta, 975, 1005, "Label12", " °"});
+    addRow(biegeInfo,
+           {"Label7", "Biegewinkel a = 180 - b =", Field::Txt_Alpha, 1215, 1245, "Label13", " °"});
+
+    QGroupBox* teileInfo = addFrame("Frame3", "Teile-Info", layout::teileInfoFrame);
+    addRow(teileInfo, {"Label18", "Schenkellänge a =", Field::Txt_l1, 360, 0, "Label16", " mm"});
+    addRow(teileInfo, {"Label17", "Schenkellänge b =", Field::Txt_l2, 600, 0, "Label15", " mm"});
+    addRow(teileInfo, {"Label22", "Gerade a' =", Field::Txt_l3, 1080, 0, "Label20", " mm"});
+    addRow(teileInfo, {"Label21", "Gerade b' =", Field::Txt_l4, 1320, 0, "Label19", " mm"});
+    addRow(teileInfo,
+           {"Label26", "Gestreckte Länge L =", Field::Txt_l5, 1800, 0, "Label24", " mm", true});
+
+    QGroupBox* verdanoValues = addFrame("Frame1", "Verdano", layout::verdanoFrame);
+    addRow(verdanoValues, {"Label4", "Korrekturwert k =", Field::Txt_k, 360});
+    addRow(verdanoValues, {"Label5", "Neutrale Faser n = k/2 =", Field::Txt_n, 600});
+    addRow(verdanoValues, {"Label8", "Biegezone bz =", Field::Txt_z, 840, 0, "Label11", " mm"});
+    addRow(verdanoValues,
+           {"Label6", "Verdano v =", Field::Txt_v, 1320, 1340, "Label14", " mm", true});
+
+    const QString lengthHint = QStringLiteral("minimale Schenkellänge = 4*r");
+    field(Field::Txt_l1)->setToolTip(lengthHint);
+    field(Field::Txt_l2)->setToolTip(lengthHint);
+
+    addPictures();
+    setTabOrder();
+
+    m_form.Form_Load();
+    m_lastCompleted = m_form.snapshot();
+    bindRules();
+
+    // The window opens with the focus in the radius field and its text selected.
+    field(Field::Txt_Radius)->setFocus(Qt::OtherFocusReason);
+    m_form.Txt_Radius_GotFocus();
+}
+
+QString Verdano::caption()
+{
+    return QStringLiteral("Kantrix     v2.1") + QString(42, QLatin1Char(' ')) +
+           QStringLiteral("Kantrix-Projekt 2026");
+}
+
+TextField* Verdano::field(Field field) const
+{
+    return static_cast<TextField*>(m_fields.widget(field));
+}
+
+QGroupBox* Verdano::addFrame(const char* name, const char* title, const QRect& geometry)
+{
+    auto* frame = new QGroupBox(QString::fromUtf8(title), this);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setFont(style::formFont(true));
+    QPalette face = frame->palette();
+    face.setColor(QPalette::Window, style::buttonFace);
+    frame->setPalette(face);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+void Verdano::addRow(QGroupBox* frame, const Row& row)
+{
+    const QFont font = style::formFont(row.bold);
+    const int captionTop = row.captionTop ? row.captionTop : row.fieldTop + layout::labelDrop;
+
+    auto* caption = new QLabel(QString::fromUtf8(row.captionText), frame);
+    caption->setObjectName(QString::fromLatin1(row.captionName));
+    caption->setGeometry(
+        twipRect(layout::captionLeft, captionTop, layout::captionWidth, layout::labelHeight));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    caption->setFont(font);
+
+    const bool isInput = row.field == Field::Txt_Radius || row.field == Field::Txt_Dicke ||
+                         row.field == Field::Txt_Beta || row.field == Field::Txt_l1 ||
+                         row.field == Field::Txt_l2;
+    auto* text = new TextField(isInput ? TextField::Role::Input : TextField::Role::Result, frame);
+    text->setObjectName(QString::fromLatin1(controlName(row.field).data(),
+                                            static_cast<qsizetype>(controlName(row.field).size())));
+    text->setGeometry(
+        twipRect(layout::fieldLeft, row.fieldTop, layout::fieldWidth, layout::fieldHeight));
+    text->setFont(font);
+    text->setText(QStringLiteral("Text1"));
+    if (!isInput) {
+        const bool keyResult = row.field == Field::Txt_l5 || row.field == Field::Txt_v;
+        QPalette colours = text->palette();
+        colours.setColor(QPalette::Base, keyResult ? lightOrangeBackground : lightYellowBackground);
+        text->setPalette(colours);
+    }
+    text->setAccessibleName(accessibleFieldName(row.captionText, row.unitText));
+    caption->setBuddy(text);
+    m_fields.bind(row.field, text);
+
+    if (row.unitName) {
+        auto* unit = new QLabel(QString::fromUtf8(row.unitText), frame);
+        unit->setObjectName(QString::fromLatin1(row.unitName));
+        unit->setGeometry(
+            twipRect(layout::unitLeft, captionTop, layout::unitWidth, layout::labelHeight));
+        unit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        unit->setFont(font);
+    }
+}
+
+void Verdano::addPictures()
+{
+    m_sketch = new PictureBox(QStringLiteral(":/assets/sketch.svg"), this);
+    m_sketch->setObjectName(QStringLiteral("Picture2"));
+    m_sketch->setGeometry(layout::sketchPicture);
+    m_sketch->setAccessibleName(QStringLiteral("Skizze der Biegung mit allen Formelzeichen"));
+
+    m_logo = new PictureBox(QStringLiteral(":/assets/logo.svg"), this);
+    m_logo->setObjectName(QStringLiteral("Picture1"));
+    m_logo->setGeometry(layout::logoPicture);
+    m_logo->setFocusPolicy(Qt::StrongFocus);
+    m_logo->setToolTip(QStringLiteral("Kantrix-Projekt · Musterstraße 1 · 12345 Beispielstadt\n"
+                                      "kontakt@kantrix.example"));
+    m_logo->setAccessibleName(QStringLiteral("Logo"));
+}
+
+void Verdano::setTabOrder()
+{
+    QWidget* const order[] = {field(Field::Txt_Radius), field(Field::Txt_Dicke),
+                              field(Field::Txt_Beta),   field(Field::Txt_l1),
+                              field(Field::Txt_l2),     m_logo};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Verdano::bindRules()
+{
+    const auto bind = [this](Field field, std::function<void()> enter,
+                             std::function<void()> leave) {
+        TextField* text = this->field(field);
+        connect(text, &TextField::entered, this, [this, enter] { runRule(enter); });
+        connect(text, &TextField::left, this, [this, leave] { runRule(leave); });
+    };
+    bind(
+        Field::Txt_Radius, [this] { m_form.Txt_Radius_GotFocus(); },
+        [this] { m_form.Txt_Radius_LostFocus(); });
+    bind(
+        Field::Txt_Dicke, [this] { m_form.Txt_Dicke_GotFocus(); },
+        [this] { m_form.Txt_Dicke_LostFocus(); });
+    bind(
+        Field::Txt_Beta, [this] { m_form.Txt_Beta_GotFocus(); },
+        [this] { m_form.Txt_Beta_LostFocus(); });
+    for (std::int16_t index : {std::int16_t{1}, std::int16_t{2}}) {
+        bind(
+            Txt_l(index), [this, index] { m_form.Txt_l_GotFocus(index); },
+            [this, index] { m_form.Txt_l_LostFocus(index); });
+    }
+}
+
+void Verdano::runRule(const std::function<void()>& rule)
+{
+    if (m_faultShowing)
+        return;
+    try {
+        rule();
+        m_lastCompleted = m_form.snapshot();
+    } catch (const BendError& error) {
+        m_form.restore(m_lastCompleted);
+        const QString message =
+            QStringLiteral("Rechenfehler: %1.\n\nDie Eingabe wurde verworfen; alle Felder zeigen "
+                           "wieder die zuletzt gültigen Werte.")
+                .arg(QString::fromUtf8(faultMessage(error.kind()).data(),
+                                       static_cast<qsizetype>(faultMessage(error.kind()).size())));
+        // Shown once the focus has arrived where the user sent it, not in the middle of the move.
+        QTimer::singleShot(0, this, [this, message] { reportFault(message); });
+    }
+}
+
+void Verdano::reportFault(const QString& message)
+{
+    m_faultShowing = true;
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Kantrix"), message,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("FaultMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QDialog::finished, this, [this] { m_faultShowing = false; });
+    box->open();
+    Q_EMIT faultReported(message);
+}
+
+} // namespace kantrix

@@ -1,0 +1,73 @@
+#pragma once
+
+// The one window of Kantrix: three frames of rows on the left (bend data, part lengths, deduction
+// values), the sketch and the logo on the right. It binds the rules of the core to the focus
+// moving between its input fields and makes each rule all-or-nothing: a rule that faults is
+// undone, the fault is named in a message, and the program goes on.
+
+#include "bend_form.h"
+#include "widget_field_set.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QMessageBox;
+
+namespace kantrix {
+
+class PictureBox;
+class TextField;
+
+class Verdano : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Verdano(QWidget* parent = nullptr);
+
+    // The window's title, with the program's version as the window shows it.
+    static QString caption();
+
+    const BendForm& form() const { return m_form; }
+    TextField* field(Field field) const;
+    PictureBox* sketch() const { return m_sketch; }
+    PictureBox* logo() const { return m_logo; }
+
+Q_SIGNALS:
+    // Emitted once the message about a fault has been shown, with its text.
+    void faultReported(const QString& message);
+
+private:
+    struct Row
+    {
+        const char* captionName;
+        const char* captionText;
+        Field field;
+        int fieldTop;       // twips from the frame's top
+        int captionTop = 0; // twips; 0 means just below the field's top
+        const char* unitName = nullptr;
+        const char* unitText = nullptr;
+        bool bold = false;
+    };
+
+    QGroupBox* addFrame(const char* name, const char* title, const QRect& geometry);
+    void addRow(QGroupBox* frame, const Row& row);
+    void addPictures();
+    void bindRules();
+    void setTabOrder();
+
+    void runRule(const std::function<void()>& rule);
+    void reportFault(const QString& message);
+
+    WidgetFieldSet m_fields;
+    BendForm m_form{m_fields};
+    FormSnapshot m_lastCompleted;
+    bool m_faultShowing = false;
+    PictureBox* m_sketch = nullptr;
+    PictureBox* m_logo = nullptr;
+};
+
+} // namespace kantrix
