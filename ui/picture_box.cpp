@@ -8,29 +8,27 @@
 namespace kantrix {
 
 PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
-    : QFrame(parent), m_resource(svgResource)
+    : QFrame(parent), m_renderer(new QSvgRenderer(svgResource, this))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
 
-    QSvgRenderer renderer(m_resource);
-    m_imageValid = renderer.isValid();
-    m_imageSize = renderer.defaultSize();
+    m_imageValid = m_renderer->isValid();
+    m_imageSize = m_renderer->defaultSize();
     if (!m_imageValid)
-        qWarning("Kantrix: picture %s could not be loaded", qPrintable(m_resource));
+        qWarning("Kantrix: picture %s could not be loaded", qPrintable(svgResource));
 }
 
 const QPixmap& PictureBox::pixmapFor(qreal devicePixelRatio)
 {
     if (m_cache.isNull() || m_cache.devicePixelRatio() != devicePixelRatio) {
-        QSvgRenderer renderer(m_resource);
         m_cache = QPixmap(m_imageSize * devicePixelRatio);
         m_cache.setDevicePixelRatio(devicePixelRatio);
         m_cache.fill(Qt::transparent);
         QPainter painter(&m_cache);
-        renderer.render(&painter, QRectF(QPointF(0, 0), m_imageSize));
+        m_renderer->render(&painter, QRectF(QPointF(0, 0), m_imageSize));
     }
     return m_cache;
 }

@@ -31,7 +31,7 @@ protected:
 private:
     const QPixmap& pixmapFor(qreal devicePixelRatio);
 
-    QString m_resource;
+    QSvgRenderer* m_renderer;
     bool m_imageValid = false;
     QSize m_imageSize;
     QPixmap m_cache;

@@ -7,6 +7,7 @@
 #include "text_field.h"
 
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -32,6 +33,16 @@ QString accessibleFieldName(const char* caption, const char* unit)
     return name;
 }
 
+// The strip bent into an X under a bar: drawn by hand at 16 and 32 pixels, scalable beyond.
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/assets/kantrix-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/assets/kantrix-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/assets/kantrix.svg"));
+    return icon;
+}
+
 } // namespace
 
 Verdano::Verdano(QWidget* parent)
@@ -40,6 +51,7 @@ Verdano::Verdano(QWidget* parent)
 {
     setObjectName(QStringLiteral("Verdano"));
     setWindowTitle(caption());
+    setWindowIcon(programIcon());
     setFixedSize(layout::pixels(layout::clientWidth), layout::pixels(layout::clientHeight));
     QPalette background = palette();
     background.setColor(QPalette::Window, style::formBackground);
