@@ -17,6 +17,21 @@ install(FILES assets/kantrix-32.png
 install(FILES assets/kantrix.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# What Debian asks of every package: licence, change log and manual page, the last two gzipped.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
+foreach(document changelog kantrix.1)
+    file(ARCHIVE_CREATE
+        OUTPUT ${CMAKE_BINARY_DIR}/packaging/${document}.gz
+        PATHS ${PROJECT_SOURCE_DIR}/packaging/${document}
+        FORMAT raw
+        COMPRESSION GZip
+        COMPRESSION_LEVEL 9)
+endforeach()
+install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kantrix)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/kantrix.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_PACKAGE_NAME "kantrix")
 set(CPACK_PACKAGE_VENDOR "Kantrix-Projekt")
 set(CPACK_PACKAGE_CONTACT "Kantrix-Entwickler <kontakt@kantrix.example>")
@@ -27,11 +42,13 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The narrow face the window is laid out for; without it the captions would not fit.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# The narrow face the window is laid out for, without which the captions would not fit, and the
+# face the lettering of the sketch and the logo is drawn in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kantrix berechnet aus Biegeradius, Blechdicke, Öffnungswinkel und den beiden \
-Schenkellängen einer einfachen Biegung den Korrekturwert, die Verkürzung, die Biegezone, \
-die gestreckte Länge und die Lage der Biegelinie auf dem Zuschnitt.")
+    "Kantrix berechnet aus Biegeradius, Blechdicke, Öffnungswinkel und den beiden\n\
+Schenkellängen einer einfachen Biegung den Korrekturwert, die Verkürzung,\n\
+die Biegezone, die gestreckte Länge und die Lage der Biegelinie auf dem\n\
+Zuschnitt.")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -16,7 +16,9 @@ foreach(expected
         usr/share/metainfo/io.github.kantrix.Kantrix.metainfo.xml
         usr/share/icons/hicolor/16x16/apps/kantrix.png
         usr/share/icons/hicolor/32x32/apps/kantrix.png
-        usr/share/icons/hicolor/scalable/apps/kantrix.svg)
+        usr/share/icons/hicolor/scalable/apps/kantrix.svg
+        usr/share/doc/kantrix/copyright
+        usr/share/man/man1/kantrix.1.gz)
     if(NOT EXISTS "${STAGE}/${expected}")
         message(FATAL_ERROR "not installed: ${expected}")
     endif()
