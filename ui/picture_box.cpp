@@ -40,7 +40,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QRect client = contentsRect();
     painter.setClipRect(client);
     if (m_imageValid)
-        painter.drawPixmap(client.topLeft(), pixmapFor(devicePixelRatioF()));
+        painter.drawPixmap(client.topLeft(), pixmapFor(painter.device()->devicePixelRatioF()));
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);

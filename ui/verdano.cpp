@@ -98,6 +98,14 @@ Verdano::Verdano(QWidget* parent)
     m_form.Txt_Radius_GotFocus();
 }
 
+// The fields outlive the form and its snapshot while the widget tree is torn down; cut their
+// rules off first, so that no focus change during destruction can run one.
+Verdano::~Verdano()
+{
+    for (Field each : allFields)
+        m_fields.widget(each)->disconnect(this);
+}
+
 QString Verdano::caption()
 {
     return QStringLiteral("Kantrix     v2.1") + QString(42, QLatin1Char(' ')) +
@@ -241,7 +249,8 @@ void Verdano::reportFault(const QString& message)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     connect(box, &QDialog::finished, this, [this] { m_faultShowing = false; });
-    box->open();
+    // show(), not open(): QDialog::open() turns any modality into Qt::WindowModal.
+    box->show();
     Q_EMIT faultReported(message);
 }
 

@@ -27,6 +27,7 @@ class Verdano : public QWidget
 
 public:
     explicit Verdano(QWidget* parent = nullptr);
+    ~Verdano() override;
 
     // The window's title, with the program's version as the window shows it.
     static QString caption();

@@ -1,0 +1,206 @@
+// A long random session at the window, step by step against a reference: the form over fields in
+// memory, driven by the same moves of the focus and made all-or-nothing in the same way.
+
+#include "bend_error.h"
+#include "bend_form.h"
+#include "memory_field_set.h"
+#include "picture_box.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kantrix::test {
+namespace {
+
+constexpr std::uint32_t seed = 20260517;
+constexpr int steps = 1000;
+
+// The stops of the tab order: the five input fields, then the logo.
+constexpr std::array<Field, 5> inputs = {Field::Txt_Radius, Field::Txt_Dicke, Field::Txt_Beta,
+                                         Field::Txt_l1, Field::Txt_l2};
+constexpr int logo = 5;
+constexpr int stops = 6;
+
+using Rule = void (*)(BendForm&);
+constexpr std::array<Rule, 5> enterRules = {[](BendForm& form) { form.Txt_Radius_GotFocus(); },
+                                            [](BendForm& form) { form.Txt_Dicke_GotFocus(); },
+                                            [](BendForm& form) { form.Txt_Beta_GotFocus(); },
+                                            [](BendForm& form) { form.Txt_l_GotFocus(1); },
+                                            [](BendForm& form) { form.Txt_l_GotFocus(2); }};
+constexpr std::array<Rule, 5> leaveRules = {[](BendForm& form) { form.Txt_Radius_LostFocus(); },
+                                            [](BendForm& form) { form.Txt_Dicke_LostFocus(); },
+                                            [](BendForm& form) { form.Txt_Beta_LostFocus(); },
+                                            [](BendForm& form) { form.Txt_l_LostFocus(1); },
+                                            [](BendForm& form) { form.Txt_l_LostFocus(2); }};
+
+class Reference
+{
+public:
+    Reference()
+    {
+        m_form.Form_Load();
+        m_lastCompleted = m_form.snapshot();
+    }
+
+    int focus() const { return m_focus; }
+    std::string focusName() const
+    {
+        return m_focus == logo ? "Picture1" : std::string(controlName(inputs[m_focus]));
+    }
+    Shown shown() const
+    {
+        Shown expected{{}, {}, m_form.state()};
+        for (Field field : allFields) {
+            expected.texts[static_cast<std::size_t>(field)] =
+                QString::fromStdString(m_fields.text(field));
+        }
+        const OleColor colour = m_fields.backColor(Field::Txt_v);
+        expected.vBackground = QColor(redOf(colour), greenOf(colour), blueOf(colour));
+        return expected;
+    }
+
+    // The rules of a move of the focus; returns the fault of the leave rule, if there is one.
+    std::optional<FaultKind> move(int to)
+    {
+        std::optional<FaultKind> fault;
+        if (m_focus != logo)
+            fault = run(leaveRules[static_cast<std::size_t>(m_focus)]);
+        if (to != logo)
+            run(enterRules[static_cast<std::size_t>(to)]);
+        m_focus = to;
+        return fault;
+    }
+    void type(const std::string& text) { m_fields.setText(inputs[m_focus], text); }
+
+private:
+    std::optional<FaultKind> run(Rule rule)
+    {
+        try {
+            rule(m_form);
+            m_lastCompleted = m_form.snapshot();
+            return std::nullopt;
+        } catch (const BendError& error) {
+            m_form.restore(m_lastCompleted);
+            return error.kind();
+        }
+    }
+
+    MemoryFieldSet m_fields;
+    BendForm m_form{m_fields};
+    FormSnapshot m_lastCompleted;
+    int m_focus = 0;
+};
+
+// clang-format off
+const std::vector<std::string> nastyTexts = {
+    "", "   ", " 1 2 ", "2,5", ",5", "1,000.5", "abc", "12abc", "ÄÖÜ äöü", "ß", "3 µm", "-5", "-0",
+    "0", "0.0001", "1e308", "-1e308", "1E+308", "1.7e308", "9e999", "1e-300", "2.5E-3", "1e",
+    "1e+", "E5", ".", "-", "+7", "179.996", "180", "4.5e307", "0.004", std::string(400, '9'),
+    "1" + std::string(308, '0'), "0." + std::string(400, '0') + "1"};
+// clang-format on
+
+class RandomSession : public WindowTest
+{
+protected:
+    int below(int n) { return static_cast<int>(m_random() % static_cast<std::uint32_t>(n)); }
+    bool chance(int percent) { return below(100) < percent; }
+    std::string someText()
+    {
+        if (chance(50))
+            return nastyTexts[static_cast<std::size_t>(below(static_cast<int>(nastyTexts.size())))];
+        return std::to_string(below(400)) + (chance(60) ? "." + std::to_string(below(1000)) : "");
+    }
+
+    QWidget* stop(int index)
+    {
+        return index == logo ? static_cast<QWidget*>(window().logo()) : text(inputs[index]);
+    }
+
+    // Follows a move of the focus in the reference; a fault there must bring its message.
+    void moved(int to)
+    {
+        const std::optional<FaultKind> fault = m_reference.move(to);
+        settle();
+        QMessageBox* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!fault) {
+            ASSERT_EQ(box, nullptr) << "a message without a fault";
+            return;
+        }
+        ASSERT_NE(box, nullptr) << "no message for " << faultMessage(*fault);
+        EXPECT_TRUE(box->text().contains(QString::fromUtf8(faultMessage(*fault).data())));
+        dismiss(box);
+    }
+    void pressTab(Qt::Key key)
+    {
+        press(key);
+        moved((m_reference.focus() + (key == Qt::Key_Tab ? 1 : stops - 1)) % stops);
+    }
+    void clickStop(int index)
+    {
+        click(stop(index));
+        if (index != m_reference.focus())
+            moved(index);
+    }
+
+    std::mt19937 m_random{seed};
+    Reference m_reference;
+};
+
+TEST_F(RandomSession, EveryStepMatchesTheReferenceForm)
+{
+    expectFaults();
+    for (int step = 0; step < steps; ++step) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed << ", step " << step);
+
+        // Into an input field: by a click, or by tabbing there through the stops between.
+        const int target = below(static_cast<int>(inputs.size()));
+        bool selectedOnEntry = false;
+        if (chance(40)) {
+            ASSERT_NO_FATAL_FAILURE(clickStop(target));
+        } else {
+            const Qt::Key key = chance(50) ? Qt::Key_Tab : Qt::Key_Backtab;
+            for (; m_reference.focus() != target; selectedOnEntry = true)
+                ASSERT_NO_FATAL_FAILURE(pressTab(key));
+        }
+
+        QLineEdit* field = text(inputs[target]);
+        if (chance(85)) {
+            if (selectedOnEntry)
+                EXPECT_EQ(field->selectedText(), field->text());
+            else
+                press(Qt::Key_A, Qt::ControlModifier);
+            const std::string typed = someText();
+            typeOver(typed);
+            m_reference.type(typed);
+            ASSERT_EQ(field->text().toStdString(), typed);
+        }
+        if (chance(10)) {
+            // A click on a result field or the sketch changes nothing.
+            const std::array<QWidget*, 3> inert = {text(Field::Txt_v), text(Field::Txt_l3),
+                                                   window().sketch()};
+            click(inert[static_cast<std::size_t>(below(3))]);
+        }
+
+        // Away from it: by a key, or by a click on another input field or the logo.
+        const int away = below(4);
+        if (away < 2)
+            ASSERT_NO_FATAL_FAILURE(pressTab(away == 0 ? Qt::Key_Tab : Qt::Key_Backtab));
+        else
+            ASSERT_NO_FATAL_FAILURE(clickStop((target + 1 + below(stops - 1)) % stops));
+
+        ASSERT_EQ(focusName(), m_reference.focusName());
+        ASSERT_TRUE(shows(m_reference.shown()));
+    }
+}
+
+} // namespace
+} // namespace kantrix::test
