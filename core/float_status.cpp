@@ -7,14 +7,24 @@
 
 namespace kantrix {
 
+namespace {
+
+constexpr int faultFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+} // namespace
+
+// Testing the flags reads two status registers and is cheap; clearing them rewrites the whole x87
+// environment and costs as much as a recalculation's arithmetic. The flags are nearly always
+// clear already, so they are cleared only when one of them is raised.
 void clearFloatFaults()
 {
-    std::feclearexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    if (std::fetestexcept(faultFlags) != 0)
+        std::feclearexcept(faultFlags);
 }
 
 void checkFloatFaults(double /*justStored*/)
 {
-    const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    const int raised = std::fetestexcept(faultFlags);
     if (raised & FE_INVALID)
         throw BendError(FaultKind::InvalidOperation);
     if (raised & FE_DIVBYZERO)

@@ -3,6 +3,8 @@
 #include "bend_error.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cfenv>
 #include <charconv>
 #include <cmath>
@@ -54,13 +56,93 @@ struct Decimal15
     int exponent;
 };
 
+#if defined(__SIZEOF_INT128__)
+__extension__ using Unsigned128 = unsigned __int128;
+
+// 10^0 to 10^22: the factors that bring a magnitude from 1E-08 up to fifteen integer digits.
+constexpr auto powersOfTen = [] {
+    std::array<Unsigned128, 23> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i)
+        powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+// The digits of toDecimal15 for a normal magnitude from 1E-08 to below 1E+15, where the
+// calculation's values lie, in plain integer arithmetic: |value| = m x 2^-s, so the fifteen
+// digits are m x 10^k / 2^s for the k that leaves fifteen integer digits, rounded half to even
+// as std::to_chars rounds; the product stays below 2^127. The general conversion of std::to_chars
+// takes most of a recalculation's time. Outside its range this returns false.
+bool toDecimal15Exactly(double magnitude, Decimal15& decimal)
+{
+    constexpr std::uint64_t fifteenDigits = 100'000'000'000'000; // 10^14
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> 52);
+    if (biasedExponent == 0)
+        return false; // subnormal
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
+    const int shift = 1075 - biasedExponent; // magnitude = mantissa / 2^shift
+    if (shift < 1 || shift > 127)
+        return false;
+
+    // log10(2) is a little more than 1233 / 4096: a first guess of the power of ten, off by one
+    // at most, that the bounds on the digits then correct.
+    const int power2 = 52 - shift;          // 2^power2 <= magnitude < 2^(power2 + 1)
+    int exponent10 = (power2 * 1233) >> 12; // floor, also for negative values
+    Unsigned128 scaled = 0;
+    std::uint64_t digits = 0;
+    for (;;) {
+        const int k = 14 - exponent10;
+        if (k < 0 || k >= static_cast<int>(powersOfTen.size()))
+            return false;
+        scaled = Unsigned128{mantissa} * powersOfTen[static_cast<std::size_t>(k)];
+        digits = static_cast<std::uint64_t>(scaled >> shift);
+        if (digits < fifteenDigits)
+            --exponent10;
+        else if (digits >= 10 * fifteenDigits)
+            ++exponent10;
+        else
+            break;
+    }
+    const Unsigned128 remainder = scaled & ((Unsigned128{1} << shift) - 1);
+    const Unsigned128 half = Unsigned128{1} << (shift - 1);
+    if (remainder > half || (remainder == half && digits % 2 == 1))
+        ++digits;
+    if (digits == 10 * fifteenDigits) {
+        digits = fifteenDigits;
+        ++exponent10;
+    }
+    for (int i = significantDigits - 1; i >= 0; --i) {
+        decimal.digits[i] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    decimal.exponent = exponent10 + 1;
+    return true;
+}
+#else
+bool toDecimal15Exactly(double, Decimal15&)
+{
+    return false;
+}
+#endif
+
 Decimal15 toDecimal15(double magnitude)
 {
+    Decimal15 decimal{};
+    if (toDecimal15Exactly(magnitude, decimal))
+        return decimal;
+    // The largest 15-digit decimal that is still a double. Above it, rounding to nearest would
+    // give digits beyond the double range, a text that could not be read back; they are cut.
+    constexpr double largestFifteenDigitDouble = 1.79769313486231e308;
+    if (magnitude > largestFifteenDigitDouble) {
+        std::copy_n("179769313486231", significantDigits, decimal.digits);
+        decimal.exponent = 309;
+        return decimal;
+    }
     char buffer[32];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                        std::chars_format::scientific, significantDigits - 1);
     // buffer holds "d.ddddddddddddddde+XX"
-    Decimal15 decimal{};
     decimal.digits[0] = buffer[0];
     std::copy_n(buffer + 2, significantDigits - 1, decimal.digits + 1);
     int exponent = 0;
@@ -73,17 +155,24 @@ Decimal15 toDecimal15(double magnitude)
 }
 
 // Restores the caller's floating-point flags on exit: a conversion must not leave flags behind
-// that the calculation would take for a fault of its own.
+// that the calculation would take for a fault of its own. A conversion only ever raises flags, so
+// clearing those it raised restores the rest. Reading the flags is cheap; writing them rewrites
+// the whole x87 environment, so they are written only when the conversion did raise one.
 class FloatFlagsKeeper
 {
 public:
-    FloatFlagsKeeper() { std::fegetexceptflag(&m_flags, FE_ALL_EXCEPT); }
-    ~FloatFlagsKeeper() { std::fesetexceptflag(&m_flags, FE_ALL_EXCEPT); }
+    FloatFlagsKeeper() : m_raisedBefore(std::fetestexcept(FE_ALL_EXCEPT)) {}
+    ~FloatFlagsKeeper()
+    {
+        const int raisedHere = std::fetestexcept(FE_ALL_EXCEPT) & ~m_raisedBefore;
+        if (raisedHere != 0)
+            std::feclearexcept(raisedHere);
+    }
     FloatFlagsKeeper(const FloatFlagsKeeper&) = delete;
     FloatFlagsKeeper& operator=(const FloatFlagsKeeper&) = delete;
 
 private:
-    std::fexcept_t m_flags;
+    int m_raisedBefore;
 };
 
 struct Pattern
@@ -170,7 +259,7 @@ double ParseNumber(std::string_view text)
 {
     BlankSkippingCursor cursor(text);
     std::string number;
-    number.reserve(std::min<std::size_t>(text.size(), 64));
+    number.reserve(text.size());
 
     bool negative = false;
     if (cursor.peek() == '+' || cursor.peek() == '-') {
@@ -248,7 +337,9 @@ std::string FormatNumber(double value, std::string_view patternText)
     if (!std::isfinite(value))
         throw BendError(FaultKind::InvalidOperation);
     const Pattern pattern = parsePattern(patternText);
-    FloatFlagsKeeper keepFlags;
+    // No keeper of the flags here: toDecimal15 works on the bits of the value in integer
+    // arithmetic, and so does std::to_chars, which it falls back on; the rest is text. Berechnung
+    // calls this eleven times, and keeping the flags would cost a fifth of its time.
 
     std::string units = roundedUnits(std::fabs(value), pattern.decimals);
     const std::size_t minimumDigits =
@@ -287,16 +378,7 @@ std::string NumberToText(double value)
         return "0";
     FloatFlagsKeeper keepFlags;
 
-    // The largest 15-digit decimal that is still a double. Above it, rounding to nearest would
-    // give a text beyond the double range that could not be read back; such values are cut instead.
-    constexpr double largestFifteenDigitDouble = 1.79769313486231e308;
-    Decimal15 decimal{};
-    if (std::fabs(value) > largestFifteenDigitDouble) {
-        std::copy_n("179769313486231", significantDigits, decimal.digits);
-        decimal.exponent = 309;
-    } else {
-        decimal = toDecimal15(std::fabs(value));
-    }
+    const Decimal15 decimal = toDecimal15(std::fabs(value));
     std::string_view digits(decimal.digits, significantDigits);
     digits = digits.substr(0, digits.find_last_not_of('0') + 1);
     const int pointExponent = decimal.exponent - 1; // as in d.ddd x 10^pointExponent

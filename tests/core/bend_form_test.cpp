@@ -1,6 +1,7 @@
 #include "bend_error.h"
 #include "bend_form.h"
 #include "memory_field_set.h"
+#include "row_names.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 
 namespace kantrix {
 namespace {
+
+using test::PrintTo;
 
 class BendFormTest : public testing::Test
 {
@@ -167,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Corrections, EntryRules, testing::Values(
     EntryCase{"LengthWithUnit",      2, Field::Txt_l1,     "5 mm",     "8",      8},
     EntryCase{"LengthTextKept",      2, Field::Txt_l1,     "12,5",     "12,5",   12},
     EntryCase{"LengthSmallRadius",   0.3, Field::Txt_l1,   "1",        "1.2",    1.2}),
-    [](const testing::TestParamInfo<EntryCase>& row) { return row.param.name; });
+    test::rowName<EntryCase>);
 // clang-format on
 
 struct PassThroughCase
@@ -198,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, PassingThrough, testing::Values(
     PassThroughCase{"AngleRoundsTo180",  Field::Txt_Beta,   "179.996", 179},
     PassThroughCase{"AngleRoundsToZero", Field::Txt_Beta,   "0.004",   1},
     PassThroughCase{"RadiusRounds",      Field::Txt_Radius, "2.346",   2.35}),
-    [](const testing::TestParamInfo<PassThroughCase>& row) { return row.param.name; });
+    test::rowName<PassThroughCase>);
 // clang-format on
 
 TEST_F(BendFormTest, ALargerRadiusDoesNotRecheckTheFlanges)
@@ -280,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(ExtremeEntries, FaultsAtTheForm, testing::Values(
     FaultStep{"FlangesOverflowL", {{Field::Txt_l1, "1.7e308"}}, Field::Txt_l2, "1.7e308", FaultKind::Overflow},
     FaultStep{"RatioUnderflows", {{Field::Txt_Dicke, "1e300"}}, Field::Txt_Radius, "1e-300", FaultKind::InvalidArgument},
     FaultStep{"FourRadiiOverflow", {{Field::Txt_Beta, "179"}, {Field::Txt_Radius, "4.5e307"}}, Field::Txt_l1, "1", FaultKind::Overflow}),
-    [](const testing::TestParamInfo<FaultStep>& row) { return row.param.name; });
+    test::rowName<FaultStep>);
 // clang-format on
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "bend_error.h"
 #include "bend_formulas.h"
 #include "float_status.h"
+#include "row_names.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 
 namespace kantrix {
 namespace {
+
+using test::PrintTo;
 
 constexpr double notGiven = std::numeric_limits<double>::quiet_NaN();
 
@@ -81,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(DinExamples, WorkedExamples, testing::Values(
     WorkedExample{"SharpFold",       2, 2, 1,        notGiven, notGiven, 0.278969, notGiven, notGiven, notGiven, 200.278969, 6},
     WorkedExample{"AlmostFlat",      1, 1, 179,      notGiven, notGiven, -0.011782, 0.023126, notGiven, notGiven, notGiven, 6},
     WorkedExample{"NearlyStraight",  2, 2, 179.99,   notGiven, notGiven, -0.000236, notGiven, notGiven, notGiven, notGiven, 6}),
-    [](const testing::TestParamInfo<WorkedExample>& row) { return row.param.name; });
+    test::rowName<WorkedExample>);
 // clang-format on
 
 TEST(BendFormulas, PiIsTheFourteenDecimalConstant)
@@ -160,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(ExtremeInputs, FormulaFaults, testing::Values(
     FaultCase{"NegativeRatio",                  bend(-2, 2, 90),                       FaultKind::InvalidArgument},
     FaultCase{"ZeroThickness",                  bend(2, 0, 90),                        FaultKind::DivisionByZero},
     FaultCase{"InfiniteRadiusAndThickness",     bend(INFINITY, INFINITY, 90),          FaultKind::InvalidOperation}),
-    [](const testing::TestParamInfo<FaultCase>& row) { return row.param.name; });
+    test::rowName<FaultCase>);
 // clang-format on
 
 TEST(BendFormulas, ResultsStoredBeforeAFaultStayStored)
@@ -187,6 +190,11 @@ struct ExactBits
     double r, s, beta;
     std::uint64_t k, v, z, L;
 };
+
+void PrintTo(const ExactBits& row, std::ostream* out)
+{
+    *out << "r=" << row.r << " s=" << row.s << " beta=" << row.beta;
+}
 
 class BitExactResults : public testing::TestWithParam<ExactBits>
 {};

@@ -15,6 +15,8 @@
 namespace kantrix::test {
 namespace {
 
+using kantrix::test::PrintTo;
+
 using test::PrintTo; // names the rows of the tables below
 
 const QColor lightYellow{255, 255, 192};

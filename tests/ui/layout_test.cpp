@@ -16,6 +16,8 @@
 namespace kantrix::test {
 namespace {
 
+using kantrix::test::PrintTo;
+
 using test::PrintTo; // names the rows of the tables below
 
 template <typename Widget> std::vector<std::string> sortedNames(const QWidget& window)

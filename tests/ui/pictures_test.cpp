@@ -7,6 +7,8 @@
 namespace kantrix::test {
 namespace {
 
+using kantrix::test::PrintTo;
+
 TEST_F(WindowTest, PicturesLoadFromTheResourcesAtTheirNaturalSize)
 {
     EXPECT_TRUE(window().sketch()->hasImage());

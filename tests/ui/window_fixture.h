@@ -7,6 +7,7 @@
 
 #include "bend_state.h"
 #include "field_set.h"
+#include "row_names.h"
 #include "verdano.h"
 
 #include <QColor>
@@ -30,25 +31,6 @@ void PrintTo(const QRect& rect, std::ostream* out);
 void PrintTo(const QColor& colour, std::ostream* out);
 
 namespace kantrix::test {
-
-// The rows of the test tables carry a name, for failure messages and test names.
-template <typename Row>
-concept NamedRow = requires(const Row& row)
-{
-    row.name;
-};
-
-template <NamedRow Row> void PrintTo(const Row& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
-template <NamedRow Row> std::string rowName(const testing::TestParamInfo<Row>& info)
-{
-    std::string name = info.param.name;
-    std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
-    return name;
-}
 
 // What the user sees of the bend, and the bend itself.
 struct Shown
