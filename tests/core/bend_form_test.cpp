@@ -2,6 +2,7 @@
 #include "bend_form.h"
 #include "memory_field_set.h"
 #include "row_names.h"
+#include "stored_value.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@ namespace kantrix {
 namespace {
 
 using test::PrintTo;
+using test::storedValue;
 
 class BendFormTest : public testing::Test
 {
@@ -114,24 +116,6 @@ struct EntryCase
 
 class EntryRules : public BendFormTest, public testing::WithParamInterface<EntryCase>
 {};
-
-double storedValue(const BendState& state, Field field)
-{
-    switch (field) {
-    case Field::Txt_Radius:
-        return state.r;
-    case Field::Txt_Dicke:
-        return state.s;
-    case Field::Txt_Beta:
-        return state.beta;
-    case Field::Txt_l1:
-        return state.l(1);
-    case Field::Txt_l2:
-        return state.l(2);
-    default:
-        return NAN;
-    }
-}
 
 TEST_P(EntryRules, CorrectStoreAndShow)
 {

@@ -1,6 +1,7 @@
 // The fields as the user works them: what they show, where the focus goes, and which rule runs.
 
 #include "picture_box.h"
+#include "stored_value.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -219,24 +220,6 @@ INSTANTIATE_TEST_SUITE_P(Window, KeysInAField,
                                          Keys{"Enter", Qt::Key_Enter},
                                          Keys{"Escape", Qt::Key_Escape}),
                          rowName<Keys>);
-
-double storedValue(const BendState& state, Field field)
-{
-    switch (field) {
-    case Field::Txt_Radius:
-        return state.r;
-    case Field::Txt_Dicke:
-        return state.s;
-    case Field::Txt_Beta:
-        return state.beta;
-    case Field::Txt_l1:
-        return state.l(1);
-    case Field::Txt_l2:
-        return state.l(2);
-    default:
-        return NAN;
-    }
-}
 
 struct Entry
 {
