@@ -6,8 +6,6 @@
 
 #include <QRect>
 
-#include <cmath>
-
 namespace kantrix::layout {
 
 constexpr int twipsPerPixel = 15;

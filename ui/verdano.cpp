@@ -202,8 +202,9 @@ void Verdano::bindRules()
     const auto bind = [this](Field field, std::function<void()> enter,
                              std::function<void()> leave) {
         TextField* text = this->field(field);
-        connect(text, &TextField::entered, this, [this, enter] { runRule(enter); });
-        connect(text, &TextField::left, this, [this, leave] { runRule(leave); });
+        connect(text, &TextField::entered, this,
+                [this, enter] { runRule(RuleKind::Enter, enter); });
+        connect(text, &TextField::left, this, [this, leave] { runRule(RuleKind::Leave, leave); });
     };
     bind(
         Field::Txt_Radius, [this] { m_form.Txt_Radius_GotFocus(); },
@@ -221,13 +222,14 @@ void Verdano::bindRules()
     }
 }
 
-void Verdano::runRule(const std::function<void()>& rule)
+void Verdano::runRule(RuleKind kind, const std::function<void()>& rule)
 {
     if (m_faultShowing)
         return;
     try {
         rule();
-        m_lastCompleted = m_form.snapshot();
+        if (kind == RuleKind::Leave)
+            m_lastCompleted = m_form.snapshot();
     } catch (const BendError& error) {
         m_form.restore(m_lastCompleted);
         const QString message =

@@ -60,7 +60,14 @@ private:
     void bindRules();
     void setTabOrder();
 
-    void runRule(const std::function<void()>& rule);
+    enum class RuleKind
+    {
+        Enter,
+        Leave
+    };
+    // Runs a rule all-or-nothing. Only a leave rule changes texts and state, so only after one
+    // is the new state kept as the one to return to.
+    void runRule(RuleKind kind, const std::function<void()>& rule);
     void reportFault(const QString& message);
 
     WidgetFieldSet m_fields;
