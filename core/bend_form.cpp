@@ -82,6 +82,42 @@ void BendForm::Txt_l_LostFocus(std::int16_t index)
     Berechnung();
 }
 
+void BendForm::enterField(Field field)
+{
+    switch (field) {
+    case Field::Txt_Radius:
+        return Txt_Radius_GotFocus();
+    case Field::Txt_Dicke:
+        return Txt_Dicke_GotFocus();
+    case Field::Txt_Beta:
+        return Txt_Beta_GotFocus();
+    case Field::Txt_l1:
+        return Txt_l_GotFocus(1);
+    case Field::Txt_l2:
+        return Txt_l_GotFocus(2);
+    default:
+        return;
+    }
+}
+
+void BendForm::leaveField(Field field)
+{
+    switch (field) {
+    case Field::Txt_Radius:
+        return Txt_Radius_LostFocus();
+    case Field::Txt_Dicke:
+        return Txt_Dicke_LostFocus();
+    case Field::Txt_Beta:
+        return Txt_Beta_LostFocus();
+    case Field::Txt_l1:
+        return Txt_l_LostFocus(1);
+    case Field::Txt_l2:
+        return Txt_l_LostFocus(2);
+    default:
+        return;
+    }
+}
+
 void BendForm::Berechnung()
 {
     k_wert(m_state);

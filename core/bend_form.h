@@ -45,6 +45,10 @@ public:
     void Txt_Beta_LostFocus();
     void Txt_l_LostFocus(std::int16_t index);
 
+    // The enter or leave rule of an input field, by field; a result field has none.
+    void enterField(Field field);
+    void leaveField(Field field);
+
     // Runs the formulas and rewrites every result field and the numeric input fields.
     void Berechnung();
 

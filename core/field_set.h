@@ -37,6 +37,16 @@ inline constexpr std::array<Field, fieldCount> allFields = {
     Field::Txt_l3,     Field::Txt_l4,    Field::Txt_l5,
 };
 
+// The fields the user types into, in tab order; all others show results only.
+inline constexpr std::array<Field, 5> inputFields = {Field::Txt_Radius, Field::Txt_Dicke,
+                                                     Field::Txt_Beta, Field::Txt_l1, Field::Txt_l2};
+
+constexpr bool isInputField(Field field)
+{
+    return field == Field::Txt_Radius || field == Field::Txt_Dicke || field == Field::Txt_Beta ||
+           field == Field::Txt_l1 || field == Field::Txt_l2;
+}
+
 // The element of the control array Txt_l; it has the indexes 1 to 5 and no element 0.
 // Any other index raises SubscriptOutOfRange.
 Field Txt_l(std::int16_t index);

@@ -22,41 +22,6 @@
 namespace kantrix::fuzz {
 namespace {
 
-constexpr std::array<Field, 5> inputFields = {Field::Txt_Radius, Field::Txt_Dicke, Field::Txt_Beta,
-                                              Field::Txt_l1, Field::Txt_l2};
-
-void enter(BendForm& form, Field field)
-{
-    switch (field) {
-    case Field::Txt_Radius:
-        return form.Txt_Radius_GotFocus();
-    case Field::Txt_Dicke:
-        return form.Txt_Dicke_GotFocus();
-    case Field::Txt_Beta:
-        return form.Txt_Beta_GotFocus();
-    case Field::Txt_l1:
-        return form.Txt_l_GotFocus(1);
-    default:
-        return form.Txt_l_GotFocus(2);
-    }
-}
-
-void leave(BendForm& form, Field field)
-{
-    switch (field) {
-    case Field::Txt_Radius:
-        return form.Txt_Radius_LostFocus();
-    case Field::Txt_Dicke:
-        return form.Txt_Dicke_LostFocus();
-    case Field::Txt_Beta:
-        return form.Txt_Beta_LostFocus();
-    case Field::Txt_l1:
-        return form.Txt_l_LostFocus(1);
-    default:
-        return form.Txt_l_LostFocus(2);
-    }
-}
-
 bool sameForm(const FormSnapshot& a, const FormSnapshot& b)
 {
     return a.state == b.state && a.texts == b.texts && a.vBackColor == b.vBackColor;
@@ -105,11 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      static_cast<std::size_t>(length));
         data += 2 + length;
 
-        enter(form, field);
+        form.enterField(field);
         fields.setText(field, typed);
         const FormSnapshot before = form.snapshot();
         try {
-            leave(form, field);
+            form.leaveField(field);
             // A successful edit has rewritten all three with what it used. After a failed one
             // the edited field keeps the text that failed, for the user to correct.
             checkShown(fields, Field::Txt_Radius, form.state().r);

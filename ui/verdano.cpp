@@ -142,12 +142,9 @@ void Verdano::addRow(QGroupBox* frame, const Row& row)
     caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
     caption->setFont(font);
 
-    const bool isInput = row.field == Field::Txt_Radius || row.field == Field::Txt_Dicke ||
-                         row.field == Field::Txt_Beta || row.field == Field::Txt_l1 ||
-                         row.field == Field::Txt_l2;
+    const bool isInput = isInputField(row.field);
     auto* text = new TextField(isInput ? TextField::Role::Input : TextField::Role::Result, frame);
-    text->setObjectName(QString::fromLatin1(controlName(row.field).data(),
-                                            static_cast<qsizetype>(controlName(row.field).size())));
+    text->setObjectName(QString::fromUtf8(controlName(row.field)));
     text->setGeometry(
         twipRect(layout::fieldLeft, row.fieldTop, layout::fieldWidth, layout::fieldHeight));
     text->setFont(font);
@@ -199,26 +196,14 @@ void Verdano::setTabOrder()
 
 void Verdano::bindRules()
 {
-    const auto bind = [this](Field field, std::function<void()> enter,
-                             std::function<void()> leave) {
-        TextField* text = this->field(field);
-        connect(text, &TextField::entered, this,
-                [this, enter] { runRule(RuleKind::Enter, enter); });
-        connect(text, &TextField::left, this, [this, leave] { runRule(RuleKind::Leave, leave); });
-    };
-    bind(
-        Field::Txt_Radius, [this] { m_form.Txt_Radius_GotFocus(); },
-        [this] { m_form.Txt_Radius_LostFocus(); });
-    bind(
-        Field::Txt_Dicke, [this] { m_form.Txt_Dicke_GotFocus(); },
-        [this] { m_form.Txt_Dicke_LostFocus(); });
-    bind(
-        Field::Txt_Beta, [this] { m_form.Txt_Beta_GotFocus(); },
-        [this] { m_form.Txt_Beta_LostFocus(); });
-    for (std::int16_t index : {std::int16_t{1}, std::int16_t{2}}) {
-        bind(
-            Txt_l(index), [this, index] { m_form.Txt_l_GotFocus(index); },
-            [this, index] { m_form.Txt_l_LostFocus(index); });
+    for (Field input : inputFields) {
+        TextField* text = field(input);
+        connect(text, &TextField::entered, this, [this, input] {
+            runRule(RuleKind::Enter, [this, input] { m_form.enterField(input); });
+        });
+        connect(text, &TextField::left, this, [this, input] {
+            runRule(RuleKind::Leave, [this, input] { m_form.leaveField(input); });
+        });
     }
 }
 
@@ -235,8 +220,7 @@ void Verdano::runRule(RuleKind kind, const std::function<void()>& rule)
         const QString message =
             QStringLiteral("Rechenfehler: %1.\n\nDie Eingabe wurde verworfen; alle Felder zeigen "
                            "wieder die zuletzt gültigen Werte.")
-                .arg(QString::fromUtf8(faultMessage(error.kind()).data(),
-                                       static_cast<qsizetype>(faultMessage(error.kind()).size())));
+                .arg(QString::fromUtf8(faultMessage(error.kind())));
         // Shown once the focus has arrived where the user sent it, not in the middle of the move.
         QTimer::singleShot(0, this, [this, message] { reportFault(message); });
     }

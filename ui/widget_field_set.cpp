@@ -40,7 +40,7 @@ std::string WidgetFieldSet::text(Field field) const
 
 void WidgetFieldSet::setText(Field field, std::string_view text)
 {
-    widget(field)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    widget(field)->setText(QString::fromUtf8(text));
 }
 
 void WidgetFieldSet::setSelectionStart(Field field, int start)

@@ -28,50 +28,8 @@ protected:
         fields.setText(field, text);
         leave(field);
     }
-    void enter(Field field)
-    {
-        switch (field) {
-        case Field::Txt_Radius:
-            form.Txt_Radius_GotFocus();
-            break;
-        case Field::Txt_Dicke:
-            form.Txt_Dicke_GotFocus();
-            break;
-        case Field::Txt_Beta:
-            form.Txt_Beta_GotFocus();
-            break;
-        case Field::Txt_l1:
-            form.Txt_l_GotFocus(1);
-            break;
-        case Field::Txt_l2:
-            form.Txt_l_GotFocus(2);
-            break;
-        default:
-            FAIL() << "not an input field";
-        }
-    }
-    void leave(Field field)
-    {
-        switch (field) {
-        case Field::Txt_Radius:
-            form.Txt_Radius_LostFocus();
-            break;
-        case Field::Txt_Dicke:
-            form.Txt_Dicke_LostFocus();
-            break;
-        case Field::Txt_Beta:
-            form.Txt_Beta_LostFocus();
-            break;
-        case Field::Txt_l1:
-            form.Txt_l_LostFocus(1);
-            break;
-        case Field::Txt_l2:
-            form.Txt_l_LostFocus(2);
-            break;
-        default:
-            FAIL() << "not an input field";
-        }
-    }
+    void enter(Field field) { form.enterField(field); }
+    void leave(Field field) { form.leaveField(field); }
 
     MemoryFieldSet fields;
     BendForm form{fields};

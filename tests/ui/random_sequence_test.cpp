@@ -25,22 +25,9 @@ constexpr std::uint32_t seed = 20260517;
 constexpr int steps = 1000;
 
 // The stops of the tab order: the five input fields, then the logo.
-constexpr std::array<Field, 5> inputs = {Field::Txt_Radius, Field::Txt_Dicke, Field::Txt_Beta,
-                                         Field::Txt_l1, Field::Txt_l2};
+constexpr const auto& inputs = inputFields;
 constexpr int logo = 5;
 constexpr int stops = 6;
-
-using Rule = void (*)(BendForm&);
-constexpr std::array<Rule, 5> enterRules = {[](BendForm& form) { form.Txt_Radius_GotFocus(); },
-                                            [](BendForm& form) { form.Txt_Dicke_GotFocus(); },
-                                            [](BendForm& form) { form.Txt_Beta_GotFocus(); },
-                                            [](BendForm& form) { form.Txt_l_GotFocus(1); },
-                                            [](BendForm& form) { form.Txt_l_GotFocus(2); }};
-constexpr std::array<Rule, 5> leaveRules = {[](BendForm& form) { form.Txt_Radius_LostFocus(); },
-                                            [](BendForm& form) { form.Txt_Dicke_LostFocus(); },
-                                            [](BendForm& form) { form.Txt_Beta_LostFocus(); },
-                                            [](BendForm& form) { form.Txt_l_LostFocus(1); },
-                                            [](BendForm& form) { form.Txt_l_LostFocus(2); }};
 
 class Reference
 {
@@ -73,19 +60,19 @@ public:
     {
         std::optional<FaultKind> fault;
         if (m_focus != logo)
-            fault = run(leaveRules[static_cast<std::size_t>(m_focus)]);
+            fault = run([&] { m_form.leaveField(inputs[static_cast<std::size_t>(m_focus)]); });
         if (to != logo)
-            run(enterRules[static_cast<std::size_t>(to)]);
+            run([&] { m_form.enterField(inputs[static_cast<std::size_t>(to)]); });
         m_focus = to;
         return fault;
     }
     void type(const std::string& text) { m_fields.setText(inputs[m_focus], text); }
 
 private:
-    std::optional<FaultKind> run(Rule rule)
+    template <typename Rule> std::optional<FaultKind> run(Rule rule)
     {
         try {
-            rule(m_form);
+            rule();
             m_lastCompleted = m_form.snapshot();
             return std::nullopt;
         } catch (const BendError& error) {
