@@ -43,6 +43,18 @@ QIcon programIcon()
     return icon;
 }
 
+// Labels draw their text from the top of their box, as the captions of the rows are placed.
+QLabel* addLabel(QWidget* frame, const char* name, const char* text, const QRect& geometry,
+                 Qt::Alignment alignment, const QFont& font)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), frame);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setFont(font);
+    return label;
+}
+
 } // namespace
 
 Verdano::Verdano(QWidget* parent)
@@ -135,12 +147,10 @@ void Verdano::addRow(QGroupBox* frame, const Row& row)
     const QFont font = style::formFont(row.bold);
     const int captionTop = row.captionTop ? row.captionTop : row.fieldTop + layout::labelDrop;
 
-    auto* caption = new QLabel(QString::fromUtf8(row.captionText), frame);
-    caption->setObjectName(QString::fromLatin1(row.captionName));
-    caption->setGeometry(
-        twipRect(layout::captionLeft, captionTop, layout::captionWidth, layout::labelHeight));
-    caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    caption->setFont(font);
+    QLabel* caption = addLabel(
+        frame, row.captionName, row.captionText,
+        twipRect(layout::captionLeft, captionTop, layout::captionWidth, layout::labelHeight),
+        Qt::AlignRight, font);
 
     const bool isInput = isInputField(row.field);
     auto* text = new TextField(isInput ? TextField::Role::Input : TextField::Role::Result, frame);
@@ -160,12 +170,9 @@ void Verdano::addRow(QGroupBox* frame, const Row& row)
     m_fields.bind(row.field, text);
 
     if (row.unitName) {
-        auto* unit = new QLabel(QString::fromUtf8(row.unitText), frame);
-        unit->setObjectName(QString::fromLatin1(row.unitName));
-        unit->setGeometry(
-            twipRect(layout::unitLeft, captionTop, layout::unitWidth, layout::labelHeight));
-        unit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        unit->setFont(font);
+        addLabel(frame, row.unitName, row.unitText,
+                 twipRect(layout::unitLeft, captionTop, layout::unitWidth, layout::labelHeight),
+                 Qt::AlignLeft, font);
     }
 }
 
