@@ -1,5 +1,6 @@
 #include "bend_form.h"
 
+#include "bend_error.h"
 #include "bend_formulas.h"
 #include "float_status.h"
 #include "number_text.h"
@@ -37,6 +38,7 @@ void BendForm::Form_Load()
     m_state.z = 0;
     m_state.l(1) = 100;
     m_state.l(2) = 100;
+    m_corrections = {};
 
     Txt_Radius_LostFocus();
 }
@@ -56,10 +58,12 @@ void BendForm::Txt_Dicke_LostFocus()
 void BendForm::Txt_Beta_LostFocus()
 {
     const Field field = Field::Txt_Beta;
-    if (!(ParseNumber(readText(field)) > 0))
-        writeText(field, NumberToText(1));
+    correctionOf(field).reset();
+    std::string typed = readText(field);
+    if (!(ParseNumber(typed) > 0))
+        correct(field, CorrectionRule::AngleNotPositive, typed, NumberToText(1));
     if (ParseNumber(readText(field)) >= 180)
-        writeText(field, NumberToText(179));
+        correct(field, CorrectionRule::AngleTooLarge, std::move(typed), NumberToText(179));
     m_state.beta = ParseNumber(readText(field));
     checkFloatFaults(m_state.beta);
     m_state.alpha = 180 - m_state.beta;
@@ -70,11 +74,14 @@ void BendForm::Txt_Beta_LostFocus()
 void BendForm::Txt_l_LostFocus(std::int16_t index)
 {
     const Field field = Txt_l(index);
-    const double x = ParseNumber(readText(field));
+    correctionOf(field).reset();
+    std::string typed = readText(field);
+    const double x = ParseNumber(typed);
     const double minimum = m_state.r * 4;
     checkFloatFaults(minimum);
     if (minimum > x)
-        writeText(field, NumberToText(m_state.r * 4));
+        correct(field, CorrectionRule::BelowMinimumLength, std::move(typed),
+                NumberToText(m_state.r * 4));
     const std::string finalText = readText(field);
     double& length = m_state.l(index);
     length = ParseNumber(finalText);
@@ -142,9 +149,18 @@ void BendForm::Berechnung()
     clearFloatFaults();
 }
 
+std::vector<Correction> BendForm::corrections() const
+{
+    std::vector<Correction> standing;
+    for (const std::optional<Correction>& correction : m_corrections)
+        if (correction)
+            standing.push_back(*correction);
+    return standing;
+}
+
 FormSnapshot BendForm::snapshot() const
 {
-    FormSnapshot snapshot{m_state, {}, m_fields.backColor(Field::Txt_v)};
+    FormSnapshot snapshot{m_state, {}, m_fields.backColor(Field::Txt_v), m_corrections};
     for (Field field : allFields)
         snapshot.texts[static_cast<std::size_t>(field)] = m_fields.text(field);
     return snapshot;
@@ -153,6 +169,7 @@ FormSnapshot BendForm::snapshot() const
 void BendForm::restore(const FormSnapshot& snapshot)
 {
     m_state = snapshot.state;
+    m_corrections = snapshot.corrections;
     for (Field field : allFields)
         m_fields.setText(field, snapshot.texts[static_cast<std::size_t>(field)]);
     m_fields.setBackColor(Field::Txt_v, snapshot.vBackColor);
@@ -183,11 +200,27 @@ void BendForm::selectAll(Field field)
 
 double BendForm::positiveValue(Field field, std::string_view replacement)
 {
-    if (!(ParseNumber(readText(field)) > 0))
-        writeText(field, replacement);
+    correctionOf(field).reset();
+    std::string typed = readText(field);
+    if (!(ParseNumber(typed) > 0))
+        correct(field, CorrectionRule::NotPositive, std::move(typed), std::string(replacement));
     const double value = ParseNumber(readText(field));
     checkFloatFaults(value);
     return value;
+}
+
+void BendForm::correct(Field field, CorrectionRule rule, std::string typed, std::string replacement)
+{
+    writeText(field, replacement);
+    correctionOf(field) = Correction{field, rule, std::move(typed), std::move(replacement)};
+}
+
+std::optional<Correction>& BendForm::correctionOf(Field field)
+{
+    for (std::size_t i = 0; i < inputFields.size(); ++i)
+        if (inputFields[i] == field)
+            return m_corrections[i];
+    throw BendError(FaultKind::SubscriptOutOfRange);
 }
 
 } // namespace kantrix

@@ -9,19 +9,27 @@
 // make the rule all-or-nothing.
 
 #include "bend_state.h"
+#include "correction.h"
 #include "field_set.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kantrix {
+
+// The correction in force for each input field, in tab order: set when the field's leave rule
+// replaces its text, cleared when the field is next left without a replacement.
+using Corrections = std::array<std::optional<Correction>, inputFields.size()>;
 
 struct FormSnapshot
 {
     BendState state;
     std::array<std::string, fieldCount> texts;
     OleColor vBackColor = 0;
+    Corrections corrections;
 };
 
 class BendForm
@@ -52,6 +60,9 @@ public:
     // Runs the formulas and rewrites every result field and the numeric input fields.
     void Berechnung();
 
+    // The corrections that stand for the bend shown, in tab order.
+    std::vector<Correction> corrections() const;
+
     const BendState& state() const { return m_state; }
     BendState& state() { return m_state; }
 
@@ -67,9 +78,13 @@ private:
     // Stores the parse of the field's text, replacing it first by `replacement` when it reads
     // as zero or less. Radius and thickness share it.
     double positiveValue(Field field, std::string_view replacement);
+    // Replaces the field's text and records why.
+    void correct(Field field, CorrectionRule rule, std::string typed, std::string replacement);
+    std::optional<Correction>& correctionOf(Field field);
 
     FieldSet& m_fields;
     BendState m_state;
+    Corrections m_corrections;
 };
 
 } // namespace kantrix

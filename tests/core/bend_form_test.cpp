@@ -115,6 +115,46 @@ INSTANTIATE_TEST_SUITE_P(Corrections, EntryRules, testing::Values(
     test::rowName<EntryCase>);
 // clang-format on
 
+struct CorrectionCase
+{
+    const char* name;
+    Field field;
+    const char* typed;
+    const char* note; // empty when the entry stands
+};
+
+class CorrectionNotes : public BendFormTest, public testing::WithParamInterface<CorrectionCase>
+{};
+
+// A correction stands until its field is next left without one, and undoes with the snapshot.
+TEST_P(CorrectionNotes, NameTheReplacementUntilTheFieldIsLeftCleanly)
+{
+    const CorrectionCase& entry = GetParam();
+    type(entry.field, entry.typed);
+    std::vector<std::string> notes;
+    for (const Correction& correction : form.corrections())
+        notes.push_back(correctionNote(correction));
+    EXPECT_EQ(notes,
+              entry.note[0] ? std::vector<std::string>{entry.note} : std::vector<std::string>{});
+
+    const FormSnapshot corrected = form.snapshot();
+    type(entry.field, "10");
+    EXPECT_TRUE(form.corrections().empty());
+    form.restore(corrected);
+    EXPECT_EQ(form.corrections().size(), notes.size());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rules, CorrectionNotes, testing::Values(
+    CorrectionCase{"Radius",    Field::Txt_Radius, "abc", "r auf 0.00001 korrigiert (eingegeben: „abc“): der Biegeradius muss größer als 0 sein"},
+    CorrectionCase{"Thickness", Field::Txt_Dicke,  "-2",  "s auf 0.00001 korrigiert (eingegeben: „-2“): die Blechdicke muss größer als 0 sein"},
+    CorrectionCase{"AngleLow",  Field::Txt_Beta,   "0",   "β auf 1 korrigiert (eingegeben: „0“): der Öffnungswinkel muss größer als 0° sein"},
+    CorrectionCase{"AngleHigh", Field::Txt_Beta,   "250", "β auf 179 korrigiert (eingegeben: „250“): der Öffnungswinkel muss kleiner als 180° sein"},
+    CorrectionCase{"Flange",    Field::Txt_l2,     "5",   "b auf 8 korrigiert (eingegeben: „5“): minimale Schenkellänge = 4*r"},
+    CorrectionCase{"Accepted",  Field::Txt_l1,     "8",   ""}),
+    test::rowName<CorrectionCase>);
+// clang-format on
+
 struct PassThroughCase
 {
     const char* name;
