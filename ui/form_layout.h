@@ -26,9 +26,6 @@ inline constexpr int clientHeight = 6630; // 442 px
 // Frames: all at the same left edge and width, one below the other.
 inline constexpr int frameLeft = 120;
 inline constexpr int frameWidth = 4335;
-inline constexpr QRect biegeInfoFrame = twipRect(frameLeft, 120, frameWidth, 1815);  // Frame2
-inline constexpr QRect teileInfoFrame = twipRect(frameLeft, 2040, frameWidth, 2415); // Frame3
-inline constexpr QRect verdanoFrame = twipRect(frameLeft, 4560, frameWidth, 1935);   // Frame1
 
 // The three columns of a row: right-aligned caption, text field, unit.
 inline constexpr int captionLeft = 120;
@@ -39,8 +36,6 @@ inline constexpr int fieldWidth = 1500;
 inline constexpr int fieldHeight = 290;
 inline constexpr int unitLeft = 3780;
 inline constexpr int unitWidth = 345;
-// A label sits this far below the top of the field in its row, unless a row says otherwise.
-inline constexpr int labelDrop = 15;
 
 inline constexpr QRect sketchPicture = twipRect(4560, 120, 2350, 4335); // Picture2
 inline constexpr QRect logoPicture = twipRect(4985, 4560, 1500, 1935);  // Picture1

@@ -18,18 +18,23 @@ namespace {
 
 using layout::twipRect;
 
+QString toQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 const QColor lightYellowBackground{255, 255, 192};
 const QColor lightOrangeBackground{255, 224, 192};
 
 // The name a screen reader announces for a field: its caption without the "=", and its unit.
-QString accessibleFieldName(const char* caption, const char* unit)
+QString accessibleFieldName(std::string_view caption, std::string_view unit)
 {
-    QString name = QString::fromUtf8(caption).trimmed();
+    QString name = toQString(caption).trimmed();
     if (name.endsWith(QLatin1Char('=')))
         name.chop(1);
     name = name.trimmed();
-    if (unit)
-        name += QStringLiteral(" in ") + QString::fromUtf8(unit).trimmed();
+    if (!unit.empty())
+        name += QStringLiteral(" in ") + toQString(unit).trimmed();
     return name;
 }
 
@@ -44,11 +49,11 @@ QIcon programIcon()
 }
 
 // Labels draw their text from the top of their box, as the captions of the rows are placed.
-QLabel* addLabel(QWidget* frame, const char* name, const char* text, const QRect& geometry,
-                 Qt::Alignment alignment, const QFont& font)
+QLabel* addLabel(QWidget* frame, std::string_view name, std::string_view text,
+                 const QRect& geometry, Qt::Alignment alignment, const QFont& font)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), frame);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = new QLabel(toQString(text), frame);
+    label->setObjectName(toQString(name));
     label->setGeometry(geometry);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setFont(font);
@@ -71,28 +76,11 @@ Verdano::Verdano(QWidget* parent)
     setAutoFillBackground(true);
 
     // Rows are created top to bottom so that where two fields overlap, the lower lies on top.
-    QGroupBox* biegeInfo = addFrame("Frame2", "Biege-Info", layout::biegeInfoFrame);
-    addRow(biegeInfo, {"Label1", "Biegeradius r =", Field::Txt_Radius, 360, 0, "Label9", " mm"});
-    addRow(biegeInfo, {"Label2", "Blechdicke s =", Field::Txt_Dicke, 600, 0, "Label10", " mm"});
-    addRow(biegeInfo,
-           {"Label3", "Öffnungswinkel b =", Field::Txt_Beta, 975, 1005, "Label12", " °"});
-    addRow(biegeInfo,
-           {"Label7", "Biegewinkel a = 180 - b =", Field::Txt_Alpha, 1215, 1245, "Label13", " °"});
-
-    QGroupBox* teileInfo = addFrame("Frame3", "Teile-Info", layout::teileInfoFrame);
-    addRow(teileInfo, {"Label18", "Schenkellänge a =", Field::Txt_l1, 360, 0, "Label16", " mm"});
-    addRow(teileInfo, {"Label17", "Schenkellänge b =", Field::Txt_l2, 600, 0, "Label15", " mm"});
-    addRow(teileInfo, {"Label22", "Gerade a' =", Field::Txt_l3, 1080, 0, "Label20", " mm"});
-    addRow(teileInfo, {"Label21", "Gerade b' =", Field::Txt_l4, 1320, 0, "Label19", " mm"});
-    addRow(teileInfo,
-           {"Label26", "Gestreckte Länge L =", Field::Txt_l5, 1800, 0, "Label24", " mm", true});
-
-    QGroupBox* verdanoValues = addFrame("Frame1", "Verdano", layout::verdanoFrame);
-    addRow(verdanoValues, {"Label4", "Korrekturwert k =", Field::Txt_k, 360});
-    addRow(verdanoValues, {"Label5", "Neutrale Faser n = k/2 =", Field::Txt_n, 600});
-    addRow(verdanoValues, {"Label8", "Biegezone bz =", Field::Txt_z, 840, 0, "Label11", " mm"});
-    addRow(verdanoValues,
-           {"Label6", "Verdano v =", Field::Txt_v, 1320, 1340, "Label14", " mm", true});
+    std::array<QGroupBox*, form::frames.size()> frames{};
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        frames[i] = addFrame(form::frames[i]);
+    for (const form::RowDescription& row : form::rows)
+        addRow(frames[row.frame], row);
 
     const QString lengthHint = QStringLiteral("minimale Schenkellänge = 4*r");
     field(Field::Txt_l1)->setToolTip(lengthHint);
@@ -129,11 +117,12 @@ TextField* Verdano::field(Field field) const
     return static_cast<TextField*>(m_fields.widget(field));
 }
 
-QGroupBox* Verdano::addFrame(const char* name, const char* title, const QRect& geometry)
+QGroupBox* Verdano::addFrame(const form::FrameDescription& description)
 {
-    auto* frame = new QGroupBox(QString::fromUtf8(title), this);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(geometry);
+    auto* frame = new QGroupBox(toQString(description.caption), this);
+    frame->setObjectName(toQString(description.name));
+    frame->setGeometry(
+        twipRect(layout::frameLeft, description.top, layout::frameWidth, description.height));
     frame->setFont(style::formFont(true));
     QPalette face = frame->palette();
     face.setColor(QPalette::Window, style::buttonFace);
@@ -142,13 +131,13 @@ QGroupBox* Verdano::addFrame(const char* name, const char* title, const QRect& g
     return frame;
 }
 
-void Verdano::addRow(QGroupBox* frame, const Row& row)
+void Verdano::addRow(QGroupBox* frame, const form::RowDescription& row)
 {
     const QFont font = style::formFont(row.bold);
-    const int captionTop = row.captionTop ? row.captionTop : row.fieldTop + layout::labelDrop;
+    const int captionTop = form::labelTopOf(row);
 
     QLabel* caption = addLabel(
-        frame, row.captionName, row.captionText,
+        frame, row.captionLabel, row.caption,
         twipRect(layout::captionLeft, captionTop, layout::captionWidth, layout::labelHeight),
         Qt::AlignRight, font);
 
@@ -165,12 +154,12 @@ void Verdano::addRow(QGroupBox* frame, const Row& row)
         colours.setColor(QPalette::Base, keyResult ? lightOrangeBackground : lightYellowBackground);
         text->setPalette(colours);
     }
-    text->setAccessibleName(accessibleFieldName(row.captionText, row.unitText));
+    text->setAccessibleName(accessibleFieldName(row.caption, row.unit));
     caption->setBuddy(text);
     m_fields.bind(row.field, text);
 
-    if (row.unitName) {
-        addLabel(frame, row.unitName, row.unitText,
+    if (!row.unitLabel.empty()) {
+        addLabel(frame, row.unitLabel, row.unit,
                  twipRect(layout::unitLeft, captionTop, layout::unitWidth, layout::labelHeight),
                  Qt::AlignLeft, font);
     }

@@ -6,6 +6,7 @@
 // undone, the fault is named in a message, and the program goes on.
 
 #include "bend_form.h"
+#include "form_description.h"
 #include "widget_field_set.h"
 
 #include <QWidget>
@@ -42,20 +43,8 @@ Q_SIGNALS:
     void faultReported(const QString& message);
 
 private:
-    struct Row
-    {
-        const char* captionName;
-        const char* captionText;
-        Field field;
-        int fieldTop;       // twips from the frame's top
-        int captionTop = 0; // twips; 0 means just below the field's top
-        const char* unitName = nullptr;
-        const char* unitText = nullptr;
-        bool bold = false;
-    };
-
-    QGroupBox* addFrame(const char* name, const char* title, const QRect& geometry);
-    void addRow(QGroupBox* frame, const Row& row);
+    QGroupBox* addFrame(const form::FrameDescription& frame);
+    void addRow(QGroupBox* frame, const form::RowDescription& row);
     void addPictures();
     void bindRules();
     void setTabOrder();

@@ -1,6 +1,7 @@
 #include "bend_error.h"
 #include "bend_form.h"
 #include "memory_field_set.h"
+#include "quantity_lines.h"
 #include "row_names.h"
 #include "stored_value.h"
 
@@ -50,6 +51,24 @@ TEST_F(BendFormTest, StartUpShowsTheDefaultBend)
     EXPECT_EQ(form.state().r, 2);
     EXPECT_EQ(form.state().l(1), 100);
     EXPECT_EQ(form.state().l(0), 0);
+}
+
+TEST_F(BendFormTest, QuantityLinesAlignCaptionsValuesAndUnits)
+{
+    type(Field::Txt_l1, "12345.678");
+    EXPECT_EQ(quantityLines(fields), "Biegeradius r =                 2.00 mm\n"
+                                     "Blechdicke s =                  2.00 mm\n"
+                                     "Öffnungswinkel b =             90.00 °\n"
+                                     "Biegewinkel a = 180 - b =      90.00 °\n"
+                                     "Schenkellänge a =          12345.678 mm\n"
+                                     "Schenkellänge b =                100 mm\n"
+                                     "Gerade a' =               12 343.759 mm\n"
+                                     "Gerade b' =                   98.081 mm\n"
+                                     "Gestreckte Länge L =      12 441.841 mm\n"
+                                     "Korrekturwert k =              0.650\n"
+                                     "Neutrale Faser n = k/2 =       0.325\n"
+                                     "Biegezone bz =                 4.163 mm\n"
+                                     "Verdano v =                   -3.837 mm\n");
 }
 
 TEST_F(BendFormTest, EnteringAFieldSelectsItsWholeText)
