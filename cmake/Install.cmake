@@ -45,6 +45,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The narrow face the window is laid out for, without which the captions would not fit, and the
 # face the lettering of the sketch and the logo is drawn in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# German file and print dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION
     "Kantrix berechnet aus Biegeradius, Blechdicke, Öffnungswinkel und den beiden\n\
 Schenkellängen einer einfachen Biegung den Korrekturwert, die Verkürzung,\n\

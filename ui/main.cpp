@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -11,6 +13,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(KANTRIX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kantrix.Kantrix"));
     kantrix::style::applyFormStyle(application);
+
+    // The file and print dialogs in German, where Qt's translations are installed.
+    QTranslator dialogs;
+    if (dialogs.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&dialogs);
 
     kantrix::Verdano window;
     window.move(0, 0);

@@ -1,6 +1,7 @@
 #include "verdano.h"
 
 #include "bend_error.h"
+#include "form_commands.h"
 #include "form_layout.h"
 #include "form_style.h"
 #include "picture_box.h"
@@ -96,6 +97,8 @@ Verdano::Verdano(QWidget* parent)
     // The window opens with the focus in the radius field and its text selected.
     field(Field::Txt_Radius)->setFocus(Qt::OtherFocusReason);
     m_form.Txt_Radius_GotFocus();
+
+    new FormCommands(*this);
 }
 
 // The fields outlive the form and its snapshot while the widget tree is torn down; cut their
@@ -203,14 +206,24 @@ void Verdano::bindRules()
     }
 }
 
-void Verdano::runRule(RuleKind kind, const std::function<void()>& rule)
+bool Verdano::commitEntry()
+{
+    for (Field input : inputFields) {
+        if (focusWidget() == field(input))
+            return runRule(RuleKind::Leave, [this, input] { m_form.leaveField(input); });
+    }
+    return !m_faultShowing;
+}
+
+bool Verdano::runRule(RuleKind kind, const std::function<void()>& rule)
 {
     if (m_faultShowing)
-        return;
+        return false;
     try {
         rule();
         if (kind == RuleKind::Leave)
             m_lastCompleted = m_form.snapshot();
+        return true;
     } catch (const BendError& error) {
         m_form.restore(m_lastCompleted);
         const QString message =
@@ -219,6 +232,7 @@ void Verdano::runRule(RuleKind kind, const std::function<void()>& rule)
                 .arg(QString::fromUtf8(faultMessage(error.kind())));
         // Shown once the focus has arrived where the user sent it, not in the middle of the move.
         QTimer::singleShot(0, this, [this, message] { reportFault(message); });
+        return false;
     }
 }
 

@@ -34,9 +34,15 @@ public:
     static QString caption();
 
     const BendForm& form() const { return m_form; }
+    const FieldSet& fields() const { return m_fields; }
     TextField* field(Field field) const;
     PictureBox* sketch() const { return m_sketch; }
     PictureBox* logo() const { return m_logo; }
+
+    // Runs the leave rule of the input field that holds the focus, as leaving it would, and keeps
+    // the focus there. False if the rule faulted: the last complete state is back and the fault
+    // is being reported.
+    bool commitEntry();
 
 Q_SIGNALS:
     // Emitted once the message about a fault has been shown, with its text.
@@ -56,7 +62,7 @@ private:
     };
     // Runs a rule all-or-nothing. Only a leave rule changes texts and state, so only after one
     // is the new state kept as the one to return to.
-    void runRule(RuleKind kind, const std::function<void()>& rule);
+    bool runRule(RuleKind kind, const std::function<void()>& rule);
     void reportFault(const QString& message);
 
     WidgetFieldSet m_fields;

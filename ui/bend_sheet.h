@@ -1,0 +1,59 @@
+#pragma once
+
+// The bend sheet: one A4 portrait page that a shop can file with the order. Title and date, the
+// sketch as vector graphics, the thirteen quantities with caption, value and unit as the window
+// shows them (L and v set apart), the notes that apply, and a footer with program and version.
+// It is drawn with QPainter, so the same page goes to a PDF file and to a printer.
+
+#include <QColor>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QPainter;
+class QPrinter;
+class QRectF;
+
+namespace kantrix {
+
+class BendForm;
+class FieldSet;
+
+struct BendSheet
+{
+    struct Row
+    {
+        int frame = 0; // index into form::frames
+        QString caption;
+        QString text;
+        QString unit;
+        bool keyResult = false; // L and v
+        QColor background;      // of a key result: the colour its field shows
+        bool groupStart = false;
+    };
+
+    QDateTime made;
+    std::vector<Row> rows;
+    QStringList notes;
+    QString fileName; // proposed for saving
+};
+
+// The sheet of the bend the window shows now.
+BendSheet bendSheetOf(const BendForm& form, const FieldSet& fields, const QDateTime& made);
+
+// Draws the sheet on a page whose paper, in device coordinates, is `paper`.
+void paintBendSheet(QPainter& painter, const QRectF& paper, const BendSheet& sheet);
+
+// The sheet as a complete PDF file, vector graphics and embedded fonts; empty if it could not
+// be drawn.
+QByteArray bendSheetPdf(const BendSheet& sheet);
+
+// Prints the sheet on a printer the user has set up; false if the printer failed.
+bool printBendSheet(QPrinter& printer, const BendSheet& sheet);
+
+// "Kantrix 1.00"
+QString programNameAndVersion();
+
+} // namespace kantrix

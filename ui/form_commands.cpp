@@ -1,0 +1,173 @@
+#include "form_commands.h"
+
+#include "bend_sheet.h"
+#include "help_window.h"
+#include "quantity_lines.h"
+#include "verdano.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace kantrix {
+
+FormCommands::FormCommands(Verdano& window)
+    : QObject(&window), m_window(window), m_menu(new QMenu(&window))
+{
+    setObjectName(QStringLiteral("FormCommands"));
+    m_menu->setObjectName(QStringLiteral("FormMenu"));
+    addCommand(QStringLiteral("Drucken…"), QKeySequence::Print, &FormCommands::print);
+    addCommand(QStringLiteral("Als PDF speichern…"), QKeySequence::Save, &FormCommands::saveAsPdf);
+    addCommand(QStringLiteral("Werte kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+               &FormCommands::copyValues);
+    m_menu->addSeparator();
+    addCommand(QStringLiteral("Benutzerhinweise"), QKeySequence::HelpContents,
+               &FormCommands::showHelp);
+    addCommand(QStringLiteral("Über Kantrix"), QKeySequence(), &FormCommands::showAbout);
+
+    // Right clicks that no control takes for itself (labels, frames, pictures, result fields)
+    // arrive at the window.
+    m_window.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&m_window, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_menu->popup(m_window.mapToGlobal(at)); });
+
+    m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+FormCommands::~FormCommands() = default;
+
+QAction* FormCommands::addCommand(const QString& text, const QKeySequence& shortcut,
+                                  void (FormCommands::*command)())
+{
+    auto* action = new QAction(text, &m_window);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, command);
+    m_window.addAction(action);
+    m_menu->addAction(action);
+    return action;
+}
+
+void FormCommands::print()
+{
+    if (!m_window.commitEntry())
+        return;
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                             QMarginsF(0, 0, 0, 0)));
+    }
+    const BendSheet sheet =
+        bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
+    m_printer->setDocName(QFileInfo(sheet.fileName).completeBaseName());
+    auto* dialog = new QPrintDialog(m_printer.get(), &m_window);
+    dialog->setObjectName(QStringLiteral("PrintDialog"));
+    dialog->setWindowTitle(QStringLiteral("Biegung drucken"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this] {
+        const BendSheet now =
+            bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
+        if (!printBendSheet(*m_printer, now))
+            showError(QStringLiteral("Das Blatt konnte nicht gedruckt werden."));
+    });
+    dialog->open();
+}
+
+void FormCommands::saveAsPdf()
+{
+    if (!m_window.commitEntry())
+        return;
+    const BendSheet sheet =
+        bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
+    auto* dialog = new QFileDialog(&m_window, QStringLiteral("Biegung als PDF speichern"),
+                                   QDir(m_folder).filePath(sheet.fileName),
+                                   QStringLiteral("PDF-Dateien (*.pdf)"));
+    dialog->setObjectName(QStringLiteral("PdfFileDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        m_folder = QFileInfo(path).absolutePath();
+        writePdf(path);
+    });
+    dialog->open();
+}
+
+bool FormCommands::writePdf(const QString& path)
+{
+    const BendSheet sheet =
+        bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
+    const QByteArray pdf = bendSheetPdf(sheet);
+    const auto failed = [&path](const QString& reason) {
+        return QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden%2.\n\nEine schon "
+                              "vorhandene Datei dieses Namens bleibt unverändert.")
+            .arg(QDir::toNativeSeparators(path), reason);
+    };
+    if (pdf.isEmpty()) {
+        showError(failed(QString()));
+        return false;
+    }
+    // Written beside the target and put in its place only when complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
+        showError(failed(QStringLiteral(": ") + file.errorString()));
+        return false;
+    }
+    Q_EMIT pdfWritten(path);
+    return true;
+}
+
+void FormCommands::copyValues()
+{
+    if (!m_window.commitEntry())
+        return;
+    QApplication::clipboard()->setText(QString::fromStdString(quantityLines(m_window.fields())));
+}
+
+void FormCommands::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(&m_window);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void FormCommands::showAbout()
+{
+    const QString text =
+        QStringLiteral("<p><b>%1</b></p>"
+                       "<p>Abwicklung einer Blechbiegung: Korrekturwert k, Verkürzung v und "
+                       "gestreckte Länge L nach den Formeln der DIN 6935.</p>"
+                       "<p>Lizenz: MIT<br>© 2026 Kantrix-Projekt</p>"
+                       "<p>Qt %2</p>")
+            .arg(programNameAndVersion(), QString::fromLatin1(qVersion()));
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Über Kantrix"), text,
+                                QMessageBox::Ok, &m_window);
+    box->setObjectName(QStringLiteral("AboutBox"));
+    box->setTextFormat(Qt::RichText);
+    box->setIconPixmap(m_window.windowIcon().pixmap(48, 48));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void FormCommands::showError(const QString& message)
+{
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Kantrix"), message,
+                                QMessageBox::Ok, &m_window);
+    box->setObjectName(QStringLiteral("CommandError"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace kantrix

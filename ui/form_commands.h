@@ -1,0 +1,62 @@
+#pragma once
+
+// The commands of the window beyond its fields: print the bend sheet, save it as PDF, copy the
+// values, the user notes and the program's particulars. They sit on keyboard shortcuts and in a
+// context menu on the form (the input fields keep their own edit menu), so the window keeps
+// its layout and controls.
+//
+// A command that uses the values first runs the leave rule of the field being typed in, as if
+// it had been left; if that rule faults, the fault is reported and the command does nothing.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+class QKeySequence;
+class QMenu;
+class QPrinter;
+
+namespace kantrix {
+
+class HelpWindow;
+class Verdano;
+
+class FormCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FormCommands(Verdano& window);
+    ~FormCommands() override;
+
+    QMenu* menu() const { return m_menu; }
+
+    void print();
+    void saveAsPdf();
+    void copyValues();
+    void showHelp();
+    void showAbout();
+
+    // Writes the sheet of the bend shown to `path`, all or nothing; false after telling the
+    // user why not.
+    bool writePdf(const QString& path);
+
+Q_SIGNALS:
+    void pdfWritten(const QString& path);
+
+private:
+    QAction* addCommand(const QString& text, const QKeySequence& shortcut,
+                        void (FormCommands::*command)());
+    void showError(const QString& message);
+
+    Verdano& m_window;
+    QMenu* m_menu;
+    QPointer<HelpWindow> m_help;
+    std::unique_ptr<QPrinter> m_printer;
+    QString m_folder;
+};
+
+} // namespace kantrix
