@@ -98,11 +98,11 @@ BendSheet bendSheetOf(const BendForm& form, const FieldSet& fields, const QDateT
         line.text = toQString(fields.text(row.field));
         line.unit = toQString(row.unit).trimmed();
         line.keyResult = row.bold;
-        line.background = oleColour(row.field == Field::Txt_v ? fields.backColor(row.field)
-                                                              : lightOrange);
+        line.background =
+            oleColour(row.field == Field::Txt_v ? fields.backColor(row.field) : lightOrange);
         // The window sets a group apart by a larger step between rows; so does the sheet.
-        line.groupStart = previous && previous->frame == row.frame &&
-                          row.fieldTop - previous->fieldTop > 240;
+        line.groupStart =
+            previous && previous->frame == row.frame && row.fieldTop - previous->fieldTop > 240;
         sheet.rows.push_back(line);
         previous = &row;
     }
@@ -213,14 +213,15 @@ void paintBendSheet(QPainter& painter, const QRectF& paper, const BendSheet& she
     y = notesHeading.bottom() + mm(2.5);
     painter.setPen(ink);
     painter.setFont(plain);
-    const QStringList notes =
-        sheet.notes.isEmpty() ? QStringList{QStringLiteral("Keine Hinweise zu dieser Biegung.")}
-                              : sheet.notes;
+    const QStringList notes = sheet.notes.isEmpty()
+                                  ? QStringList{QStringLiteral("Keine Hinweise zu dieser Biegung.")}
+                                  : sheet.notes;
     for (const QString& note : notes) {
         const QRectF box(left + mm(5), y, right - left - mm(5), paper.bottom() - y);
         const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
         if (!sheet.notes.isEmpty())
-            painter.drawText(QRectF(left + mm(1), y, mm(4), rowHeight), Qt::AlignLeft, QStringLiteral("–"));
+            painter.drawText(QRectF(left + mm(1), y, mm(4), rowHeight), Qt::AlignLeft,
+                             QStringLiteral("–"));
         const QRectF used = painter.boundingRect(box, flags, note);
         painter.drawText(box, flags, note);
         y += used.height() + mm(2);
@@ -247,8 +248,8 @@ QByteArray bendSheetPdf(const BendSheet& sheet)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0)));
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setTitle(toQString(sheetTitle));
         writer.setCreator(programNameAndVersion());
         QPainter painter;

@@ -41,6 +41,8 @@ FormCommands::FormCommands(Verdano& window)
             [this](const QPoint& at) { m_menu->popup(m_window.mapToGlobal(at)); });
 
     m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(m_folder).exists())
+        m_folder = QDir::homePath();
 }
 
 FormCommands::~FormCommands() = default;
@@ -63,8 +65,8 @@ void FormCommands::print()
         return;
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                             QMarginsF(0, 0, 0, 0)));
+        m_printer->setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     }
     const BendSheet sheet =
         bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());

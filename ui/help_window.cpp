@@ -15,10 +15,20 @@ HelpWindow::HelpWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Kantrix – Benutzerhinweise"));
-    resize(680, 760);
+    resize(800, 740);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
+
+    // A reading face and plain colours, not the window's narrow form face.
+    QFont reading(QStringLiteral("Liberation Sans"));
+    reading.setPointSizeF(10.5);
+    m_browser->setFont(reading);
+    QPalette colours = m_browser->palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Link, QColor(0, 0, 192));
+    m_browser->setPalette(colours);
 
     m_browser->setOpenLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
@@ -29,6 +39,7 @@ HelpWindow::HelpWindow(QWidget* parent)
         m_browser->setPlainText(QStringLiteral("Die Benutzerhinweise fehlen in diesem Programm."));
     m_browser->document()->setDocumentMargin(16);
     nameHeadings();
+    spaceParagraphs();
 }
 
 QString HelpWindow::anchorName(const QString& heading)
@@ -55,6 +66,22 @@ void HelpWindow::nameHeadings()
         anchor.setAnchor(true);
         anchor.setAnchorNames({anchorName(block.text())});
         heading.mergeCharFormat(anchor);
+    }
+}
+
+void HelpWindow::spaceParagraphs()
+{
+    QTextCursor cursor(m_browser->document());
+    for (QTextBlock block = m_browser->document()->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.nonBreakableLines() || cursor.currentTable())
+            continue;
+        format.setBottomMargin(format.headingLevel() ? 4 : 6);
+        if (format.headingLevel())
+            format.setTopMargin(14);
+        cursor.setPosition(block.position());
+        if (!cursor.currentTable())
+            cursor.setBlockFormat(format);
     }
 }
 

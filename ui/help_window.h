@@ -26,6 +26,7 @@ public:
 private:
     void followLink(const QUrl& link);
     void nameHeadings();
+    void spaceParagraphs();
 
     QTextBrowser* m_browser;
 };

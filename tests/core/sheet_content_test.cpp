@@ -18,7 +18,7 @@ struct SheetCase
 {
     const char* name;
     std::vector<std::pair<Field, const char*>> typed; // entered and left in this order
-    std::vector<std::string> notePrefixes;           // the notes expected, by their opening words
+    std::vector<std::string> notePrefixes;            // the notes expected, by their opening words
     const char* fileName;
 };
 

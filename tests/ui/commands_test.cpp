@@ -90,8 +90,8 @@ protected:
     QMenu* openFormMenu()
     {
         QTest::mouseClick(control("Label1"), Qt::RightButton);
-        static_cast<void>(QTest::qWaitFor(
-            [] { return QApplication::activePopupWidget() != nullptr; }, waitMs));
+        static_cast<void>(
+            QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, waitMs));
         return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
     void chooseFromMenu(const QString& entry)
@@ -100,8 +100,7 @@ protected:
         ASSERT_NE(menu, nullptr);
         for (QAction* action : menu->actions()) {
             if (action->text() == entry) {
-                QTest::mouseClick(menu, Qt::LeftButton, {},
-                                  menu->actionGeometry(action).center());
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
                 return;
             }
         }
@@ -110,8 +109,10 @@ protected:
     void run(Command command, Way way)
     {
         static const std::map<Command, std::pair<QKeySequence, QString>> entries = {
-            {Command::Save, {QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Als PDF speichern…")}},
-            {Command::Copy, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QStringLiteral("Werte kopieren")}},
+            {Command::Save,
+             {QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Als PDF speichern…")}},
+            {Command::Copy,
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), QStringLiteral("Werte kopieren")}},
             {Command::Print, {QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Drucken…")}},
         };
         const auto& [keys, entry] = entries.at(command);
@@ -256,9 +257,11 @@ TEST_F(CommandTest, SheetIsOneA4PageWithEveryValueNotesAndEmbeddedFonts)
 
     const QString info = runTool(QStringLiteral("pdfinfo"), {file});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size: +595\\.?\\d* x 84[12]\\.?\\d* pts \\(A4\\)"))))
+    EXPECT_TRUE(info.contains(QRegularExpression(
+        QStringLiteral("Page size: +595\\.?\\d* x 84[12]\\.?\\d* pts \\(A4\\)"))))
         << info.toStdString();
-    for (const QString& line : runTool(QStringLiteral("pdffonts"), {file}).split(QLatin1Char('\n')).mid(2)) {
+    for (const QString& line :
+         runTool(QStringLiteral("pdffonts"), {file}).split(QLatin1Char('\n')).mid(2)) {
         if (!line.isEmpty()) {
             // The columns end in: emb sub uni object generation.
             const QRegularExpression columns(
@@ -269,7 +272,8 @@ TEST_F(CommandTest, SheetIsOneA4PageWithEveryValueNotesAndEmbeddedFonts)
     }
 
     EXPECT_TRUE(sheet.contains(QStringLiteral("Biegung nach DIN 6935")));
-    EXPECT_TRUE(sheet.contains(QRegularExpression(QStringLiteral("\\d\\d\\.\\d\\d\\.\\d{4}, \\d\\d:\\d\\d Uhr"))));
+    EXPECT_TRUE(sheet.contains(
+        QRegularExpression(QStringLiteral("\\d\\d\\.\\d\\d\\.\\d{4}, \\d\\d:\\d\\d Uhr"))));
     const QString lines = QString::fromStdString(quantityLines(window().fields()));
     for (QString shown : lines.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         // Each quantity as the window shows it, on one line of the sheet.
@@ -316,7 +320,8 @@ TEST_F(CommandTest, FailingWriteKeepsTheOldFile)
     EXPECT_TRUE(message->text().contains(QStringLiteral("konnte nicht geschrieben werden")));
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("the sheet before"));
-    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheet.pdf")});
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("sheet.pdf")});
     dismiss(message);
 }
 
@@ -353,7 +358,8 @@ TEST_F(CommandTest, F1ShowsTheUserNotesWithWorkingSectionLinks)
     EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
     QTextCursor inside(notes);
     inside.setPosition(link.selectionStart() + 2);
-    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(inside).center());
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                      browser->cursorRect(inside).center());
     EXPECT_GT(browser->verticalScrollBar()->value(), 0);
     help->close();
 }
@@ -372,8 +378,8 @@ TEST_F(CommandTest, AboutNamesVersionLicenceNormAndQt)
 TEST_F(CommandTest, InputFieldsKeepTheirOwnEditMenu)
 {
     QTest::mouseClick(text(Field::Txt_Dicke), Qt::RightButton);
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; },
-                                waitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, waitMs));
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
     EXPECT_NE(popup, commands()->menu());
