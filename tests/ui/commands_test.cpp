@@ -244,7 +244,11 @@ TEST_P(FaultingEntry, LeavesNothingBehind)
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, FaultingEntry,
-                         testing::Values(Command::Save, Command::Copy, Command::Print));
+                         testing::Values(Command::Save, Command::Copy, Command::Print),
+                         [](const testing::TestParamInfo<Command>& row) {
+                             return std::string(std::array{
+                                 "Save", "Copy", "Print"}[static_cast<std::size_t>(row.param)]);
+                         });
 
 TEST_F(CommandTest, SheetIsOneA4PageWithEveryValueNotesAndEmbeddedFonts)
 {
