@@ -4,16 +4,21 @@
 //            box, a label and a line edit in the same face and style
 //   leave    shows the Kantrix window, then times leaving a field by the tab key, rule,
 //            recalculation and repaint included, and prints the median in microseconds
+//   sheet    shows the Kantrix window, then times saving the bend sheet as PDF, from the file
+//            name accepted in the file dialog to the file in place, and prints the median
 
+#include "form_commands.h"
 #include "form_style.h"
 #include "text_field.h"
 #include "verdano.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -80,6 +85,37 @@ int measureLeaveRule(kantrix::Verdano& window, int iterations)
     return 0;
 }
 
+int measureSheet(kantrix::Verdano& window, int iterations)
+{
+    auto* commands = window.findChild<kantrix::FormCommands*>();
+    QTemporaryDir folder;
+    QElapsedTimer timer;
+    std::vector<double> milliseconds;
+    QObject::connect(commands, &kantrix::FormCommands::pdfWritten, [&] {
+        milliseconds.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    });
+    for (int i = 0; i < iterations; ++i) {
+        commands->saveAsPdf();
+        QFileDialog* dialog = nullptr;
+        while (!(dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())))
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        dialog->selectFile(folder.filePath(QStringLiteral("sheet-%1.pdf").arg(i)));
+        timer.start();
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+        QApplication::processEvents();
+    }
+    if (milliseconds.size() != static_cast<std::size_t>(iterations)) {
+        std::fprintf(stderr, "only %zu of %d sheets written\n", milliseconds.size(), iterations);
+        return 1;
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    std::printf("bend sheet as PDF, file name accepted to file in place: median %.1f ms, "
+                "fastest %.1f ms, slowest %.1f ms over %d\n",
+                milliseconds[milliseconds.size() / 2], milliseconds.front(), milliseconds.back(),
+                iterations);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -88,7 +124,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     kantrix::style::applyFormStyle(application);
 
-    if (mode == QLatin1String("leave")) {
+    if (mode == QLatin1String("leave") || mode == QLatin1String("sheet")) {
         kantrix::Verdano window;
         window.show();
         window.activateWindow();
@@ -96,6 +132,8 @@ int main(int argc, char* argv[])
         settle.start();
         while (settle.elapsed() < 500)
             QApplication::processEvents(QEventLoop::AllEvents, 50);
+        if (mode == QLatin1String("sheet"))
+            return measureSheet(window, argc > 2 ? std::atoi(argv[2]) : 21);
         return measureLeaveRule(window, argc > 2 ? std::atoi(argv[2]) : 1000);
     }
 
