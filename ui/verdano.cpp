@@ -209,8 +209,12 @@ void Verdano::bindRules()
 bool Verdano::commitEntry()
 {
     for (Field input : inputFields) {
-        if (focusWidget() == field(input))
-            return runRule(RuleKind::Leave, [this, input] { m_form.leaveField(input); });
+        if (focusWidget() != field(input))
+            continue;
+        if (!runRule(RuleKind::Leave, [this, input] { m_form.leaveField(input); }))
+            return false;
+        // The rewritten field reads as one just entered, its whole text selected.
+        return runRule(RuleKind::Enter, [this, input] { m_form.enterField(input); });
     }
     return !m_faultShowing;
 }

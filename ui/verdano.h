@@ -39,9 +39,9 @@ public:
     PictureBox* sketch() const { return m_sketch; }
     PictureBox* logo() const { return m_logo; }
 
-    // Runs the leave rule of the input field that holds the focus, as leaving it would, and keeps
-    // the focus there. False if the rule faulted: the last complete state is back and the fault
-    // is being reported.
+    // Runs the leave rule of the input field that holds the focus, as leaving it would, then its
+    // enter rule, for the focus stays there. False if the rule faulted: the last complete state
+    // is back and the fault is being reported.
     bool commitEntry();
 
 Q_SIGNALS:

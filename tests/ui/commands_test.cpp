@@ -148,7 +148,8 @@ class TypedEntryCounts : public CommandTest, public testing::WithParamInterface<
 {};
 
 // State: r = 3 typed, not yet left. Action: the command. Expected: the entry counts as left
-// (r = 3.00, k = 0.738) in what is saved, printed or copied, and the focus stays in the field.
+// (r = 3.00, k = 0.738) in what is saved, printed or copied; the focus stays in the field, its
+// text selected as on entering.
 TEST_P(TypedEntryCounts, BeforeTheCommandUsesTheValues)
 {
     enterText(Field::Txt_Radius, "3");
@@ -177,6 +178,7 @@ TEST_P(TypedEntryCounts, BeforeTheCommandUsesTheValues)
     EXPECT_TRUE(output.contains(QStringLiteral("Biegeradius r = 3.00 mm"))) << output.toStdString();
     EXPECT_TRUE(output.contains(QStringLiteral("Korrekturwert k = 0.738"))) << output.toStdString();
     EXPECT_EQ(window().focusWidget(), text(Field::Txt_Radius));
+    EXPECT_EQ(text(Field::Txt_Radius)->selectedText(), QStringLiteral("3.00"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, TypedEntryCounts,
