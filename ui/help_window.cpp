@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QVBoxLayout>
 
 namespace kantrix {
@@ -15,7 +16,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Kantrix – Benutzerhinweise"));
-    resize(800, 740);
+    resize(880, 740);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
@@ -71,6 +72,16 @@ void HelpWindow::nameHeadings()
 
 void HelpWindow::spaceParagraphs()
 {
+    for (QTextFrame* frame : m_browser->document()->rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            QTextTableFormat format = table->format();
+            format.setCellPadding(3);
+            format.setCellSpacing(0);
+            format.setBorderCollapse(true);
+            table->setFormat(format);
+        }
+    }
+
     QTextCursor cursor(m_browser->document());
     for (QTextBlock block = m_browser->document()->begin(); block.isValid(); block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
