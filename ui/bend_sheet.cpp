@@ -108,7 +108,6 @@ BendSheet bendSheetOf(const BendForm& form, const FieldSet& fields, const QDateT
     }
     for (const std::string& note : sheetNotes(form))
         sheet.notes << toQString(note);
-    sheet.fileName = toQString(sheetFileName(form.state()));
     return sheet;
 }
 

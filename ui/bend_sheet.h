@@ -37,7 +37,6 @@ struct BendSheet
     QDateTime made;
     std::vector<Row> rows;
     QStringList notes;
-    QString fileName; // proposed for saving
 };
 
 // The sheet of the bend the window shows now.

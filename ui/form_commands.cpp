@@ -3,6 +3,7 @@
 #include "bend_sheet.h"
 #include "help_window.h"
 #include "quantity_lines.h"
+#include "sheet_content.h"
 #include "verdano.h"
 
 #include <QAction>
@@ -68,9 +69,7 @@ void FormCommands::print()
         m_printer->setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     }
-    const BendSheet sheet =
-        bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
-    m_printer->setDocName(QFileInfo(sheet.fileName).completeBaseName());
+    m_printer->setDocName(QFileInfo(proposedFileName()).completeBaseName());
     auto* dialog = new QPrintDialog(m_printer.get(), &m_window);
     dialog->setObjectName(QStringLiteral("PrintDialog"));
     dialog->setWindowTitle(QStringLiteral("Biegung drucken"));
@@ -88,10 +87,8 @@ void FormCommands::saveAsPdf()
 {
     if (!m_window.commitEntry())
         return;
-    const BendSheet sheet =
-        bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
     auto* dialog = new QFileDialog(&m_window, QStringLiteral("Biegung als PDF speichern"),
-                                   QDir(m_folder).filePath(sheet.fileName),
+                                   QDir(m_folder).filePath(proposedFileName()),
                                    QStringLiteral("PDF-Dateien (*.pdf)"));
     dialog->setObjectName(QStringLiteral("PdfFileDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -103,6 +100,11 @@ void FormCommands::saveAsPdf()
         writePdf(path);
     });
     dialog->open();
+}
+
+QString FormCommands::proposedFileName() const
+{
+    return QString::fromStdString(sheetFileName(m_window.form().state()));
 }
 
 bool FormCommands::writePdf(const QString& path)

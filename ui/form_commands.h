@@ -40,17 +40,18 @@ public:
     void showHelp();
     void showAbout();
 
-    // Writes the sheet of the bend shown to `path`, all or nothing; false after telling the
-    // user why not.
-    bool writePdf(const QString& path);
-
 Q_SIGNALS:
+    // A sheet is in place as a PDF file.
     void pdfWritten(const QString& path);
 
 private:
     QAction* addCommand(const QString& text, const QKeySequence& shortcut,
                         void (FormCommands::*command)());
     void showError(const QString& message);
+    QString proposedFileName() const;
+    // Writes the sheet of the bend shown to `path`, all or nothing; false after telling the
+    // user why not.
+    bool writePdf(const QString& path);
 
     Verdano& m_window;
     QMenu* m_menu;
