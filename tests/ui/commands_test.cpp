@@ -228,6 +228,10 @@ TEST_F(CommandTest, SheetIsOneA4PageWithEveryValueNotesAndEmbeddedFonts)
     EXPECT_TRUE(info.contains(
         QRegularExpression(QStringLiteral("Page size: +595[.0-9]* x 84[12][.0-9]* pts \\(A4\\)"))))
         << info.toStdString();
+    // Vector only: pdfimages lists its two header lines and no image.
+    EXPECT_EQ(
+        tool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file}).count(QLatin1Char('\n')),
+        2);
     // pdffonts: every font's "emb" column, the fourth from the end, says yes.
     const QRegularExpression embedded(
         QStringLiteral(" (yes|no) +(yes|no) +(yes|no) +\\d+ +\\d+ *$"));
