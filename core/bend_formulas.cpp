@@ -2,6 +2,8 @@
 
 #include "bend_error.h"
 #include "float_status.h"
+#include "natural_log.h"
+#include "tangent.h"
 
 namespace kantrix {
 
@@ -12,7 +14,9 @@ void k_wert(BendState& state)
     if (q < 5) {
         if (!(q > 0))
             throw BendError(FaultKind::InvalidArgument);
-        state.k = naturalLog(q) * 0.5 / naturalLog(10) + 0.65;
+        // By the same function as ln(r / s), once.
+        static const double ln10 = naturalLog(10);
+        state.k = naturalLog(q) * 0.5 / ln10 + 0.65;
     } else {
         state.k = 1;
     }

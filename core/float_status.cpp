@@ -3,7 +3,6 @@
 #include "bend_error.h"
 
 #include <cfenv>
-#include <cmath>
 
 namespace kantrix {
 
@@ -31,16 +30,6 @@ void checkFloatFaults(double /*justStored*/)
         throw BendError(FaultKind::DivisionByZero);
     if (raised & FE_OVERFLOW)
         throw BendError(FaultKind::Overflow);
-}
-
-double naturalLog(double x)
-{
-    return std::log(x);
-}
-
-double tangent(double x)
-{
-    return std::tan(x);
 }
 
 } // namespace kantrix

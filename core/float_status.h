@@ -13,9 +13,4 @@ void clearFloatFaults();
 // it.
 void checkFloatFaults(double justStored);
 
-// The logarithm and tangent of the calculation. They sit out of line for the same reason, and so
-// that ln(10) is computed at run time by the very function that computes ln(r / s).
-double naturalLog(double x);
-double tangent(double x);
-
 } // namespace kantrix
