@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -154,27 +153,6 @@ Decimal15 toDecimal15(double magnitude)
     return decimal;
 }
 
-// Restores the caller's floating-point flags on exit: a conversion must not leave flags behind
-// that the calculation would take for a fault of its own. A conversion only ever raises flags, so
-// clearing those it raised restores the rest. Reading the flags is cheap; writing them rewrites
-// the whole x87 environment, so they are written only when the conversion did raise one.
-class FloatFlagsKeeper
-{
-public:
-    FloatFlagsKeeper() : m_raisedBefore(std::fetestexcept(FE_ALL_EXCEPT)) {}
-    ~FloatFlagsKeeper()
-    {
-        const int raisedHere = std::fetestexcept(FE_ALL_EXCEPT) & ~m_raisedBefore;
-        if (raisedHere != 0)
-            std::feclearexcept(raisedHere);
-    }
-    FloatFlagsKeeper(const FloatFlagsKeeper&) = delete;
-    FloatFlagsKeeper& operator=(const FloatFlagsKeeper&) = delete;
-
-private:
-    int m_raisedBefore;
-};
-
 struct Pattern
 {
     int decimals = 0;
@@ -317,7 +295,6 @@ double ParseNumber(std::string_view text)
         }
     }
 
-    FloatFlagsKeeper keepFlags;
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
@@ -337,9 +314,6 @@ std::string FormatNumber(double value, std::string_view patternText)
     if (!std::isfinite(value))
         throw BendError(FaultKind::InvalidOperation);
     const Pattern pattern = parsePattern(patternText);
-    // No keeper of the flags here: toDecimal15 works on the bits of the value in integer
-    // arithmetic, and so does std::to_chars, which it falls back on; the rest is text. Berechnung
-    // calls this eleven times, and keeping the flags would cost a fifth of its time.
 
     std::string units = roundedUnits(std::fabs(value), pattern.decimals);
     const std::size_t minimumDigits =
@@ -376,7 +350,6 @@ std::string NumberToText(double value)
         throw BendError(FaultKind::InvalidOperation);
     if (value == 0)
         return "0";
-    FloatFlagsKeeper keepFlags;
 
     const Decimal15 decimal = toDecimal15(std::fabs(value));
     std::string_view digits(decimal.digits, significantDigits);
