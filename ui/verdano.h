@@ -46,6 +46,7 @@ private:
     QGroupBox* addFrame(const form::FrameDescription& frame);
     void addRow(QGroupBox* frame, const form::RowDescription& row);
     void addPictures();
+    PictureBox* addPicture(const form::PictureDescription& description);
     void bindRules();
     void setTabOrder();
 
