@@ -17,10 +17,10 @@ std::string_view trimmed(std::string_view text)
 
 std::string accessibleName(const RowDescription& row)
 {
-    std::string_view caption = trimmed(row.caption);
-    if (!caption.empty() && caption.back() == '=')
-        caption = trimmed(caption.substr(0, caption.size() - 1));
-    std::string name(caption);
+    std::string_view text = trimmed(row.caption);
+    if (!text.empty() && text.back() == '=')
+        text = trimmed(text.substr(0, text.size() - 1));
+    std::string name(text);
     if (!row.unit.empty())
         name += " in " + std::string(trimmed(row.unit));
     return name;
