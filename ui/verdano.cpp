@@ -71,12 +71,11 @@ Verdano::Verdano(QWidget* parent)
     setTabOrder();
 
     m_form.Form_Load();
-    m_lastCompleted = m_form.snapshot();
     bindRules();
 
     // The window opens with the focus in the radius field and its text selected.
     field(Field::Txt_Radius)->setFocus(Qt::OtherFocusReason);
-    m_form.Txt_Radius_GotFocus();
+    m_form.enterField(Field::Txt_Radius);
 }
 
 // The fields outlive the form and its snapshot while the widget tree is torn down; cut their
@@ -173,26 +172,19 @@ void Verdano::bindRules()
 {
     for (Field input : inputFields) {
         TextField* text = field(input);
-        connect(text, &TextField::entered, this, [this, input] {
-            runRule(RuleKind::Enter, [this, input] { m_form.enterField(input); });
-        });
-        connect(text, &TextField::left, this, [this, input] {
-            runRule(RuleKind::Leave, [this, input] { m_form.leaveField(input); });
-        });
+        connect(text, &TextField::entered, this,
+                [this, input] { runRule([this, input] { return m_form.enterField(input); }); });
+        connect(text, &TextField::left, this,
+                [this, input] { runRule([this, input] { return m_form.leaveField(input); }); });
     }
 }
 
-void Verdano::runRule(RuleKind kind, const std::function<void()>& rule)
+void Verdano::runRule(const std::function<std::optional<FaultKind>()>& rule)
 {
     if (m_faultShowing)
         return;
-    try {
-        rule();
-        if (kind == RuleKind::Leave)
-            m_lastCompleted = m_form.snapshot();
-    } catch (const BendError& error) {
-        m_form.restore(m_lastCompleted);
-        const QString message = QString::fromStdString(faultReport(error.kind()));
+    if (const std::optional<FaultKind> fault = rule()) {
+        const QString message = QString::fromStdString(faultReport(*fault));
         // Shown once the focus has arrived where the user sent it, not in the middle of the move.
         QTimer::singleShot(0, this, [this, message] { reportFault(message); });
     }
