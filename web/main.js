@@ -57,6 +57,7 @@ window.kantrix = {
   stateBits: () => form.stateBits(),
   resultBits: (r, s, beta, a, b) => kantrix.resultBits(r, s, beta, a, b),
 };
+performance.mark('kantrix-ready');
 document.documentElement.dataset.ready = 'true';
 
 if ('serviceWorker' in navigator)
