@@ -6,7 +6,6 @@
 #include "bend_error.h"
 #include "bend_form.h"
 #include "bend_formulas.h"
-#include "float_status.h"
 #include "form_description.h"
 #include "guarded_form.h"
 
@@ -140,7 +139,6 @@ val resultBits(double r, double s, double beta, double a, double b)
     state.alpha = 180 - beta;
     state.l(1) = a;
     state.l(2) = b;
-    clearFloatFaults();
     try {
         k_wert(state);
         v_wert(state);
