@@ -116,8 +116,10 @@ class Page(unittest.TestCase):
     def shown(self):
         return self.driver.execute_async_script(SHOWN)
 
-    def act(self, action):
-        chain = ActionChains(self.driver)
+    def act(self, action, chain=None):
+        """Adds the action's key and mouse events to the chain, or performs them at once."""
+        now = chain is None
+        chain = chain or ActionChains(self.driver)
         if action['do'] == 'tab':
             chain.send_keys(Keys.TAB)
         elif action['do'] == 'backtab':
@@ -126,11 +128,9 @@ class Page(unittest.TestCase):
             chain.move_to_element(self.driver.find_element(By.ID, action['on'])).click()
         elif action['do'] == 'type':
             chain.key_down(Keys.CONTROL).send_keys('a').key_up(Keys.CONTROL)
-            if action['text']:
-                chain.send_keys(action['text'])
-            else:
-                chain.send_keys(Keys.DELETE)
-        chain.perform()
+            chain.send_keys(action['text'] or Keys.DELETE)
+        if now:
+            chain.perform()
 
     def dismiss_fault(self):
         ActionChains(self.driver).send_keys(Keys.ENTER).perform()
@@ -254,12 +254,17 @@ class RandomSession(Page):
         bits_differ = []
         for number, step in enumerate(script['steps']):
             where = f'seed {script["seed"]}, step {number}'
+            # The events of a step go in one chain, cut after each move that must bring a fault
+            # message. A message that should not be there blocks the page and shows at the end.
+            chain = ActionChains(self.driver)
             for action in step['actions']:
-                self.act(action)
-                # A message that should not be there blocks the page and shows at the step's end.
+                self.act(action, chain)
                 if action.get('fault'):
+                    chain.perform()
+                    chain = ActionChains(self.driver)
                     self.assertEqual(self.shown()['fault'], action['fault'], f'{where}: {action}')
                     self.dismiss_fault()
+            chain.perform()
             shown = self.shown()
             self.assertIsNone(shown['fault'], where)
             self.expect_shows(step, shown, where)
