@@ -52,6 +52,7 @@ inline constexpr OleColor fieldBackColor = 0x00FFFFFF;  // input fields
 // Frames: all at the same left edge and width, one below the other, with bold titles.
 inline constexpr int frameLeft = 120;
 inline constexpr int frameWidth = 4335;
+inline constexpr bool frameCaptionBold = true;
 
 // The three columns of a row: right-aligned caption, right-aligned text field, unit.
 inline constexpr int captionLeft = 120;

@@ -101,7 +101,7 @@ QGroupBox* Verdano::addFrame(const form::FrameDescription& description)
     auto* frame = new QGroupBox(toQString(description.caption), this);
     frame->setObjectName(toQString(description.name));
     frame->setGeometry(pixelRect(form::frameRect(description)));
-    frame->setFont(style::formFont(true));
+    frame->setFont(style::formFont(form::frameCaptionBold));
     QPalette face = frame->palette();
     face.setColor(QPalette::Window, style::buttonFace);
     frame->setPalette(face);

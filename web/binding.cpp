@@ -189,6 +189,7 @@ val description()
     form.set("height", form::pixels(form::clientHeight));
     form.set("faceFamily", std::string(form::faceFamily));
     form.set("facePixelSize", form::facePixelSize);
+    form.set("frameCaptionBold", form::frameCaptionBold);
 
     val colours = val::object();
     colours.set("form", form::formBackColor);

@@ -113,7 +113,7 @@ export async function drawForm(root, description) {
     box.setAttribute('role', 'group');
     box.setAttribute('aria-label', frame.text);
     box.append(make(document, 'div', 'frame-line'));
-    const title = make(document, 'div', 'frame-title');
+    const title = make(document, 'div', `frame-title${description.frameCaptionBold ? ' bold' : ''}`);
     title.textContent = frame.text;
     title.setAttribute('aria-hidden', 'true');
     box.append(title);
