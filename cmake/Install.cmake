@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 
 set(KANTRIX_APP_ID "io.github.kantrix.Kantrix")
 
-install(TARGETS kantrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kantrix kantrix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES assets/${KANTRIX_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES assets/${KANTRIX_APP_ID}.metainfo.xml
@@ -19,7 +19,7 @@ install(FILES assets/kantrix.svg
 
 # What Debian asks of every package: licence, change log and manual page, the last two gzipped.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
-foreach(document changelog kantrix.1)
+foreach(document changelog kantrix.1 kantrix-cli.1)
     file(ARCHIVE_CREATE
         OUTPUT ${CMAKE_BINARY_DIR}/packaging/${document}.gz
         PATHS ${PROJECT_SOURCE_DIR}/packaging/${document}
@@ -29,7 +29,9 @@ foreach(document changelog kantrix.1)
 endforeach()
 install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kantrix)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/kantrix.1.gz
+install(FILES
+        ${CMAKE_BINARY_DIR}/packaging/kantrix.1.gz
+        ${CMAKE_BINARY_DIR}/packaging/kantrix-cli.1.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME "kantrix")
@@ -49,6 +51,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Kantrix berechnet aus Biegeradius, Blechdicke, Öffnungswinkel und den beiden\n\
 Schenkellängen einer einfachen Biegung den Korrekturwert, die Verkürzung,\n\
 die Biegezone, die gestreckte Länge und die Lage der Biegelinie auf dem\n\
-Zuschnitt.")
+Zuschnitt. Dieselbe Rechnung gibt kantrix-cli auf der Kommandozeile aus,\n\
+auch für CSV-Stapel und als Tabelle der Verkürzung zum Ausdrucken.")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
