@@ -3,10 +3,15 @@
 // Tables of the bend deduction v to pin to a press brake: thicknesses down, radii across, one
 // table for each opening angle, each cell the v text the window shows for that r, s and β.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace kantrix::cli {
+
+// The most cells all tables of one call may hold, so that a slip in a range cannot keep the
+// program busy for hours.
+inline constexpr std::size_t maxTableCells = 100'000;
 
 struct TableRequest
 {

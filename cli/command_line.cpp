@@ -45,6 +45,62 @@ std::vector<std::string> leftOver(const CLI::App& app, const CLI::App& table)
     return rest;
 }
 
+// The options of the table command, as given.
+struct TableOptions
+{
+    bool help = false;
+    bool csv = false;
+    bool semicolon = false;
+    std::vector<std::string> thicknesses;
+    std::vector<std::string> radii;
+    std::vector<std::string> angles;
+
+    CLI::App* add(CLI::App& app)
+    {
+        CLI::App* table = app.add_subcommand("tabelle");
+        table->set_help_flag();
+        table->allow_extras();
+        table->add_flag("-h,--help", help);
+        table->add_option("-s,--dicke", thicknesses)->allow_extra_args(false);
+        table->add_option("-r,--radius", radii)->allow_extra_args(false);
+        table->add_option("--beta", angles)->allow_extra_args(false);
+        table->add_flag("--csv", csv);
+        table->add_flag("--semikolon", semicolon);
+        return table;
+    }
+};
+
+int runTable(TableOptions& options, std::string& out, std::string& err)
+{
+    if (options.thicknesses.empty() || options.radii.empty())
+        return refuse(err, "tabelle braucht --dicke und --radius");
+    if (options.semicolon && !options.csv)
+        return refuse(err, "--semikolon gilt nur zusammen mit --csv");
+    TableRequest request;
+    request.csv = options.csv;
+    request.separator = options.semicolon ? ';' : ',';
+    if (options.angles.empty())
+        options.angles.emplace_back("90");
+    std::optional<std::string> refusal;
+    auto expand = [&refusal](std::string_view option, const std::vector<std::string>& specs,
+                             std::vector<std::string>& values) {
+        for (const std::string& spec : specs)
+            if (!refusal)
+                refusal = expandValues(option, spec, values);
+    };
+    expand("--dicke", options.thicknesses, request.thicknesses);
+    expand("--radius", options.radii, request.radii);
+    expand("--beta", options.angles, request.angles);
+    if (refusal)
+        return refuse(err, *refusal);
+    const std::size_t cells =
+        request.thicknesses.size() * request.radii.size() * request.angles.size();
+    if (cells > maxTableCells)
+        return refuse(err, "Die Tabellen hätten " + std::to_string(cells) + " Zellen, mehr als " +
+                               std::to_string(maxTableCells));
+    return writeTable(request, out, err);
+}
+
 } // namespace
 
 int runCommandLine(int argc, const char* const* argv, const InputReader& read, std::string& out,
@@ -64,21 +120,8 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read, s
     const CLI::Option* csv = app.add_option("--csv", csvPath);
     app.add_option("werte", values);
 
-    CLI::App* table = app.add_subcommand("tabelle");
-    table->set_help_flag();
-    table->allow_extras();
-    bool tableHelp = false;
-    bool tableCsv = false;
-    bool semicolon = false;
-    std::vector<std::string> thicknessSpecs;
-    std::vector<std::string> radiusSpecs;
-    std::vector<std::string> angleSpecs;
-    table->add_flag("-h,--help", tableHelp);
-    table->add_option("-s,--dicke", thicknessSpecs)->allow_extra_args(false);
-    table->add_option("-r,--radius", radiusSpecs)->allow_extra_args(false);
-    table->add_option("--beta", angleSpecs)->allow_extra_args(false);
-    table->add_flag("--csv", tableCsv);
-    table->add_flag("--semikolon", semicolon);
+    TableOptions tableOptions;
+    CLI::App* table = tableOptions.add(app);
 
     try {
         app.parse(argc, argv);
@@ -88,7 +131,7 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read, s
     if (const std::vector<std::string> rest = leftOver(app, *table); !rest.empty())
         return refuse(err, "Unbekanntes Argument „" + rest.front() + "“");
 
-    if (help || tableHelp) {
+    if (help || tableOptions.help) {
         out += table->parsed() ? tableHelpText() : helpText();
         return Success;
     }
@@ -100,26 +143,7 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read, s
     if (table->parsed()) {
         if (json || csv->count() > 0 || !values.empty())
             return refuse(err, "tabelle nimmt weder Werte wie r=… noch --json oder --csv DATEI");
-        if (thicknessSpecs.empty() || radiusSpecs.empty())
-            return refuse(err, "tabelle braucht --dicke und --radius");
-        if (semicolon && !tableCsv)
-            return refuse(err, "--semikolon gilt nur zusammen mit --csv");
-        TableRequest request;
-        request.csv = tableCsv;
-        request.separator = semicolon ? ';' : ',';
-        if (angleSpecs.empty())
-            angleSpecs.emplace_back("90");
-        const std::vector<std::pair<std::vector<std::string>*, std::vector<std::string>*>> lists{
-            {&thicknessSpecs, &request.thicknesses},
-            {&radiusSpecs, &request.radii},
-            {&angleSpecs, &request.angles}};
-        const std::array<std::string_view, 3> names = {"--dicke", "--radius", "--beta"};
-        for (std::size_t i = 0; i < lists.size(); ++i)
-            for (const std::string& spec : *lists[i].first)
-                if (std::optional<std::string> refusal =
-                        expandValues(names[i], spec, *lists[i].second))
-                    return refuse(err, *refusal);
-        return writeTable(request, out, err);
+        return runTable(tableOptions, out, err);
     }
 
     if (csv->count() > 0) {

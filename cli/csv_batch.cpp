@@ -10,8 +10,8 @@
 #include "single_bend.h"
 
 #include <algorithm>
-#include <deque>
 #include <csv.h>
+#include <deque>
 #include <thread>
 #include <vector>
 

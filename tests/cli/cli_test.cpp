@@ -230,7 +230,8 @@ INSTANTIATE_TEST_SUITE_P(Refusals, Calls, testing::Values(
     CallCase{"MissingFile", {"--csv", "/nonexistent/bends.csv"}, 2, "„/nonexistent/bends.csv“ kann nicht gelesen werden"},
     CallCase{"CsvWithValues", {"--csv", "-", "r=2"}, 2, "--csv nimmt weder"},
     CallCase{"TableComma", {"tabelle", "-s", "1,5", "-r", "2"}, 2, "„1,5“ für --dicke"},
-    CallCase{"TableDown", {"tabelle", "-s", "3:1:0.5", "-r", "2"}, 2, "„3:1:0.5“ für --dicke"}));
+    CallCase{"TableDown", {"tabelle", "-s", "3:1:0.5", "-r", "2"}, 2, "„3:1:0.5“ für --dicke"},
+    CallCase{"TableTooLarge", {"tabelle", "-s", "1:999:1", "-r", "1:999:1"}, 2, "998001 Zellen"}));
 
 INSTANTIATE_TEST_SUITE_P(Faults, Calls, testing::Values(
     CallCase{"FlangeMinimum", {"r=1e308"}, 3, "Rechenfehler: Überlauf\n"},
