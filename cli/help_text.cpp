@@ -46,6 +46,7 @@ Rückgabewert:
   2  Aufruf, Datei oder Wert abgelehnt; nichts berechnet
   3  Rechenfehler: ein Ergebnis liegt außerhalb des Zahlbereichs; bei --csv
      und tabelle: mindestens eine Zeile oder Zelle wurde nicht berechnet
+  1  die Ausgabe ließ sich nicht schreiben (etwa volle Platte)
 
 Ausgaben gehen nur auf die Standardausgabe, Hinweise und Fehler nur auf die
 Standardfehlerausgabe; es werden keine Dateien geschrieben.

@@ -1,6 +1,7 @@
 // kantrix-cli: the calculation of the window for scripts, spreadsheets and printed tables.
 
 #include "command_line.h"
+#include "exit_status.h"
 
 #include <cerrno>
 #include <clocale>
@@ -30,9 +31,10 @@ std::optional<std::string> readInput(const std::string& path, std::string& reaso
     return std::nullopt;
 }
 
-void write(std::FILE* stream, const std::string& text)
+bool write(std::FILE* stream, const std::string& text)
 {
-    std::fwrite(text.data(), 1, text.size(), stream);
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+           std::fflush(stream) == 0;
 }
 
 } // namespace
@@ -45,7 +47,8 @@ int main(int argc, char** argv)
     std::string out;
     std::string err;
     const int status = kantrix::cli::runCommandLine(argc, argv, readInput, out, err);
-    write(stdout, out);
+    const bool written = write(stdout, out);
     write(stderr, err);
-    return std::fflush(stdout) == 0 ? status : 1;
+    // A result that never reached its reader must not pass for a success.
+    return written ? status : kantrix::cli::Unwritten;
 }

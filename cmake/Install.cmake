@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 
 set(KANTRIX_APP_ID "io.github.kantrix.Kantrix")
 
-install(TARGETS kantrix kantrix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS kantrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES assets/${KANTRIX_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES assets/${KANTRIX_APP_ID}.metainfo.xml
@@ -29,10 +29,14 @@ foreach(document changelog kantrix.1 kantrix-cli.1)
 endforeach()
 install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kantrix)
-install(FILES
-        ${CMAKE_BINARY_DIR}/packaging/kantrix.1.gz
-        ${CMAKE_BINARY_DIR}/packaging/kantrix-cli.1.gz
+install(FILES ${CMAKE_BINARY_DIR}/packaging/kantrix.1.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The command line goes beside the window, in the same package.
+if(TARGET kantrix-cli)
+    install(TARGETS kantrix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/kantrix-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 
 set(CPACK_PACKAGE_NAME "kantrix")
 set(CPACK_PACKAGE_VENDOR "Kantrix-Projekt")
