@@ -15,8 +15,9 @@ Aufruf:
 Eine Biegung: Biegeradius r, Blechdicke s, Öffnungswinkel beta und die
 Schenkellängen a und b werden wie im Fenster von Kantrix eingegeben, Feld für
 Feld in der Reihenfolge r, s, beta, a, b; ein nicht genanntes Feld behält
-seinen Startwert (r = 2, s = 2, beta = 90, a = b = 100). Ausgegeben werden die
-13 Größen so, wie das Fenster sie zeigt. Unzulässige Eingaben werden wie im
+seinen Startwert (r = 2, s = 2, beta = 90, a = b = 100), wird aber wie beim
+Durchtabben ebenfalls geprüft. Ausgegeben werden die 13 Größen so, wie das
+Fenster sie zeigt. Unzulässige Eingaben werden wie im
 Fenster berichtigt – r oder s nicht größer als 0 wird 0.00001, beta nicht
 größer als 0 wird 1, beta ab 180 wird 179, eine Schenkellänge unter 4*r wird
 4*r – und jede Berichtigung wird auf der Standardfehlerausgabe gemeldet.
