@@ -83,8 +83,8 @@ Verdano::Verdano(QWidget* parent)
         addRow(frames[row.frame], row);
 
     const QString lengthHint = QStringLiteral("minimale Schenkellänge = 4*r");
-    field(Field::Txt_l1)->setToolTip(lengthHint);
-    field(Field::Txt_l2)->setToolTip(lengthHint);
+    field(Field::Txt_l1)->setHint(lengthHint);
+    field(Field::Txt_l2)->setHint(lengthHint);
 
     addPictures();
     setTabOrder();
@@ -170,6 +170,8 @@ void Verdano::addPictures()
     m_sketch = new PictureBox(QStringLiteral(":/assets/sketch.svg"), this);
     m_sketch->setObjectName(QStringLiteral("Picture2"));
     m_sketch->setGeometry(layout::sketchPicture);
+    // Not a control: it never takes the focus, yet draws in full colour.
+    m_sketch->setEnabled(false);
     m_sketch->setAccessibleName(QStringLiteral("Skizze der Biegung mit allen Formelzeichen"));
 
     m_logo = new PictureBox(QStringLiteral(":/assets/logo.svg"), this);
