@@ -1,9 +1,12 @@
 #include "verdano.h"
 
+#include "accessibility.h"
 #include "bend_error.h"
 #include "form_layout.h"
 #include "form_style.h"
 #include "picture_box.h"
+#include "result_announcer.h"
+#include "spoken_name.h"
 #include "text_field.h"
 
 #include <QGroupBox>
@@ -25,18 +28,6 @@ QString toQString(std::string_view utf8)
 
 const QColor lightYellowBackground{255, 255, 192};
 const QColor lightOrangeBackground{255, 224, 192};
-
-// The name a screen reader announces for a field: its caption without the "=", and its unit.
-QString accessibleFieldName(std::string_view caption, std::string_view unit)
-{
-    QString name = toQString(caption).trimmed();
-    if (name.endsWith(QLatin1Char('=')))
-        name.chop(1);
-    name = name.trimmed();
-    if (!unit.empty())
-        name += QStringLiteral(" in ") + toQString(unit).trimmed();
-    return name;
-}
 
 // The strip bent into an X under a bar: drawn by hand at 16 and 32 pixels, scalable beyond.
 QIcon programIcon()
@@ -66,8 +57,12 @@ Verdano::Verdano(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
+    accessibility::install();
     setObjectName(QStringLiteral("Verdano"));
     setWindowTitle(caption());
+    // Spoken without the blanks that space the title bar, and without the maker's credit.
+    setAccessibleName(
+        caption().left(caption().indexOf(QString(42, QLatin1Char(' ')))).simplified());
     setWindowIcon(programIcon());
     setFixedSize(layout::pixels(layout::clientWidth), layout::pixels(layout::clientHeight));
     QPalette background = palette();
@@ -91,6 +86,8 @@ Verdano::Verdano(QWidget* parent)
 
     m_form.Form_Load();
     m_lastCompleted = m_form.snapshot();
+    m_announcer = new ResultAnnouncer(
+        this, {{Field::Txt_l5, field(Field::Txt_l5)}, {Field::Txt_v, field(Field::Txt_v)}});
     bindRules();
 
     // The window opens with the focus in the radius field and its text selected.
@@ -136,10 +133,9 @@ void Verdano::addRow(QGroupBox* frame, const form::RowDescription& row)
     const QFont font = style::formFont(row.bold);
     const int captionTop = form::labelTopOf(row);
 
-    QLabel* caption = addLabel(
-        frame, row.captionLabel, row.caption,
-        twipRect(layout::captionLeft, captionTop, layout::captionWidth, layout::labelHeight),
-        Qt::AlignRight, font);
+    addLabel(frame, row.captionLabel, row.caption,
+             twipRect(layout::captionLeft, captionTop, layout::captionWidth, layout::labelHeight),
+             Qt::AlignRight, font);
 
     const bool isInput = isInputField(row.field);
     auto* text = new TextField(isInput ? TextField::Role::Input : TextField::Role::Result, frame);
@@ -154,8 +150,9 @@ void Verdano::addRow(QGroupBox* frame, const form::RowDescription& row)
         colours.setColor(QPalette::Base, keyResult ? lightOrangeBackground : lightYellowBackground);
         text->setPalette(colours);
     }
-    text->setAccessibleName(accessibleFieldName(row.caption, row.unit));
-    caption->setBuddy(text);
+    // Not the caption's buddy: a screen reader would then speak the caption alone, without the
+    // unit, in place of this name.
+    text->setAccessibleName(QString::fromStdString(form::spokenName(row)));
     m_fields.bind(row.field, text);
 
     if (!row.unitLabel.empty()) {
@@ -180,7 +177,7 @@ void Verdano::addPictures()
     m_logo->setFocusPolicy(Qt::StrongFocus);
     m_logo->setToolTip(QStringLiteral("Kantrix-Projekt · Musterstraße 1 · 12345 Beispielstadt\n"
                                       "kontakt@kantrix.example"));
-    m_logo->setAccessibleName(QStringLiteral("Logo"));
+    m_logo->setAccessibleName(QStringLiteral("Logo des Kantrix-Projekts"));
 }
 
 void Verdano::setTabOrder()
@@ -211,8 +208,10 @@ void Verdano::runRule(RuleKind kind, const std::function<void()>& rule)
         return;
     try {
         rule();
-        if (kind == RuleKind::Leave)
+        if (kind == RuleKind::Leave) {
             m_lastCompleted = m_form.snapshot();
+            m_announcer->recalculated();
+        }
     } catch (const BendError& error) {
         m_form.restore(m_lastCompleted);
         const QString message =
