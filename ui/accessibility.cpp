@@ -7,8 +7,14 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QPointer>
+#include <QTimer>
 
 namespace kantrix::accessibility {
 
@@ -161,6 +167,42 @@ void install()
     installed = true;
     QAccessible::installFactory(&interfaceFor);
     previousHandler = QAccessible::installUpdateHandler(&orderFocusFirst);
+}
+
+namespace {
+
+// Whether Qt's bridge will connect: forced, or a screen reader's bus that hands out its address.
+bool bridgeWillStart()
+{
+    if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        return true;
+    QDBusConnection session = QDBusConnection::sessionBus();
+    const QString service = QStringLiteral("org.a11y.Bus");
+    if (!session.isConnected() || !session.interface()->isServiceRegistered(service))
+        return false;
+    const QString path = QStringLiteral("/org/a11y/bus");
+    QDBusInterface status(service, path, QStringLiteral("org.a11y.Status"), session);
+    if (!status.property("ScreenReaderEnabled").toBool() && !status.property("IsEnabled").toBool())
+        return false;
+    QDBusInterface bus(service, path, service, session);
+    const QDBusReply<QString> address = bus.call(QStringLiteral("GetAddress"));
+    return address.isValid() && !address.value().isEmpty();
+}
+
+} // namespace
+
+void startBeforeTheWindow()
+{
+    if (!bridgeWillStart())
+        return;
+    // Qt gives up on an unanswered registry after its D-Bus timeout of 25 s per call.
+    constexpr int longestWaitMs = 60000;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer wakeUp;
+    wakeUp.start(50);
+    while (!QAccessible::isActive() && waited.elapsed() < longestWaitMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 } // namespace kantrix::accessibility

@@ -15,4 +15,10 @@ namespace kantrix::accessibility {
 // is built. Calling it again does nothing.
 void install();
 
+// Qt's AT-SPI bridge asks the accessibility registry synchronously as it starts. A registry that
+// is slow to answer (it waits on a busy screen reader) blocks the program for as long, and if the
+// window is already mapped then, it stays black. So when a screen reader's bus is in use, the
+// bridge is started and waited for before the window is shown. Without one this costs a query.
+void startBeforeTheWindow();
+
 } // namespace kantrix::accessibility
