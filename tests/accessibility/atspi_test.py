@@ -91,6 +91,24 @@ def click(accessible):
     xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
 
 
+def activate():
+    """Asks the window manager to activate the window, as a click on it would; it may take a few
+    tries while the window manager is still taking the new window in."""
+    last = None
+    for _ in range(40):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kantrix"],
+                               capture_output=True, text=True).stdout.split()
+        for window in found:
+            done = subprocess.run(["xdotool", "windowactivate", "--sync", window],
+                                  capture_output=True, text=True, timeout=10)
+            if done.returncode == 0:
+                return True
+            last = (found, done.stderr)
+        time.sleep(0.25)
+    print("activation failed:", last if found else "no window", flush=True)
+    return False
+
+
 def wait_for_focus(name):
     """Waits for the focus event of the named control; returns the events up to it."""
     start = len(events)
@@ -145,10 +163,8 @@ def run(program):
                  "object:text-selection-changed"):
         pyatspi.Registry.registerEventListener(record, kind)
 
-    output = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Kantrix"],
-                            check=True, capture_output=True, text=True).stdout.split()
-    xdotool("windowactivate", "--sync", output[0])
-    pump(1)
+    check(activate(), "the window could not be activated")
+    pump(0.5)
 
     # A Tab cycle: each stop is announced by its focus before any caret or selection move in it,
     # or a screen reader speaks the selected value alone.

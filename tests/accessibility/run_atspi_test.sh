@@ -6,6 +6,19 @@ set -euo pipefail
 binary=$(realpath "$1")
 script=$(realpath "$2")
 
+# The X server picks a free display itself and reports it once it is ready, so that tests that
+# run at the same time never share a screen.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
+for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+[ -s "$display_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$display_file")"
+
 # The accessibility bus is started by hand: a fresh session has no service files for it.
 inner='
     set -euo pipefail
@@ -17,5 +30,4 @@ inner='
     for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
     /usr/bin/python3 "$0" "$1"
 '
-exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten tcp" \
-    dbus-run-session -- bash -c "$inner" "$script" "$binary"
+dbus-run-session -- bash -c "$inner" "$script" "$binary"
