@@ -2,6 +2,8 @@
 focus events of a Tab cycle, and what real X clicks and keys change. Run by run_atspi_test.sh."""
 
 import os
+import signal
+import struct
 import subprocess
 import sys
 import time
@@ -118,9 +120,81 @@ def wait_for_focus(name):
     return events[start:]
 
 
+def screen_brightness(x, y, width, height):
+    """The mean of the colour bytes in a rectangle of the screen, from 0 (black) to 255."""
+    with open(os.path.join(os.environ["KANTRIX_TEST_FRAMEBUFFER"], "Xvfb_screen0"), "rb") as f:
+        data = f.read()
+    fields = struct.unpack(">25I", data[:100])
+    header, bytes_per_line, colours = fields[0], fields[12], fields[19]
+    start = header + 12 * colours
+    total = count = 0
+    for row in range(y, y + height, 4):
+        line = data[start + row * bytes_per_line:start + (row + 1) * bytes_per_line]
+        for column in range(x, x + width, 4):
+            total += sum(line[4 * column:4 * column + 3])
+            count += 3
+    return total / count
+
+
+def window_geometry():
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kantrix",
+                            "getwindowgeometry", "--shell"], capture_output=True, text=True)
+    values = dict(line.split("=") for line in found.stdout.split() if "=" in line)
+    if "WIDTH" not in values or int(values["WIDTH"]) < 100:
+        return None
+    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def registry_process():
+    """The accessibility registry of this test's own session: it runs detached, but carries the
+    session's unique bus address in its environment."""
+    session = ("DBUS_SESSION_BUS_ADDRESS=" + os.environ["DBUS_SESSION_BUS_ADDRESS"]).encode()
+    for entry in os.listdir("/proc"):
+        try:
+            with open("/proc/%s/comm" % entry) as f:
+                if not f.read().startswith("at-spi2-registr"):
+                    continue
+            with open("/proc/%s/environ" % entry, "rb") as f:
+                if session in f.read().split(b"\0"):
+                    return int(entry)
+        except OSError:
+            continue
+    return None
+
+
+def start_with_a_stalled_registry(binary, environment):
+    """A registry that does not answer (it waits on a busy screen reader) must not leave the
+    window black: whenever the window shows, it is drawn."""
+    pyatspi.Registry.getDesktop(0)  # starts the registry
+    registry = registry_process()
+    check(registry is not None, "no registry found")
+    if registry is None:
+        return
+    os.kill(registry, signal.SIGSTOP)
+    program = subprocess.Popen([binary], env=environment)
+    try:
+        end = time.monotonic() + 4
+        while time.monotonic() < end:
+            geometry = window_geometry()
+            if geometry and screen_brightness(*geometry) < 20:
+                check(False, "the window showed black while the registry stalled")
+                break
+            time.sleep(0.2)
+    finally:
+        os.kill(registry, signal.SIGCONT)
+    shown = pump(15, lambda: window_geometry() is not None)
+    check(shown, "the window did not show once the registry answered")
+    pump(1)
+    if shown:
+        check(screen_brightness(*window_geometry()) > 100, "the window is not drawn")
+    program.terminate()
+    program.wait(10)
+
+
 def main():
     binary = sys.argv[1]
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    start_with_a_stalled_registry(binary, environment)
     program = subprocess.Popen([binary], env=environment)
     try:
         run(program)

@@ -8,10 +8,13 @@ script=$(realpath "$2")
 
 # The X server picks a free display itself and reports it once it is ready, so that tests that
 # run at the same time never share a screen.
+# Its frame buffer is a file, so that the test can see what the screen shows.
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" 2>/dev/null &
+export KANTRIX_TEST_FRAMEBUFFER=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -fbdir "$KANTRIX_TEST_FRAMEBUFFER" \
+    3>"$display_file" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$display_file" "$KANTRIX_TEST_FRAMEBUFFER"' EXIT
 for _ in $(seq 100); do
     [ -s "$display_file" ] && break
     sleep 0.1
