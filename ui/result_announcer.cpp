@@ -1,6 +1,6 @@
 #include "result_announcer.h"
 
-#include "spoken_name.h"
+#include "form_description.h"
 
 #include <QApplication>
 #include <QLineEdit>

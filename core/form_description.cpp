@@ -1,4 +1,4 @@
-#include "spoken_name.h"
+#include "form_description.h"
 
 namespace kantrix::form {
 
@@ -13,6 +13,8 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+// A caption such as "Biegewinkel a = 180 - b =" names its quantity up to the "="; the rest is a
+// formula, not a name.
 std::string_view quantityName(const RowDescription& row)
 {
     return trimmed(row.caption.substr(0, row.caption.find('=')));
@@ -30,7 +32,7 @@ std::string_view spokenUnit(std::string_view unit)
     return unit;
 }
 
-std::string spokenName(const RowDescription& row)
+std::string accessibleName(const RowDescription& row)
 {
     std::string name(quantityName(row));
     const std::string_view unit = spokenUnit(row.unit);
