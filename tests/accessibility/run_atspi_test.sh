@@ -27,10 +27,18 @@ inner='
     set -euo pipefail
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     launcher=$!
-    metacity >/dev/null 2>&1 &
-    manager=$!
-    trap "kill $launcher $manager 2>/dev/null || true" EXIT
-    for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
+    # The window manager is started again if it gives up before it has taken the screen.
+    manager=
+    trap "kill $launcher \$manager 2>/dev/null || true" EXIT
+    for _ in 1 2 3; do
+        metacity --replace >/dev/null 2>&1 &
+        manager=$!
+        for _ in $(seq 50); do
+            xdotool get_desktop >/dev/null 2>&1 && break 2
+            sleep 0.1
+        done
+        kill $manager 2>/dev/null || true
+    done
     /usr/bin/python3 "$0" "$1"
 '
 dbus-run-session -- bash -c "$inner" "$script" "$binary"
