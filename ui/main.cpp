@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "form_style.h"
 #include "verdano.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.kantrix.Kantrix"));
     kantrix::style::applyFormStyle(application);
 
+    kantrix::accessibility::startBeforeTheWindow();
     kantrix::Verdano window;
     window.move(0, 0);
     window.show();
