@@ -94,7 +94,7 @@ struct EntryCase
 class EntryRules : public BendFormTest, public testing::WithParamInterface<EntryCase>
 {};
 
-TEST_P(EntryRules, CorrectStoreAndShow)
+TEST_P(EntryRules, CorrectOutOfRangeTextThenStoreItsParseAndShowIt)
 {
     const EntryCase& entry = GetParam();
     type(Field::Txt_Radius, std::to_string(entry.radius));
@@ -126,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Corrections, EntryRules, testing::Values(
     EntryCase{"AngleEmpty",          2, Field::Txt_Beta,   "",         "1.00",   1},
     EntryCase{"LengthBelowFourR",    2, Field::Txt_l1,     "5",        "8",      8},
     EntryCase{"LengthEqualFourR",    2, Field::Txt_l2,     "8",        "8",      8},
+    EntryCase{"LengthFourRKeptAsTyped", 2, Field::Txt_l2,  "8.00",     "8.00",   8},
     EntryCase{"LengthAboveFourR",    2, Field::Txt_l1,     "8.5",      "8.5",    8.5},
     EntryCase{"LengthEmpty",         2, Field::Txt_l2,     "",         "8",      8},
     EntryCase{"LengthWithUnit",      2, Field::Txt_l1,     "5 mm",     "8",      8},
@@ -217,17 +218,33 @@ TEST_F(BendFormTest, ALargerRadiusDoesNotRecheckTheFlanges)
     EXPECT_EQ(form.state().l(2), 100);
 }
 
-TEST_F(BendFormTest, DeductionColourFollowsItsSign)
+struct ColourCase
 {
-    type(Field::Txt_Beta, "1");
-    EXPECT_EQ(fields.text(Field::Txt_v), "0.279");
-    EXPECT_EQ(fields.backColor(Field::Txt_v), lightGreen);
-    type(Field::Txt_Beta, "179.99");
-    EXPECT_EQ(fields.text(Field::Txt_v), "-0.000");
-    EXPECT_EQ(fields.backColor(Field::Txt_v), lightOrange);
+    const char* name;
+    const char* beta;
+    const char* shownV;
+    OleColor colour;
+};
+
+class DeductionColour : public BendFormTest, public testing::WithParamInterface<ColourCase>
+{};
+
+TEST_P(DeductionColour, IsLightGreenFromZeroUpAndLightOrangeBelow)
+{
+    type(Field::Txt_Beta, GetParam().beta);
+    EXPECT_EQ(fields.text(Field::Txt_v), GetParam().shownV);
+    EXPECT_EQ(fields.backColor(Field::Txt_v), GetParam().colour);
 }
 
-TEST_F(BendFormTest, ResultFieldsShowTheStoredRadiusNotTheDisplayedOne)
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Angles, DeductionColour, testing::Values(
+    ColourCase{"Positive",       "1",                 "0.279",  lightGreen},
+    ColourCase{"ExactlyZero",    "7.031609017109774", "0.000",  lightGreen},
+    ColourCase{"NegativeTiny",   "179.99",            "-0.000", lightOrange}),
+    test::rowName<ColourCase>);
+// clang-format on
+
+TEST_F(BendFormTest, ResultsUseTheTypedRadiusWhileItsFieldShowsTwoDecimals)
 {
     type(Field::Txt_Radius, "2.346");
     EXPECT_EQ(form.state().r, 2.346);

@@ -112,7 +112,7 @@ TEST(BendFormulas, BothRangesMeetAtNinetyDegrees)
     EXPECT_NEAR(at.v, above.v, 1e-12);
 }
 
-TEST(BendFormulas, DeductionExactlyZeroIsNotNegative)
+TEST(BendFormulas, DeductionIsExactlyZeroForSomeAngleNearItsSignChange)
 {
     // Between beta = 1 (v > 0) and beta = 90 (v < 0) the deduction crosses zero; near the
     // crossing the arc and the outer lengths cancel exactly for some angles.
@@ -144,7 +144,7 @@ struct FaultCase
 class FormulaFaults : public testing::TestWithParam<FaultCase>
 {};
 
-TEST_P(FormulaFaults, AreRaisedAsTypedErrors)
+TEST_P(FormulaFaults, RaiseABendErrorOfTheirKind)
 {
     BendState state = GetParam().state;
     try {
@@ -199,7 +199,7 @@ void PrintTo(const ExactBits& row, std::ostream* out)
 class BitExactResults : public testing::TestWithParam<ExactBits>
 {};
 
-TEST_P(BitExactResults, AreTheSameInEveryBuild)
+TEST_P(BitExactResults, HaveThePinnedBitsInEveryBuild)
 {
     const ExactBits& expected = GetParam();
     BendState state = bend(expected.r, expected.s, expected.beta);

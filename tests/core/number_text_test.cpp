@@ -99,7 +99,7 @@ void PrintTo(const FormatCase& row, std::ostream* out)
 class FormatNumberRenders : public testing::TestWithParam<FormatCase>
 {};
 
-TEST_P(FormatNumberRenders, ByThePattern)
+TEST_P(FormatNumberRenders, RoundedHalfAwayFromZeroWithTheBlankOfThePattern)
 {
     EXPECT_EQ(FormatNumber(GetParam().value, GetParam().pattern), GetParam().expected)
         << GetParam().value;
@@ -176,6 +176,7 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberToTextWrites, testing::Values(
     TextCase{2.0 / 3, "0.666666666666667"},
     TextCase{0.00001, "0.00001"},                               TextCase{0.000004, "4E-06"},
     TextCase{123456789012345, "123456789012345"},               TextCase{1e15, "1E+15"},
+    TextCase{123456789012345.5, "123456789012346"}, // an exact tie: half to even
     TextCase{1234567890123456789.0, "1.23456789012346E+18"},    TextCase{-2.5e-100, "-2.5E-100"},
     TextCase{4.4942328371557893e307 * 4, "1.79769313486231E+308"},
     TextCase{DBL_MAX, "1.79769313486231E+308"},                 TextCase{5e-324, "4.94065645841247E-324"}));
