@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <set>
+#include <string>
 
 namespace kantrix {
 namespace {
@@ -165,6 +167,20 @@ INSTANTIATE_TEST_SUITE_P(ExtremeInputs, FormulaFaults, testing::Values(
     FaultCase{"InfiniteRadiusAndThickness",     bend(INFINITY, INFINITY, 90),          FaultKind::InvalidOperation}),
     test::rowName<FaultCase>);
 // clang-format on
+
+TEST(BendError, NamesEveryFaultKindByADistinctText)
+{
+    std::set<std::string> texts;
+    for (FaultKind kind :
+         {FaultKind::InvalidOperation, FaultKind::DivisionByZero, FaultKind::Overflow,
+          FaultKind::InvalidArgument, FaultKind::SubscriptOutOfRange}) {
+        const BendError error(kind);
+        EXPECT_EQ(error.what(), faultMessage(kind));
+        EXPECT_FALSE(faultMessage(kind).empty());
+        texts.emplace(faultMessage(kind));
+    }
+    EXPECT_EQ(texts.size(), 5u);
+}
 
 TEST(BendFormulas, ResultsStoredBeforeAFaultStayStored)
 {
