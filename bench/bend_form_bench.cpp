@@ -31,6 +31,23 @@ void BM_Berechnung(benchmark::State& benchmarkState)
 }
 BENCHMARK(BM_Berechnung);
 
+// The same with beta = 120, where v takes the tangent.
+void BM_BerechnungTangentRange(benchmark::State& benchmarkState)
+{
+    MemoryFieldSet fields;
+    BendForm form(fields);
+    form.Form_Load();
+    form.state().beta = 120;
+    form.state().alpha = 60;
+    std::size_t i = 0;
+    for (auto _ : benchmarkState) {
+        form.state().r = radii[i++ % radii.size()];
+        form.Berechnung();
+    }
+    benchmark::DoNotOptimize(fields.text(Field::Txt_l5));
+}
+BENCHMARK(BM_BerechnungTangentRange);
+
 // Typing a radius and leaving the field: the replaced text, the parse, the recalculation.
 void BM_Txt_Radius_LostFocus(benchmark::State& benchmarkState)
 {

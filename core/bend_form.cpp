@@ -2,7 +2,7 @@
 
 #include "bend_error.h"
 #include "bend_formulas.h"
-#include "float_status.h"
+#include "finite_check.h"
 #include "number_text.h"
 
 namespace kantrix {
@@ -17,16 +17,16 @@ constexpr std::string_view smallestPositiveText = "0.00001";
 
 void BendForm::Form_Load()
 {
-    writeText(Field::Txt_Radius, NumberToText(2));
-    writeText(Field::Txt_Dicke, NumberToText(2));
-    writeText(Field::Txt_Alpha, NumberToText(90));
-    writeText(Field::Txt_Beta, NumberToText(90));
-    writeText(Field::Txt_k, NumberToText(0));
-    writeText(Field::Txt_n, NumberToText(0));
-    writeText(Field::Txt_v, NumberToText(0));
-    writeText(Field::Txt_z, NumberToText(0));
-    writeText(Txt_l(1), NumberToText(100));
-    writeText(Txt_l(2), NumberToText(100));
+    m_fields.setText(Field::Txt_Radius, NumberToText(2));
+    m_fields.setText(Field::Txt_Dicke, NumberToText(2));
+    m_fields.setText(Field::Txt_Alpha, NumberToText(90));
+    m_fields.setText(Field::Txt_Beta, NumberToText(90));
+    m_fields.setText(Field::Txt_k, NumberToText(0));
+    m_fields.setText(Field::Txt_n, NumberToText(0));
+    m_fields.setText(Field::Txt_v, NumberToText(0));
+    m_fields.setText(Field::Txt_z, NumberToText(0));
+    m_fields.setText(Txt_l(1), NumberToText(100));
+    m_fields.setText(Txt_l(2), NumberToText(100));
 
     m_state.r = 2;
     m_state.s = 2;
@@ -59,15 +59,15 @@ void BendForm::Txt_Beta_LostFocus()
 {
     const Field field = Field::Txt_Beta;
     correctionOf(field).reset();
-    std::string typed = readText(field);
+    std::string typed = m_fields.text(field);
     if (!(ParseNumber(typed) > 0))
         correct(field, CorrectionRule::AngleNotPositive, typed, NumberToText(1));
-    if (ParseNumber(readText(field)) >= 180)
+    if (ParseNumber(m_fields.text(field)) >= 180)
         correct(field, CorrectionRule::AngleTooLarge, std::move(typed), NumberToText(179));
-    m_state.beta = ParseNumber(readText(field));
-    checkFloatFaults(m_state.beta);
+    m_state.beta = ParseNumber(m_fields.text(field));
+    checkFinite(m_state.beta);
     m_state.alpha = 180 - m_state.beta;
-    checkFloatFaults(m_state.alpha);
+    checkFinite(m_state.alpha);
     Berechnung();
 }
 
@@ -75,17 +75,17 @@ void BendForm::Txt_l_LostFocus(std::int16_t index)
 {
     const Field field = Txt_l(index);
     correctionOf(field).reset();
-    std::string typed = readText(field);
+    std::string typed = m_fields.text(field);
     const double x = ParseNumber(typed);
     const double minimum = m_state.r * 4;
-    checkFloatFaults(minimum);
+    checkFinite(minimum);
     if (minimum > x)
         correct(field, CorrectionRule::BelowMinimumLength, std::move(typed),
                 NumberToText(m_state.r * 4));
-    const std::string finalText = readText(field);
+    const std::string finalText = m_fields.text(field);
     double& length = m_state.l(index);
     length = ParseNumber(finalText);
-    checkFloatFaults(length);
+    checkFinite(length);
     Berechnung();
 }
 
@@ -131,22 +131,21 @@ void BendForm::Berechnung()
     v_wert(m_state);
     derivedLengths(m_state);
 
-    writeText(Txt_l(3), FormatNumber(m_state.l(3), threeDecimals));
-    writeText(Txt_l(4), FormatNumber(m_state.l(4), threeDecimals));
-    writeText(Txt_l(5), FormatNumber(m_state.l(5), threeDecimals));
+    m_fields.setText(Txt_l(3), FormatNumber(m_state.l(3), threeDecimals));
+    m_fields.setText(Txt_l(4), FormatNumber(m_state.l(4), threeDecimals));
+    m_fields.setText(Txt_l(5), FormatNumber(m_state.l(5), threeDecimals));
 
-    writeText(Field::Txt_Radius, FormatNumber(m_state.r, twoDecimals));
-    writeText(Field::Txt_Dicke, FormatNumber(m_state.s, twoDecimals));
-    writeText(Field::Txt_Beta, FormatNumber(m_state.beta, twoDecimals));
-    writeText(Field::Txt_Alpha, FormatNumber(m_state.alpha, twoDecimals));
+    m_fields.setText(Field::Txt_Radius, FormatNumber(m_state.r, twoDecimals));
+    m_fields.setText(Field::Txt_Dicke, FormatNumber(m_state.s, twoDecimals));
+    m_fields.setText(Field::Txt_Beta, FormatNumber(m_state.beta, twoDecimals));
+    m_fields.setText(Field::Txt_Alpha, FormatNumber(m_state.alpha, twoDecimals));
 
-    writeText(Field::Txt_k, FormatNumber(m_state.k, threeDecimals));
-    writeText(Field::Txt_n, FormatNumber(m_state.n, threeDecimals));
-    writeText(Field::Txt_z, FormatNumber(m_state.z, threeDecimals));
-    writeText(Field::Txt_v, FormatNumber(m_state.v, threeDecimals));
+    m_fields.setText(Field::Txt_k, FormatNumber(m_state.k, threeDecimals));
+    m_fields.setText(Field::Txt_n, FormatNumber(m_state.n, threeDecimals));
+    m_fields.setText(Field::Txt_z, FormatNumber(m_state.z, threeDecimals));
+    m_fields.setText(Field::Txt_v, FormatNumber(m_state.v, threeDecimals));
 
     m_fields.setBackColor(Field::Txt_v, m_state.v < 0 ? lightOrange : lightGreen);
-    clearFloatFaults();
 }
 
 std::vector<Correction> BendForm::corrections() const
@@ -173,45 +172,28 @@ void BendForm::restore(const FormSnapshot& snapshot)
     for (Field field : allFields)
         m_fields.setText(field, snapshot.texts[static_cast<std::size_t>(field)]);
     m_fields.setBackColor(Field::Txt_v, snapshot.vBackColor);
-    clearFloatFaults();
-}
-
-std::string BendForm::readText(Field field) const
-{
-    std::string text = m_fields.text(field);
-    clearFloatFaults();
-    return text;
-}
-
-void BendForm::writeText(Field field, std::string_view text)
-{
-    m_fields.setText(field, text);
-    clearFloatFaults();
 }
 
 void BendForm::selectAll(Field field)
 {
     m_fields.setSelectionStart(field, 0);
-    clearFloatFaults();
-    const std::string text = readText(field);
-    m_fields.setSelectionLength(field, static_cast<int>(characterCount(text)));
-    clearFloatFaults();
+    m_fields.setSelectionLength(field, static_cast<int>(characterCount(m_fields.text(field))));
 }
 
 double BendForm::positiveValue(Field field, std::string_view replacement)
 {
     correctionOf(field).reset();
-    std::string typed = readText(field);
+    std::string typed = m_fields.text(field);
     if (!(ParseNumber(typed) > 0))
         correct(field, CorrectionRule::NotPositive, std::move(typed), std::string(replacement));
-    const double value = ParseNumber(readText(field));
-    checkFloatFaults(value);
+    const double value = ParseNumber(m_fields.text(field));
+    checkFinite(value);
     return value;
 }
 
 void BendForm::correct(Field field, CorrectionRule rule, std::string typed, std::string replacement)
 {
-    writeText(field, replacement);
+    m_fields.setText(field, replacement);
     correctionOf(field) = Correction{field, rule, std::move(typed), std::move(replacement)};
 }
 

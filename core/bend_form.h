@@ -70,10 +70,6 @@ public:
     void restore(const FormSnapshot& snapshot);
 
 private:
-    // Field operations; each clears the floating-point flags, so the arithmetic after it starts
-    // clean.
-    std::string readText(Field field) const;
-    void writeText(Field field, std::string_view text);
     void selectAll(Field field);
     // Stores the parse of the field's text, replacing it first by `replacement` when it reads
     // as zero or less. Radius and thickness share it.

@@ -1,24 +1,28 @@
 #include "bend_formulas.h"
 
 #include "bend_error.h"
-#include "float_status.h"
+#include "finite_check.h"
+#include "natural_log.h"
+#include "tangent.h"
 
 namespace kantrix {
 
 void k_wert(BendState& state)
 {
     const double q = state.r / state.s;
-    checkFloatFaults(q);
+    checkFiniteQuotient(q, state.r, state.s);
     if (q < 5) {
         if (!(q > 0))
             throw BendError(FaultKind::InvalidArgument);
-        state.k = naturalLog(q) * 0.5 / naturalLog(10) + 0.65;
+        // By the same function as ln(r / s), once.
+        static const double ln10 = naturalLog(10);
+        state.k = naturalLog(q) * 0.5 / ln10 + 0.65;
     } else {
         state.k = 1;
     }
-    checkFloatFaults(state.k);
+    checkFinite(state.k);
     state.n = state.k / 2;
-    checkFloatFaults(state.n);
+    checkFinite(state.n);
 }
 
 void v_wert(BendState& state)
@@ -27,7 +31,7 @@ void v_wert(BendState& state)
     const double s = state.s;
     if (state.beta > 90) {
         const double tangentArgument = state.alpha * pi / 360;
-        checkFloatFaults(tangentArgument);
+        checkFinite(tangentArgument);
         const double tanHalfAlpha = tangent(tangentArgument);
         const double arc = (s / 2 * state.k + r) * (state.alpha * pi / 180);
         state.v = arc - (r + s) * 2 * tanHalfAlpha;
@@ -35,20 +39,20 @@ void v_wert(BendState& state)
         const double arc = (s / 2 * state.k + r) * (state.alpha * pi / 180);
         state.v = arc - (r + s) * 2;
     }
-    checkFloatFaults(state.v);
+    checkFinite(state.v);
 }
 
 void derivedLengths(BendState& state)
 {
     // The same arc as in v_wert in exact arithmetic, but evaluated in this order on purpose.
     state.z = (state.s * state.n + state.r) * state.alpha * pi / 180;
-    checkFloatFaults(state.z);
+    checkFinite(state.z);
     state.l(5) = state.l(2) + state.l(1) + state.v;
-    checkFloatFaults(state.l(5));
+    checkFinite(state.l(5));
     state.l(3) = state.v / 2 + state.l(1);
-    checkFloatFaults(state.l(3));
+    checkFinite(state.l(3));
     state.l(4) = state.v / 2 + state.l(2);
-    checkFloatFaults(state.l(4));
+    checkFinite(state.l(4));
 }
 
 } // namespace kantrix

@@ -2,8 +2,8 @@
 
 // The bend formulas of DIN 6935 for one bend between two flanges, in its two ranges: opening
 // angle up to 90 degrees and above. Pure arithmetic on a BendState, in a fixed order of
-// evaluation. After every stored result the floating-point flags are tested; a fault raises
-// BendError and leaves the results stored before it in place.
+// evaluation. Every stored result is checked to be finite; a fault raises BendError and leaves the
+// results stored before it in place.
 
 #include "bend_state.h"
 

@@ -1,12 +1,10 @@
 #include "number_text.h"
 
 #include "bend_error.h"
+#include "decimal_conversion.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cfenv>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -15,8 +13,6 @@
 namespace kantrix {
 
 namespace {
-
-constexpr int significantDigits = 15;
 
 bool isBlank(char c)
 {
@@ -41,138 +37,10 @@ public:
         return m_pos < m_text.size() ? static_cast<unsigned char>(m_text[m_pos]) : -1;
     }
     void advance() { ++m_pos; }
-    std::size_t position() const { return m_pos; }
-    void rewind(std::size_t position) { m_pos = position; }
 
 private:
     std::string_view m_text;
     std::size_t m_pos = 0;
-};
-
-// A finite value's magnitude as 15 significant decimal digits: |value| = 0.digits x 10^exponent.
-struct Decimal15
-{
-    char digits[significantDigits];
-    int exponent;
-};
-
-#if defined(__SIZEOF_INT128__)
-__extension__ using Unsigned128 = unsigned __int128;
-
-// 10^0 to 10^22: the factors that bring a magnitude from 1E-08 up to fifteen integer digits.
-constexpr auto powersOfTen = [] {
-    std::array<Unsigned128, 23> powers{};
-    powers[0] = 1;
-    for (std::size_t i = 1; i < powers.size(); ++i)
-        powers[i] = powers[i - 1] * 10;
-    return powers;
-}();
-
-// The digits of toDecimal15 for a normal magnitude from 1E-08 to below 1E+15, where the
-// calculation's values lie, in plain integer arithmetic: |value| = m x 2^-s, so the fifteen
-// digits are m x 10^k / 2^s for the k that leaves fifteen integer digits, rounded half to even
-// as std::to_chars rounds; the product stays below 2^127. The general conversion of std::to_chars
-// takes most of a recalculation's time. Outside its range this returns false.
-bool toDecimal15Exactly(double magnitude, Decimal15& decimal)
-{
-    constexpr std::uint64_t fifteenDigits = 100'000'000'000'000; // 10^14
-    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-    const auto biasedExponent = static_cast<int>(bits >> 52);
-    if (biasedExponent == 0)
-        return false; // subnormal
-    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
-    const int shift = 1075 - biasedExponent; // magnitude = mantissa / 2^shift
-    if (shift < 1 || shift > 127)
-        return false;
-
-    // log10(2) is a little more than 1233 / 4096: a first guess of the power of ten, off by one
-    // at most, that the bounds on the digits then correct.
-    const int power2 = 52 - shift;          // 2^power2 <= magnitude < 2^(power2 + 1)
-    int exponent10 = (power2 * 1233) >> 12; // floor, also for negative values
-    Unsigned128 scaled = 0;
-    std::uint64_t digits = 0;
-    for (;;) {
-        const int k = 14 - exponent10;
-        if (k < 0 || k >= static_cast<int>(powersOfTen.size()))
-            return false;
-        scaled = Unsigned128{mantissa} * powersOfTen[static_cast<std::size_t>(k)];
-        digits = static_cast<std::uint64_t>(scaled >> shift);
-        if (digits < fifteenDigits)
-            --exponent10;
-        else if (digits >= 10 * fifteenDigits)
-            ++exponent10;
-        else
-            break;
-    }
-    const Unsigned128 remainder = scaled & ((Unsigned128{1} << shift) - 1);
-    const Unsigned128 half = Unsigned128{1} << (shift - 1);
-    if (remainder > half || (remainder == half && digits % 2 == 1))
-        ++digits;
-    if (digits == 10 * fifteenDigits) {
-        digits = fifteenDigits;
-        ++exponent10;
-    }
-    for (int i = significantDigits - 1; i >= 0; --i) {
-        decimal.digits[i] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
-    decimal.exponent = exponent10 + 1;
-    return true;
-}
-#else
-bool toDecimal15Exactly(double, Decimal15&)
-{
-    return false;
-}
-#endif
-
-Decimal15 toDecimal15(double magnitude)
-{
-    Decimal15 decimal{};
-    if (toDecimal15Exactly(magnitude, decimal))
-        return decimal;
-    // The largest 15-digit decimal that is still a double. Above it, rounding to nearest would
-    // give digits beyond the double range, a text that could not be read back; they are cut.
-    constexpr double largestFifteenDigitDouble = 1.79769313486231e308;
-    if (magnitude > largestFifteenDigitDouble) {
-        std::copy_n("179769313486231", significantDigits, decimal.digits);
-        decimal.exponent = 309;
-        return decimal;
-    }
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                       std::chars_format::scientific, significantDigits - 1);
-    // buffer holds "d.ddddddddddddddde+XX"
-    decimal.digits[0] = buffer[0];
-    std::copy_n(buffer + 2, significantDigits - 1, decimal.digits + 1);
-    int exponent = 0;
-    const char* exponentStart = buffer + significantDigits + 2;
-    if (*exponentStart == '+')
-        ++exponentStart;
-    std::from_chars(exponentStart, written.ptr, exponent);
-    decimal.exponent = exponent + 1;
-    return decimal;
-}
-
-// Restores the caller's floating-point flags on exit: a conversion must not leave flags behind
-// that the calculation would take for a fault of its own. A conversion only ever raises flags, so
-// clearing those it raised restores the rest. Reading the flags is cheap; writing them rewrites
-// the whole x87 environment, so they are written only when the conversion did raise one.
-class FloatFlagsKeeper
-{
-public:
-    FloatFlagsKeeper() : m_raisedBefore(std::fetestexcept(FE_ALL_EXCEPT)) {}
-    ~FloatFlagsKeeper()
-    {
-        const int raisedHere = std::fetestexcept(FE_ALL_EXCEPT) & ~m_raisedBefore;
-        if (raisedHere != 0)
-            std::feclearexcept(raisedHere);
-    }
-    FloatFlagsKeeper(const FloatFlagsKeeper&) = delete;
-    FloatFlagsKeeper& operator=(const FloatFlagsKeeper&) = delete;
-
-private:
-    int m_raisedBefore;
 };
 
 struct Pattern
@@ -242,94 +110,60 @@ std::string roundedUnits(double magnitude, int decimals)
     return firstNonZero == std::string::npos ? std::string{} : units.substr(firstNonZero);
 }
 
-// The decimal magnitude of a digit sequence: the power of ten just above its first non-zero digit.
-long decimalMagnitude(std::string_view integerDigits, std::string_view fractionDigits,
-                      long exponent)
-{
-    const auto inInteger = integerDigits.find_first_not_of('0');
-    if (inInteger != std::string_view::npos)
-        return static_cast<long>(integerDigits.size() - inInteger) + exponent;
-    const auto inFraction = fractionDigits.find_first_not_of('0');
-    return -static_cast<long>(inFraction) + exponent;
-}
-
 } // namespace
 
 double ParseNumber(std::string_view text)
 {
     BlankSkippingCursor cursor(text);
-    std::string number;
-    number.reserve(text.size());
-
     bool negative = false;
     if (cursor.peek() == '+' || cursor.peek() == '-') {
         negative = cursor.peek() == '-';
         cursor.advance();
     }
-    if (negative)
-        number += '-';
 
-    const std::size_t integerStart = number.size();
+    // The integer and fraction digits in one run; the point sits fractionDigits from its end.
+    std::string digits;
+    digits.reserve(text.size());
+    bool anyDigit = false;
     while (isDigit(cursor.peek())) {
-        number += static_cast<char>(cursor.peek());
+        digits += static_cast<char>(cursor.peek());
         cursor.advance();
+        anyDigit = true;
     }
-    const std::size_t integerEnd = number.size();
-    std::size_t fractionStart = integerEnd;
+    std::int64_t fractionDigits = 0;
     if (cursor.peek() == '.') {
         cursor.advance();
-        number += '.';
-        fractionStart = number.size();
         while (isDigit(cursor.peek())) {
-            number += static_cast<char>(cursor.peek());
+            digits += static_cast<char>(cursor.peek());
             cursor.advance();
+            ++fractionDigits;
+            anyDigit = true;
         }
     }
-    const std::size_t fractionEnd = number.size();
-    if (integerEnd == integerStart && fractionEnd == fractionStart)
+    if (!anyDigit)
         return 0;
 
     // An exponent counts only when at least one digit follows the "E" and its sign.
-    long exponent = 0;
+    std::int64_t exponent = 0;
     if (cursor.peek() == 'e' || cursor.peek() == 'E') {
-        const std::size_t mark = cursor.position();
-        const std::size_t numberEnd = number.size();
-        number += 'e';
         cursor.advance();
         bool negativeExponent = false;
         if (cursor.peek() == '+' || cursor.peek() == '-') {
             negativeExponent = cursor.peek() == '-';
-            number += static_cast<char>(cursor.peek());
             cursor.advance();
         }
-        bool anyDigit = false;
         while (isDigit(cursor.peek())) {
-            anyDigit = true;
-            exponent = std::min(exponent * 10 + (cursor.peek() - '0'), 1'000'000'000L);
-            number += static_cast<char>(cursor.peek());
+            exponent = std::min<std::int64_t>(exponent * 10 + (cursor.peek() - '0'), 1'000'000'000);
             cursor.advance();
         }
-        if (anyDigit) {
-            exponent = negativeExponent ? -exponent : exponent;
-        } else {
-            number.resize(numberEnd);
-            cursor.rewind(mark);
-        }
+        if (negativeExponent)
+            exponent = -exponent;
     }
 
-    FloatFlagsKeeper keepFlags;
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        const std::string_view all(number);
-        const long magnitude =
-            decimalMagnitude(all.substr(integerStart, integerEnd - integerStart),
-                             all.substr(fractionStart, fractionEnd - fractionStart), exponent);
-        if (magnitude > 0)
-            throw BendError(FaultKind::Overflow);
-        return negative ? -0.0 : 0.0;
-    }
-    return value;
+    const double magnitude = decimalToDouble(digits, exponent - fractionDigits);
+    if (magnitude == std::numeric_limits<double>::infinity())
+        throw BendError(FaultKind::Overflow);
+    return negative ? -magnitude : magnitude;
 }
 
 std::string FormatNumber(double value, std::string_view patternText)
@@ -337,9 +171,6 @@ std::string FormatNumber(double value, std::string_view patternText)
     if (!std::isfinite(value))
         throw BendError(FaultKind::InvalidOperation);
     const Pattern pattern = parsePattern(patternText);
-    // No keeper of the flags here: toDecimal15 works on the bits of the value in integer
-    // arithmetic, and so does std::to_chars, which it falls back on; the rest is text. Berechnung
-    // calls this eleven times, and keeping the flags would cost a fifth of its time.
 
     std::string units = roundedUnits(std::fabs(value), pattern.decimals);
     const std::size_t minimumDigits =
@@ -376,7 +207,6 @@ std::string NumberToText(double value)
         throw BendError(FaultKind::InvalidOperation);
     if (value == 0)
         return "0";
-    FloatFlagsKeeper keepFlags;
 
     const Decimal15 decimal = toDecimal15(std::fabs(value));
     std::string_view digits(decimal.digits, significantDigits);

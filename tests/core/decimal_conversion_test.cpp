@@ -1,0 +1,128 @@
+// The core's own conversions between doubles and decimal digits against the standard library's
+// std::to_chars and std::from_chars, which the native build has: the same digits and the same bits
+// for random values of every kind, including exact ties and midpoints between two doubles.
+
+#include "big_unsigned.h"
+#include "decimal_conversion.h"
+#include "row_names.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+
+namespace kantrix {
+namespace {
+
+using test::PrintTo;
+
+std::string referenceDigits15(double magnitude, int& exponent)
+{
+    char buffer[64];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14)
+            .ptr;
+    std::from_chars(buffer + 17 + (buffer[17] == '+'), end, exponent);
+    ++exponent;
+    return std::string(1, buffer[0]) + std::string(buffer + 2, 14);
+}
+
+double referenceParse(const std::string& digits, std::int64_t exponent)
+{
+    const std::string text = digits + "e" + std::to_string(exponent);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return value == 0 ? 0 : INFINITY; // libstdc++ leaves the value; decide by the magnitude
+    return value;
+}
+
+// The exact decimal digits of (2m + 1) x 2^(e - 1), the midpoint above the double m x 2^e.
+std::string midpointDigits(double x, std::int64_t& exponent)
+{
+    int e = 0;
+    const double m = std::frexp(x, &e); // x = m 2^e, m in [1/2, 1)
+    BigUnsigned midpoint(static_cast<std::uint64_t>(std::ldexp(m, 53)) * 2 + 1);
+    const int binary = e - 54;
+    exponent = 0;
+    if (binary >= 0) {
+        midpoint.shiftLeft(binary);
+    } else {
+        midpoint.multiplyByPowerOf5(-binary);
+        exponent = binary;
+    }
+    return midpoint.toDigits();
+}
+
+struct Family
+{
+    const char* name;
+    int count; // the slow exact paths limit it
+    std::function<double(std::mt19937_64&)> draw;
+};
+
+double anyDouble(std::mt19937_64& random)
+{
+    for (;;) {
+        const double x = std::bit_cast<double>(random() >> 1);
+        if (x > 0 && std::isfinite(x))
+            return x;
+    }
+}
+
+class DecimalConversion : public testing::TestWithParam<Family>
+{};
+
+TEST_P(DecimalConversion, MatchesTheStandardLibrary)
+{
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < GetParam().count; ++i) {
+        const double x = GetParam().draw(random);
+        int exponent = 0;
+        const std::string expected = referenceDigits15(x, exponent);
+        const Decimal15 decimal = toDecimal15(x);
+        if (x <= 1.79769313486231e308) {
+            ASSERT_EQ(std::string(decimal.digits, 15), expected) << std::hexfloat << x;
+            ASSERT_EQ(decimal.exponent, exponent) << std::hexfloat << x;
+        }
+
+        // The 15 digits, the shortest round trip's 17 and the exact midpoint above x, with a
+        // trailing 1 far out that decides the tie.
+        const std::string& fifteen = expected;
+        char buffer[64];
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 16);
+        const std::string digits17 = std::string(1, buffer[0]) + std::string(buffer + 2, 16);
+        std::int64_t midExponent = 0;
+        const std::string midpoint = midpointDigits(x, midExponent);
+        const struct
+        {
+            std::string digits;
+            std::int64_t exponent;
+        } texts[] = {{fifteen, exponent - 15},
+                     {digits17, exponent - 17},
+                     {midpoint, midExponent},
+                     {midpoint + "0000000001", midExponent - 10}};
+        for (const auto& text : texts)
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(decimalToDouble(text.digits, text.exponent)),
+                      std::bit_cast<std::uint64_t>(referenceParse(text.digits, text.exponent)))
+                << text.digits << "e" << text.exponent;
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Values, DecimalConversion, testing::Values(
+    Family{"AnyFiniteDouble", 10'000, anyDouble},
+    Family{"Subnormal", 2'000, [](auto& random) { return std::bit_cast<double>(random() >> 12) + 0x1p-1074; }},
+    Family{"FieldMagnitudes", 50'000, [](auto& random) {
+        return std::exp(std::uniform_real_distribution<double>(-20, 36)(random)); }},
+    Family{"TiesAtTheSixteenthDigit", 50'000, [](auto& random) { // 16-digit integers ending in 5
+        return static_cast<double>((1'000'000'000'000'000 + random() % 8'000'000'000'000'000) / 10 * 10 + 5); }}),
+    test::rowName<Family>);
+// clang-format on
+
+} // namespace
+} // namespace kantrix

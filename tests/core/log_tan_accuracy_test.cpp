@@ -1,0 +1,174 @@
+// naturalLog and tangent against MPFR over the arguments the bend formulas give them: every ratio
+// r / s below 5 (subnormals included) and 10 for the logarithm, alpha pi / 360 for 0 < alpha < 90
+// for the tangent, with dense runs where an approximation is most likely to slip. Each row prints
+// its largest error in ulps and the share of correctly rounded results. The number of arguments
+// (10^7 by default) can be lowered with KANTRIX_ACCURACY_ARGUMENTS.
+
+#include "bend_formulas.h"
+#include "natural_log.h"
+#include "row_names.h"
+#include "tangent.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <mpfr.h>
+#include <random>
+
+namespace kantrix {
+namespace {
+
+using test::PrintTo;
+
+double argumentCount()
+{
+    const char* count = std::getenv("KANTRIX_ACCURACY_ARGUMENTS");
+    return count ? std::strtod(count, nullptr) : 1e7;
+}
+
+double fromBits(std::uint64_t bits)
+{
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+using Generator = std::function<double(std::mt19937_64&, std::uint64_t i)>;
+
+struct Family
+{
+    const char* name;
+    bool logarithm; // else the tangent
+    double share;   // of all arguments
+    Generator next;
+};
+
+// Error of a result in ulps of the exact value, which MPFR holds to 160 bits.
+class Reference
+{
+public:
+    Reference()
+    {
+        mpfr_inits2(160, m_exact, m_difference, static_cast<mpfr_ptr>(nullptr));
+        mpfr_init2(m_argument, 53);
+    }
+    ~Reference() { mpfr_clears(m_exact, m_difference, m_argument, static_cast<mpfr_ptr>(nullptr)); }
+
+    // Returns the error in ulps; sets correctlyRounded.
+    double error(bool logarithm, double x, double result, bool& correctlyRounded)
+    {
+        mpfr_set_d(m_argument, x, MPFR_RNDN);
+        if (logarithm)
+            mpfr_log(m_exact, m_argument, MPFR_RNDN);
+        else
+            mpfr_tan(m_exact, m_argument, MPFR_RNDN);
+        correctlyRounded = result == mpfr_get_d(m_exact, MPFR_RNDN);
+        // ulp of a double in the binade of the exact value: 2^(exponent - 53), MPFR's exponent
+        // counting from 0.5 <= |m| < 1.
+        const long exponent = std::max<long>(mpfr_get_exp(m_exact), -1021);
+        mpfr_sub_d(m_difference, m_exact, result, MPFR_RNDN);
+        mpfr_mul_2si(m_difference, m_difference, 53 - exponent, MPFR_RNDN);
+        return std::fabs(mpfr_get_d(m_difference, MPFR_RNDN));
+    }
+
+private:
+    mpfr_t m_exact, m_difference, m_argument;
+};
+
+class LogAndTangent : public testing::TestWithParam<Family>
+{};
+
+TEST_P(LogAndTangent, AreWithinOneUlpOfMpfr)
+{
+    const Family& family = GetParam();
+    const auto count = static_cast<std::uint64_t>(argumentCount() * family.share);
+    std::mt19937_64 random(20261208);
+    Reference reference;
+    double maxError = 0, worstArgument = 0;
+    std::uint64_t correctlyRounded = 0;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const double x = family.next(random, i);
+        const double result = family.logarithm ? naturalLog(x) : tangent(x);
+        bool exact = false;
+        const double error = reference.error(family.logarithm, x, result, exact);
+        correctlyRounded += exact;
+        if (error > maxError) {
+            maxError = error;
+            worstArgument = x;
+        }
+    }
+    std::printf("%-28s %9llu arguments, max error %.4f ulp (at %a), correctly rounded %.7f %%\n",
+                family.name, static_cast<unsigned long long>(count), maxError, worstArgument,
+                count ? 100.0 * static_cast<double>(correctlyRounded) / static_cast<double>(count)
+                      : 100.0);
+    EXPECT_LE(maxError, 1.0) << "at " << worstArgument;
+}
+
+double uniform(std::mt19937_64& random, double low, double high)
+{
+    return std::uniform_real_distribution<double>(low, high)(random);
+}
+
+// A positive double with random bits below 5, the exponents evenly spread (subnormals included).
+double anyRatio(std::mt19937_64& random)
+{
+    for (;;) {
+        const double x = fromBits(random() & 0x401F'FFFF'FFFF'FFFFu);
+        if (x > 0 && x < 5)
+            return x;
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(FormulaArguments, LogAndTangent, testing::Values(
+    Family{"LogAnyRatio", true, 0.15, [](auto& random, auto) { return anyRatio(random); }},
+    Family{"LogRatioOfInputs", true, 0.1, [](auto& random, auto) {
+        return std::exp(uniform(random, -12, 10)) / std::exp(uniform(random, -12, 10)); }},
+    Family{"LogRatioUpToFive", true, 0.1, [](auto& random, auto) { return uniform(random, 0, 5); }},
+    Family{"LogNearOne", true, 0.1, [](auto& random, auto) {
+        return 1 + std::ldexp(uniform(random, -1, 1), -static_cast<int>(random() % 50)); }},
+    Family{"LogUlpsAroundOne", true, 0.01, [](auto&, std::uint64_t i) {
+        return fromBits(0x3FF0'0000'0000'0000u + (i % 2 ? i / 2 : -(i / 2) - 1)); }},
+    Family{"LogSubnormal", true, 0.02, [](auto& random, auto) {
+        return fromBits(random() & 0x000F'FFFF'FFFF'FFFFu) + 0x1p-1074; }},
+    Family{"LogNearSqrtTwoAndPowers", true, 0.02, [](auto& random, auto) {
+        const double base = random() % 2 ? 0x1.6a09e667f3bcdp+0 : 1.0;
+        return std::ldexp(fromBits(std::bit_cast<std::uint64_t>(base) + random() % 2001 - 1000),
+                          static_cast<int>(random() % 20) - 10); }},
+    Family{"TanOfAlphaPiOver360", false, 0.2, [](auto& random, auto) {
+        return uniform(random, 0, 90) * pi / 360; }},
+    Family{"TanUpToPiOverFour", false, 0.1, [](auto& random, auto) {
+        return uniform(random, 0, 0.7853981633974483); }},
+    Family{"TanNearZero", false, 0.05, [](auto& random, auto) {
+        return std::ldexp(uniform(random, 0.5, 1), -static_cast<int>(random() % 60)); }},
+    Family{"TanUlpsBelowPiOverFour", false, 0.05, [](auto&, std::uint64_t i) {
+        return fromBits(0x3FE9'21FB'5444'2D18u - i); }},
+    Family{"TanReducedArguments", false, 0.1, [](auto& random, auto) {
+        const double x = std::ldexp(uniform(random, 0.5, 1), static_cast<int>(random() % 20));
+        return random() % 2 ? -x : x; }}),
+    test::rowName<Family>);
+// clang-format on
+
+TEST(NaturalLog, EdgesOfItsDomain)
+{
+    EXPECT_EQ(naturalLog(0), -INFINITY);
+    EXPECT_TRUE(std::isnan(naturalLog(-1)));
+    EXPECT_TRUE(std::isnan(naturalLog(NAN)));
+    EXPECT_EQ(naturalLog(INFINITY), INFINITY);
+    EXPECT_EQ(naturalLog(1), 0);
+}
+
+TEST(Tangent, EdgesOfItsDomain)
+{
+    EXPECT_TRUE(std::isnan(tangent(INFINITY)));
+    EXPECT_TRUE(std::isnan(tangent(std::nextafter(maxTangentArgument, INFINITY))));
+    EXPECT_EQ(std::signbit(tangent(-0.0)), true);
+}
+
+} // namespace
+} // namespace kantrix
