@@ -161,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(ExtremeInputs, FormulaFaults, testing::Values(
     FaultCase{"RatioUnderflowsToZero",          bend(1e-300, 1e300, 90),               FaultKind::InvalidArgument},
     FaultCase{"NegativeRatio",                  bend(-2, 2, 90),                       FaultKind::InvalidArgument},
     FaultCase{"ZeroThickness",                  bend(2, 0, 90),                        FaultKind::DivisionByZero},
-    FaultCase{"InfiniteRadiusAndThickness",     bend(INFINITY, INFINITY, 90),          FaultKind::InvalidOperation}),
+    FaultCase{"InfiniteRadiusAndThickness",     bend(INFINITY, INFINITY, 90),          FaultKind::InvalidOperation},
+    FaultCase{"InfiniteAngleOverflowsTheTangent", bend(2, 2, INFINITY),                  FaultKind::Overflow}),
     test::rowName<FaultCase>);
 // clang-format on
 

@@ -46,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberReads, testing::Values(
     ParseCase{"- 7", -7},                  ParseCase{".5", 0.5},
     ParseCase{"-.5", -0.5},                ParseCase{"5.", 5},
     ParseCase{"12abc", 12},                ParseCase{"12,5", 12},
+    ParseCase{"12:30", 12},
     ParseCase{",5", 0},                    ParseCase{"abc", 0},
     ParseCase{"-", 0},                     ParseCase{".", 0},
     ParseCase{"--5", 0},                   ParseCase{"1.2.3", 1.2},
