@@ -1,8 +1,11 @@
-// ln x = e ln 2 + ln m with x = 2^e m and m in [sqrt(1/2), sqrt(2)], and
-// ln m = 2 atanh f = 2 (f + f^3 / 3 + f^5 / 5 + ...) with f = (m - 1) / (m + 1), |f| <= 0.1716.
-// f and the leading terms are carried in double-double, the small trailing terms in double. A
-// first evaluation with two leading terms in double-double is good to 2^-60; where that cannot
-// decide the rounding (about one argument in a hundred) ten terms give 2^-100.
+// ln x = e ln 2 + ln m with x = 2^e m and m in [sqrt(1/2), sqrt(2)].
+//
+// Quick evaluation, good to 2^-60: ln m = -ln c + ln(1 + r) with c a short approximation of 1 / m
+// from a table that also holds -ln c, so that r = m c - 1 is small (|r| < 2^-7) and exact as a
+// pair; ln(1 + r) = r - r^2 / 2 + r^3 (1/3 - r/4 + ...), the cube term in double. Where that
+// cannot decide the rounding (about one argument in a hundred), or to fill the table:
+// ln m = 2 atanh f = 2 (f + f^3 / 3 + f^5 / 5 + ...) with f = (m - 1) / (m + 1), |f| <= 0.1716,
+// ten terms in double-double and the rest in double, good to 2^-100.
 
 #include "natural_log.h"
 
@@ -18,7 +21,9 @@ namespace {
 
 using dd::DoubleDouble;
 
-constexpr DoubleDouble ln2{0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
+// ln 2 with its upper part cut to 42 bits, so that e times it is exact for every exponent e.
+constexpr double ln2Upper = 0x1.62e42fefa38p-1;
+constexpr double ln2Lower = 0x1.ef35793c7673p-45;
 
 // 1 / (2k + 1), the coefficients of the atanh series over f^2.
 constexpr auto oddReciprocals = [] {
@@ -28,19 +33,63 @@ constexpr auto oddReciprocals = [] {
     return terms;
 }();
 
-// 2 atanh f = ln m. Terms below leadingTerms are summed in double-double, the others (smaller
-// than f^(2 leadingTerms)) in double, up to the term f^(2 termCount - 2).
-template <std::size_t leadingTerms, std::size_t termCount> DoubleDouble twiceAtanh(DoubleDouble f)
+// ln m for m in [1/2, 2] to 2^-100: 2 atanh f, the terms up to f^20 in double-double, those up to
+// f^42 (below 2^-110) in double.
+constexpr DoubleDouble accurateLog(double m)
 {
-    static_assert(leadingTerms <= termCount && termCount <= oddReciprocals.size());
+    constexpr std::size_t leadingTerms = 10;
+    // m - 1 is exact for m in [1/2, 2]; m + 1 is kept exactly as a pair.
+    const DoubleDouble f = DoubleDouble{m - 1, 0} / dd::twoSum(m, 1);
     const DoubleDouble f2 = f * f;
     double tail = 0;
-    for (std::size_t k = termCount; k-- > leadingTerms;)
+    for (std::size_t k = oddReciprocals.size(); k-- > leadingTerms;)
         tail = tail * f2.hi + oddReciprocals[k].hi;
     DoubleDouble sum{tail, 0};
     for (std::size_t k = leadingTerms; k-- > 0;)
         sum = sum * f2 + oddReciprocals[k];
     return f * sum * 2.0;
+}
+
+// For m near i / 128, i = 90 ... 182: c, 1 / (i / 128) cut to 24 bits, and -ln c.
+struct Reciprocal
+{
+    double c;
+    DoubleDouble minusLnC;
+};
+
+constexpr int firstIndex = 90;
+
+constexpr auto reciprocals = [] {
+    std::array<Reciprocal, 93> table{};
+    for (std::size_t j = 0; j < table.size(); ++j) {
+        const double exact = 128.0 / static_cast<double>(firstIndex + static_cast<int>(j));
+        const double c = static_cast<double>(static_cast<long>(exact * 0x1p23 + 0.5)) * 0x1p-23;
+        table[j] = {c, -accurateLog(c)};
+    }
+    return table;
+}();
+
+// ln m = -ln c + ln(1 + r), r = m c - 1, to 2^-66 or better.
+DoubleDouble quickLog(double m)
+{
+    const Reciprocal& entry =
+        reciprocals[static_cast<std::size_t>(static_cast<int>(m * 128 + 0.5) - firstIndex)];
+    // m = mh + ml with 26-bit halves and c has 24 bits: both products are exact, and
+    // mh c - 1 is exact because mh c lies within 2^-6 of 1.
+    const DoubleDouble ms = dd::split(m);
+    const DoubleDouble r = dd::twoSum(ms.hi * entry.c - 1, ms.lo * entry.c);
+
+    // ln(1 + r) = r - r^2 / 2 + r^3 (1/3 - r / 4 + r^2 / 5 - ...)
+    constexpr std::array<double, 9> series{1.0 / 3,  -1.0 / 4, 1.0 / 5,   -1.0 / 6, 1.0 / 7,
+                                           -1.0 / 8, 1.0 / 9,  -1.0 / 10, 1.0 / 11};
+    double cubic = 0;
+    for (std::size_t k = series.size(); k-- > 0;)
+        cubic = cubic * r.hi + series[k];
+    cubic *= r.hi * r.hi * r.hi;
+    const DoubleDouble square = dd::twoProduct(r.hi, r.hi);
+    const DoubleDouble leading = dd::twoSum(r.hi, -square.hi / 2);
+    const double small = r.lo - r.hi * r.lo - square.lo / 2 + cubic;
+    return entry.minusLnC + dd::fastTwoSum(leading.hi, leading.lo + small);
 }
 
 } // namespace
@@ -67,14 +116,13 @@ double naturalLog(double x)
         m /= 2;
         ++exponent;
     }
-    // m - 1 is exact for m in [1/2, 2]; m + 1 is kept exactly as a pair.
-    const DoubleDouble f = DoubleDouble{m - 1, 0} / dd::twoSum(m, 1);
-    const DoubleDouble scaledLn2 = ln2 * static_cast<double>(exponent);
+    const double e = exponent;
+    const DoubleDouble scaledLn2 = dd::fastTwoSum(e * ln2Upper, e * ln2Lower);
 
-    const DoubleDouble quick = scaledLn2 + twiceAtanh<2, 14>(f);
+    const DoubleDouble quick = scaledLn2 + quickLog(m);
     if (dd::roundsSafely(quick, 0x1p-60))
         return quick.hi;
-    return (scaledLn2 + twiceAtanh<10, 22>(f)).hi;
+    return (scaledLn2 + accurateLog(m)).hi;
 }
 
 } // namespace kantrix

@@ -1,8 +1,8 @@
-// tan x for |x| <= pi/4 as sin x / cos x from their Taylor series; a larger x is first reduced to
-// r = x - k pi/2 with |r| <= pi/4 (Cody and Waite, pi/2 in four pieces, r in double-double), and
-// tan x = tan r for even k, -cos r / sin r for odd k. The leading terms of both series are carried
-// in double-double, the trailing ones in double. A first evaluation with three leading terms is
-// good to 2^-60; where that cannot decide the rounding, eight or nine terms give 2^-100.
+// tan x for |x| <= pi/4 directly; a larger x is first reduced to r = x - k pi/2 with |r| <= pi/4
+// (Cody and Waite, pi/2 in four pieces, r in double-double), and tan x = tan r for even k,
+// -1 / tan r for odd k. A quick evaluation from a table of tan(j / 32), good to 2^-63, decides
+// the rounding for about 99 % of arguments; the rest take sin r / cos r from their Taylor series,
+// good to 2^-100, which also fills the table at compile time.
 
 #include "tangent.h"
 
@@ -45,8 +45,8 @@ constexpr std::array<double, 4> piOver2{0x1.921fb544p+0, 0x1.0b4611a6p-34, 0x1.3
                                         0x1.b839a252049c1p-104};
 
 template <std::size_t leadingTerms>
-DoubleDouble series(const std::array<DoubleDouble, seriesLength>& terms, DoubleDouble r2,
-                    std::size_t termCount)
+constexpr DoubleDouble series(const std::array<DoubleDouble, seriesLength>& terms, DoubleDouble r2,
+                              std::size_t termCount)
 {
     double tail = 0;
     for (std::size_t k = termCount; k-- > leadingTerms;)
@@ -57,13 +57,43 @@ DoubleDouble series(const std::array<DoubleDouble, seriesLength>& terms, DoubleD
     return sum;
 }
 
-template <std::size_t sineLeading, std::size_t cosineLeading>
-DoubleDouble reducedTangent(DoubleDouble r, bool odd, std::size_t termCount)
+// tan r, or -1 / tan r when odd, to 2^-100: sin r / cos r, the terms up to r^17 in double-double,
+// the rest up to r^29 in double.
+constexpr DoubleDouble accurateTangent(DoubleDouble r, bool odd)
 {
     const DoubleDouble r2 = r * r;
-    const DoubleDouble sine = r * series<sineLeading>(coefficients.sine, r2, termCount);
-    const DoubleDouble cosine = series<cosineLeading>(coefficients.cosine, r2, termCount);
+    const DoubleDouble sine = r * series<8>(coefficients.sine, r2, seriesLength);
+    const DoubleDouble cosine = series<9>(coefficients.cosine, r2, seriesLength);
     return odd ? -(cosine / sine) : sine / cosine;
+}
+
+// tan(j / 32) for j = 0 ... 26, which covers [0, pi/4 + 1/64].
+constexpr auto tangentsOfSteps = [] {
+    std::array<DoubleDouble, 27> table{};
+    for (std::size_t j = 0; j < table.size(); ++j)
+        table[j] = accurateTangent({static_cast<double>(j) / 32, 0}, false);
+    return table;
+}();
+
+// tan r, or -1 / tan r when odd, for 0 <= r <= pi/4 + 2^-40, to 2^-63 or better:
+// tan(a + b) = (tan a + tan b) / (1 - tan a tan b) with a = j / 32 nearest to r, |b| <= 1/64, and
+// tan b = b + b^3 (1/3 + 2 b^2 / 15 + ...) with the cube term in double.
+DoubleDouble quickTangent(DoubleDouble r, bool odd)
+{
+    const double step = static_cast<double>(static_cast<int>(r.hi * 32 + 0.5));
+    // r.hi - step / 32 is exact: both lie within a factor of two of each other, or step is 0.
+    const DoubleDouble b = dd::twoSum(r.hi - step / 32, r.lo);
+    const double b2 = b.hi * b.hi;
+    constexpr std::array<double, 5> series{1.0 / 3, 2.0 / 15, 17.0 / 315, 62.0 / 2835,
+                                           1382.0 / 155925};
+    double cubic = 0;
+    for (std::size_t k = series.size(); k-- > 0;)
+        cubic = cubic * b2 + series[k];
+    const DoubleDouble tanB = dd::fastTwoSum(b.hi, b.lo + b.hi * b2 * cubic);
+    const DoubleDouble tanA = tangentsOfSteps[static_cast<std::size_t>(step)];
+    const DoubleDouble numerator = tanA + tanB;
+    const DoubleDouble denominator = -(tanA * tanB) + 1;
+    return odd ? -(denominator / numerator) : numerator / denominator;
 }
 
 } // namespace
@@ -88,10 +118,14 @@ double tangent(double x)
         odd = static_cast<long>(k) % 2 != 0;
     }
 
-    DoubleDouble result = reducedTangent<3, 3>(r, odd, 10);
+    // tan and -1 / tan are odd functions: work on |r|.
+    const bool negative = (x < 0) != (r.hi < 0);
+    if (r.hi < 0)
+        r = -r;
+    DoubleDouble result = quickTangent(r, odd);
     if (!dd::roundsSafely(result, 0x1p-60))
-        result = reducedTangent<8, 9>(r, odd, seriesLength);
-    return x < 0 ? -result.hi : result.hi;
+        result = accurateTangent(r, odd);
+    return negative ? -result.hi : result.hi;
 }
 
 } // namespace kantrix
