@@ -1,6 +1,7 @@
 #include "bend_error.h"
 #include "number_text.h"
 #include "row_names.h"
+#include "test_scale.h"
 
 #include <gtest/gtest.h>
 
@@ -196,7 +197,7 @@ TEST(NumberTextRoundTrip, EveryTextNumberToTextWritesReadsBack)
 {
     // Random bit patterns cover every magnitude from subnormals to the largest double.
     std::mt19937_64 random(20261208);
-    for (int i = 0; i < 200000; ++i) {
+    for (int i = 0; i < test::scaledCount(200000); ++i) {
         const double value = randomFiniteDouble(random);
         const std::string text = NumberToText(value);
         double back = 0;
@@ -214,7 +215,7 @@ TEST(NumberTextRoundTrip, FormattedValuesReadBackRounded)
     std::mt19937_64 random(8122026);
     std::uniform_real_distribution<double> mantissa(-1, 1);
     std::uniform_int_distribution<int> exponent(-8, 12);
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < test::scaledCount(100000); ++i) {
         const double value = mantissa(random) * std::pow(10.0, exponent(random));
         for (auto [pattern, unit] :
              {std::pair{twoDecimals, 0.01}, std::pair{threeDecimals, 0.001}}) {
