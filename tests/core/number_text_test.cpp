@@ -179,6 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberToTextWrites, testing::Values(
     TextCase{0.00001, "0.00001"},                               TextCase{0.000004, "4E-06"},
     TextCase{123456789012345, "123456789012345"},               TextCase{1e15, "1E+15"},
     TextCase{123456789012345.5, "123456789012346"}, // an exact tie: half to even
+    TextCase{9.999999999999999e20, "1E+21"},        // fifteen nines carry into a new digit
     TextCase{1234567890123456789.0, "1.23456789012346E+18"},    TextCase{-2.5e-100, "-2.5E-100"},
     TextCase{4.4942328371557893e307 * 4, "1.79769313486231E+308"},
     TextCase{DBL_MAX, "1.79769313486231E+308"},                 TextCase{5e-324, "4.94065645841247E-324"}));
