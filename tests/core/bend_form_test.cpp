@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -105,6 +106,14 @@ TEST(FieldSet, ControlNamesAreDistinctAndIndexTheTxtLArray)
                   names.count("Txt_Alpha") + names.count("Txt_k") + names.count("Txt_n") +
                   names.count("Txt_v") + names.count("Txt_z"),
               8u);
+}
+
+TEST(FieldSet, InputFieldsAreExactlyTheFiveInTabOrder)
+{
+    for (Field field : allFields)
+        EXPECT_EQ(isInputField(field),
+                  std::find(inputFields.begin(), inputFields.end(), field) != inputFields.end())
+            << controlName(field);
 }
 
 // Like a text box: writing puts the caret after the text, and a selection stays inside it.
