@@ -21,6 +21,13 @@ std::string_view faultMessage(FaultKind kind)
     return "Unbekannter Fehler";
 }
 
+std::string faultReport(FaultKind kind)
+{
+    return "Rechenfehler: " + std::string(faultMessage(kind)) +
+           ".\n\nDie Eingabe wurde verworfen; alle Felder zeigen wieder die zuletzt gültigen "
+           "Werte.";
+}
+
 BendError::BendError(FaultKind kind)
     : std::runtime_error(std::string(faultMessage(kind))), m_kind(kind)
 {}

@@ -4,6 +4,7 @@
 // core catches it, so the caller decides how to report it and what state to return to.
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace kantrix {
@@ -19,6 +20,10 @@ enum class FaultKind
 
 // The German text that names a fault to the user, e.g. "Überlauf".
 std::string_view faultMessage(FaultKind kind);
+
+// The whole message a face shows when a rule faulted and was undone: the fault, and that every
+// field shows the last complete state again.
+std::string faultReport(FaultKind kind);
 
 class BendError : public std::runtime_error
 {

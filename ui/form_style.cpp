@@ -9,8 +9,9 @@ namespace kantrix::style {
 
 QFont formFont(bool bold)
 {
-    QFont font(QString::fromLatin1(faceFamily));
-    font.setPixelSize(facePixelSize);
+    QFont font(QString::fromLatin1(form::faceFamily.data(),
+                                   static_cast<qsizetype>(form::faceFamily.size())));
+    font.setPixelSize(form::facePixelSize);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;

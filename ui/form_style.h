@@ -1,8 +1,9 @@
 #pragma once
 
-// The look of the window: classic three-dimensional controls on button-face grey, dark blue text,
-// and a narrow sans-serif face at 8.25 pt, which is 11 pixels at the 96 dots per inch the layout
-// is measured in.
+// The look of the window: classic three-dimensional controls on button-face grey, with the face
+// and colours of the form's description.
+
+#include "form_description.h"
 
 #include <QColor>
 #include <QFont>
@@ -11,13 +12,15 @@ class QApplication;
 
 namespace kantrix::style {
 
-inline constexpr const char* faceFamily = "Liberation Sans Narrow";
-inline constexpr int facePixelSize = 11;
+inline QColor toQColor(OleColor colour)
+{
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
 
-inline const QColor formBackground{192, 192, 255}; // light blue, seen in the margins
-inline const QColor buttonFace{240, 240, 240};     // frames, labels and pictures
-inline const QColor captionText{0, 0, 192};        // dark blue: frame titles, labels, fields
-inline const QColor fieldBackground{255, 255, 255};
+inline const QColor formBackground = toQColor(form::formBackColor);
+inline const QColor buttonFace = toQColor(form::buttonFaceColor);
+inline const QColor captionText = toQColor(form::textColor);
+inline const QColor fieldBackground = toQColor(form::fieldBackColor);
 
 QFont formFont(bool bold = false);
 

@@ -16,26 +16,11 @@ namespace kantrix {
 
 namespace {
 
-using layout::twipRect;
+using layout::pixelRect;
 
 QString toQString(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-const QColor lightYellowBackground{255, 255, 192};
-const QColor lightOrangeBackground{255, 224, 192};
-
-// The name a screen reader announces for a field: its caption without the "=", and its unit.
-QString accessibleFieldName(std::string_view caption, std::string_view unit)
-{
-    QString name = toQString(caption).trimmed();
-    if (name.endsWith(QLatin1Char('=')))
-        name.chop(1);
-    name = name.trimmed();
-    if (!unit.empty())
-        name += QStringLiteral(" in ") + toQString(unit).trimmed();
-    return name;
 }
 
 // The strip bent into an X under a bar: drawn by hand at 16 and 32 pixels, scalable beyond.
@@ -69,7 +54,7 @@ Verdano::Verdano(QWidget* parent)
     setObjectName(QStringLiteral("Verdano"));
     setWindowTitle(caption());
     setWindowIcon(programIcon());
-    setFixedSize(layout::pixels(layout::clientWidth), layout::pixels(layout::clientHeight));
+    setFixedSize(layout::pixels(form::clientWidth), layout::pixels(form::clientHeight));
     QPalette background = palette();
     background.setColor(QPalette::Window, style::formBackground);
     setPalette(background);
@@ -82,20 +67,15 @@ Verdano::Verdano(QWidget* parent)
     for (const form::RowDescription& row : form::rows)
         addRow(frames[row.frame], row);
 
-    const QString lengthHint = QStringLiteral("minimale Schenkellänge = 4*r");
-    field(Field::Txt_l1)->setToolTip(lengthHint);
-    field(Field::Txt_l2)->setToolTip(lengthHint);
-
     addPictures();
     setTabOrder();
 
     m_form.Form_Load();
-    m_lastCompleted = m_form.snapshot();
     bindRules();
 
     // The window opens with the focus in the radius field and its text selected.
     field(Field::Txt_Radius)->setFocus(Qt::OtherFocusReason);
-    m_form.Txt_Radius_GotFocus();
+    m_form.enterField(Field::Txt_Radius);
 }
 
 // The fields outlive the form and its snapshot while the widget tree is torn down; cut their
@@ -108,8 +88,7 @@ Verdano::~Verdano()
 
 QString Verdano::caption()
 {
-    return QStringLiteral("Kantrix     v2.1") + QString(42, QLatin1Char(' ')) +
-           QStringLiteral("Kantrix-Projekt 2026");
+    return toQString(form::caption);
 }
 
 TextField* Verdano::field(Field field) const
@@ -121,9 +100,8 @@ QGroupBox* Verdano::addFrame(const form::FrameDescription& description)
 {
     auto* frame = new QGroupBox(toQString(description.caption), this);
     frame->setObjectName(toQString(description.name));
-    frame->setGeometry(
-        twipRect(layout::frameLeft, description.top, layout::frameWidth, description.height));
-    frame->setFont(style::formFont(true));
+    frame->setGeometry(pixelRect(form::frameRect(description)));
+    frame->setFont(style::formFont(form::frameCaptionBold));
     QPalette face = frame->palette();
     face.setColor(QPalette::Window, style::buttonFace);
     frame->setPalette(face);
@@ -134,89 +112,79 @@ QGroupBox* Verdano::addFrame(const form::FrameDescription& description)
 void Verdano::addRow(QGroupBox* frame, const form::RowDescription& row)
 {
     const QFont font = style::formFont(row.bold);
-    const int captionTop = form::labelTopOf(row);
-
-    QLabel* caption = addLabel(
-        frame, row.captionLabel, row.caption,
-        twipRect(layout::captionLeft, captionTop, layout::captionWidth, layout::labelHeight),
-        Qt::AlignRight, font);
+    QLabel* caption = addLabel(frame, row.captionLabel, row.caption,
+                               pixelRect(form::captionRect(row)), Qt::AlignRight, font);
 
     const bool isInput = isInputField(row.field);
     auto* text = new TextField(isInput ? TextField::Role::Input : TextField::Role::Result, frame);
     text->setObjectName(QString::fromUtf8(controlName(row.field)));
-    text->setGeometry(
-        twipRect(layout::fieldLeft, row.fieldTop, layout::fieldWidth, layout::fieldHeight));
+    text->setGeometry(pixelRect(form::fieldRect(row)));
     text->setFont(font);
     text->setText(QStringLiteral("Text1"));
     if (!isInput) {
-        const bool keyResult = row.field == Field::Txt_l5 || row.field == Field::Txt_v;
         QPalette colours = text->palette();
-        colours.setColor(QPalette::Base, keyResult ? lightOrangeBackground : lightYellowBackground);
+        colours.setColor(QPalette::Base, style::toQColor(form::initialBackColor(row.field)));
         text->setPalette(colours);
     }
-    text->setAccessibleName(accessibleFieldName(row.caption, row.unit));
+    if (!row.toolTip.empty())
+        text->setToolTip(toQString(row.toolTip));
+    text->setAccessibleName(QString::fromStdString(form::accessibleName(row)));
     caption->setBuddy(text);
     m_fields.bind(row.field, text);
 
     if (!row.unitLabel.empty()) {
-        addLabel(frame, row.unitLabel, row.unit,
-                 twipRect(layout::unitLeft, captionTop, layout::unitWidth, layout::labelHeight),
-                 Qt::AlignLeft, font);
+        addLabel(frame, row.unitLabel, row.unit, pixelRect(form::unitRect(row)), Qt::AlignLeft,
+                 font);
     }
 }
 
 void Verdano::addPictures()
 {
-    m_sketch = new PictureBox(QStringLiteral(":/assets/sketch.svg"), this);
-    m_sketch->setObjectName(QStringLiteral("Picture2"));
-    m_sketch->setGeometry(layout::sketchPicture);
-    m_sketch->setAccessibleName(QStringLiteral("Skizze der Biegung mit allen Formelzeichen"));
+    m_sketch = addPicture(form::sketch);
+    m_logo = addPicture(form::logo);
+}
 
-    m_logo = new PictureBox(QStringLiteral(":/assets/logo.svg"), this);
-    m_logo->setObjectName(QStringLiteral("Picture1"));
-    m_logo->setGeometry(layout::logoPicture);
-    m_logo->setFocusPolicy(Qt::StrongFocus);
-    m_logo->setToolTip(QStringLiteral("Kantrix-Projekt · Musterstraße 1 · 12345 Beispielstadt\n"
-                                      "kontakt@kantrix.example"));
-    m_logo->setAccessibleName(QStringLiteral("Logo"));
+PictureBox* Verdano::addPicture(const form::PictureDescription& description)
+{
+    auto* picture = new PictureBox(QStringLiteral(":/") + toQString(description.file), this);
+    picture->setObjectName(toQString(description.name));
+    picture->setGeometry(pixelRect(description.rect));
+    if (description.takesFocus)
+        picture->setFocusPolicy(Qt::StrongFocus);
+    if (!description.toolTip.empty())
+        picture->setToolTip(toQString(description.toolTip));
+    picture->setAccessibleName(toQString(description.accessibleName));
+    return picture;
 }
 
 void Verdano::setTabOrder()
 {
-    QWidget* const order[] = {field(Field::Txt_Radius), field(Field::Txt_Dicke),
-                              field(Field::Txt_Beta),   field(Field::Txt_l1),
-                              field(Field::Txt_l2),     m_logo};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    QWidget* previous = nullptr;
+    for (std::string_view name : form::tabOrder) {
+        auto* stop = findChild<QWidget*>(toQString(name));
+        if (previous)
+            QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
 }
 
 void Verdano::bindRules()
 {
     for (Field input : inputFields) {
         TextField* text = field(input);
-        connect(text, &TextField::entered, this, [this, input] {
-            runRule(RuleKind::Enter, [this, input] { m_form.enterField(input); });
-        });
-        connect(text, &TextField::left, this, [this, input] {
-            runRule(RuleKind::Leave, [this, input] { m_form.leaveField(input); });
-        });
+        connect(text, &TextField::entered, this,
+                [this, input] { runRule([this, input] { return m_form.enterField(input); }); });
+        connect(text, &TextField::left, this,
+                [this, input] { runRule([this, input] { return m_form.leaveField(input); }); });
     }
 }
 
-void Verdano::runRule(RuleKind kind, const std::function<void()>& rule)
+void Verdano::runRule(const std::function<std::optional<FaultKind>()>& rule)
 {
     if (m_faultShowing)
         return;
-    try {
-        rule();
-        if (kind == RuleKind::Leave)
-            m_lastCompleted = m_form.snapshot();
-    } catch (const BendError& error) {
-        m_form.restore(m_lastCompleted);
-        const QString message =
-            QStringLiteral("Rechenfehler: %1.\n\nDie Eingabe wurde verworfen; alle Felder zeigen "
-                           "wieder die zuletzt gültigen Werte.")
-                .arg(QString::fromUtf8(faultMessage(error.kind())));
+    if (const std::optional<FaultKind> fault = rule()) {
+        const QString message = QString::fromStdString(faultReport(*fault));
         // Shown once the focus has arrived where the user sent it, not in the middle of the move.
         QTimer::singleShot(0, this, [this, message] { reportFault(message); });
     }

@@ -5,13 +5,14 @@
 // moving between its input fields and makes each rule all-or-nothing: a rule that faults is
 // undone, the fault is named in a message, and the program goes on.
 
-#include "bend_form.h"
 #include "form_description.h"
+#include "guarded_form.h"
 #include "widget_field_set.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -33,7 +34,7 @@ public:
     // The window's title, with the program's version as the window shows it.
     static QString caption();
 
-    const BendForm& form() const { return m_form; }
+    const BendForm& form() const { return m_form.form(); }
     TextField* field(Field field) const;
     PictureBox* sketch() const { return m_sketch; }
     PictureBox* logo() const { return m_logo; }
@@ -46,22 +47,16 @@ private:
     QGroupBox* addFrame(const form::FrameDescription& frame);
     void addRow(QGroupBox* frame, const form::RowDescription& row);
     void addPictures();
+    PictureBox* addPicture(const form::PictureDescription& description);
     void bindRules();
     void setTabOrder();
 
-    enum class RuleKind
-    {
-        Enter,
-        Leave
-    };
-    // Runs a rule all-or-nothing. Only a leave rule changes texts and state, so only after one
-    // is the new state kept as the one to return to.
-    void runRule(RuleKind kind, const std::function<void()>& rule);
+    // Runs a rule, all-or-nothing; a fault is reported once the focus has arrived.
+    void runRule(const std::function<std::optional<FaultKind>()>& rule);
     void reportFault(const QString& message);
 
     WidgetFieldSet m_fields;
-    BendForm m_form{m_fields};
-    FormSnapshot m_lastCompleted;
+    GuardedForm m_form{m_fields};
     bool m_faultShowing = false;
     PictureBox* m_sketch = nullptr;
     PictureBox* m_logo = nullptr;

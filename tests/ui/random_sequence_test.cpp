@@ -5,6 +5,7 @@
 #include "bend_form.h"
 #include "memory_field_set.h"
 #include "picture_box.h"
+#include "session_plan.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -12,22 +13,19 @@
 #include <QMessageBox>
 
 #include <array>
-#include <cstdint>
 #include <optional>
-#include <random>
 #include <string>
-#include <vector>
 
 namespace kantrix::test {
 namespace {
 
-constexpr std::uint32_t seed = 20260517;
-constexpr int steps = 1000;
+constexpr std::uint32_t seed = sessionSeed;
+constexpr int steps = sessionSteps;
 
 // The stops of the tab order: the five input fields, then the logo.
 constexpr const auto& inputs = inputFields;
-constexpr int logo = 5;
-constexpr int stops = 6;
+constexpr int logo = logoStop;
+constexpr int stops = stopCount;
 
 class Reference
 {
@@ -87,26 +85,9 @@ private:
     int m_focus = 0;
 };
 
-// clang-format off
-const std::vector<std::string> nastyTexts = {
-    "", "   ", " 1 2 ", "2,5", ",5", "1,000.5", "abc", "12abc", "ÄÖÜ äöü", "ß", "3 µm", "-5", "-0",
-    "0", "0.0001", "1e308", "-1e308", "1E+308", "1.7e308", "9e999", "1e-300", "2.5E-3", "1e",
-    "1e+", "E5", ".", "-", "+7", "179.996", "180", "4.5e307", "0.004", std::string(400, '9'),
-    "1" + std::string(308, '0'), "0." + std::string(400, '0') + "1"};
-// clang-format on
-
 class RandomSession : public WindowTest
 {
 protected:
-    int below(int n) { return static_cast<int>(m_random() % static_cast<std::uint32_t>(n)); }
-    bool chance(int percent) { return below(100) < percent; }
-    std::string someText()
-    {
-        if (chance(50))
-            return nastyTexts[static_cast<std::size_t>(below(static_cast<int>(nastyTexts.size())))];
-        return std::to_string(below(400)) + (chance(60) ? "." + std::to_string(below(1000)) : "");
-    }
-
     QWidget* stop(int index)
     {
         return index == logo ? static_cast<QWidget*>(window().logo()) : text(inputs[index]);
@@ -138,7 +119,7 @@ protected:
             moved(index);
     }
 
-    std::mt19937 m_random{seed};
+    SessionPlan m_session{seed};
     Reference m_reference;
 };
 
@@ -148,41 +129,42 @@ TEST_F(RandomSession, EveryStepMatchesTheReferenceForm)
     for (int step = 0; step < steps; ++step) {
         SCOPED_TRACE(testing::Message() << "seed " << seed << ", step " << step);
 
+        const SessionStep move = m_session.next();
+
         // Into an input field: by a click, or by tabbing there through the stops between.
-        const int target = below(static_cast<int>(inputs.size()));
+        const int target = move.target;
         bool selectedOnEntry = false;
-        if (chance(40)) {
+        if (move.entry == Move::Click) {
             ASSERT_NO_FATAL_FAILURE(clickStop(target));
         } else {
-            const Qt::Key key = chance(50) ? Qt::Key_Tab : Qt::Key_Backtab;
+            const Qt::Key key = move.entry == Move::Tab ? Qt::Key_Tab : Qt::Key_Backtab;
             for (; m_reference.focus() != target; selectedOnEntry = true)
                 ASSERT_NO_FATAL_FAILURE(pressTab(key));
         }
 
         QLineEdit* field = text(inputs[target]);
-        if (chance(85)) {
+        if (move.typed) {
             if (selectedOnEntry)
                 EXPECT_EQ(field->selectedText(), field->text());
             else
                 press(Qt::Key_A, Qt::ControlModifier);
-            const std::string typed = someText();
-            typeOver(typed);
-            m_reference.type(typed);
-            ASSERT_EQ(field->text().toStdString(), typed);
+            typeOver(*move.typed);
+            m_reference.type(*move.typed);
+            ASSERT_EQ(field->text().toStdString(), *move.typed);
         }
-        if (chance(10)) {
+        if (move.inert) {
             // A click on a result field or the sketch changes nothing.
             const std::array<QWidget*, 3> inert = {text(Field::Txt_v), text(Field::Txt_l3),
                                                    window().sketch()};
-            click(inert[static_cast<std::size_t>(below(3))]);
+            click(inert[static_cast<std::size_t>(*move.inert)]);
         }
 
         // Away from it: by a key, or by a click on another input field or the logo.
-        const int away = below(4);
-        if (away < 2)
-            ASSERT_NO_FATAL_FAILURE(pressTab(away == 0 ? Qt::Key_Tab : Qt::Key_Backtab));
+        if (move.away == Move::Click)
+            ASSERT_NO_FATAL_FAILURE(clickStop(move.clickedStop));
         else
-            ASSERT_NO_FATAL_FAILURE(clickStop((target + 1 + below(stops - 1)) % stops));
+            ASSERT_NO_FATAL_FAILURE(
+                pressTab(move.away == Move::Tab ? Qt::Key_Tab : Qt::Key_Backtab));
 
         ASSERT_EQ(focusName(), m_reference.focusName());
         ASSERT_TRUE(shows(m_reference.shown()));

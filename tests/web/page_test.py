@@ -1,0 +1,326 @@
+#!/usr/bin/python3
+"""The page in a real browser: headless Chromium from Debian, driven by selenium with real key and
+mouse events, against the native core's texts and result bits.
+
+Usage: page_test.py SITE EXPECTATIONS BITS_TABLE [STEPS]
+  SITE          the assembled site (build-web/site)
+  EXPECTATIONS  the native program that prints what the page must show (kantrix_web_expectations)
+  BITS_TABLE    the core's test source whose table of exact result bits the page must reproduce
+  STEPS         how many steps of the random session to replay (default: all)
+Prints one line per failure and a closing line "N passed, N failed"; exits 1 on any failure.
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.common.exceptions import TimeoutException
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', '..', 'scripts'))
+from serve_site import SiteServer  # noqa: E402
+
+SITE, EXPECTATIONS, BITS_TABLE = sys.argv[1:4] if len(sys.argv) >= 4 else (None, None, None)
+STEPS = sys.argv[4] if len(sys.argv) > 4 else None
+
+FIELDS = ['Txt_Radius', 'Txt_Dicke', 'Txt_Beta', 'Txt_Alpha', 'Txt_k', 'Txt_n', 'Txt_v', 'Txt_z',
+          'Txt_l(1)', 'Txt_l(2)', 'Txt_l(3)', 'Txt_l(4)', 'Txt_l(5)']
+
+# Everything the page shows and holds, in one round trip, once pending timers have run.
+SHOWN = """
+const done = arguments[arguments.length - 1];
+setTimeout(() => {
+  const texts = {};
+  for (const field of document.querySelectorAll('input.field'))
+    texts[field.id] = field.value;
+  const active = document.activeElement;
+  done({
+    texts,
+    focus: active ? active.id : null,
+    selection: active && active.tagName === 'INPUT' ? [active.selectionStart, active.selectionEnd, active.value.length] : null,
+    vBackColor: Number(document.getElementById('Txt_v').dataset.backColor),
+    vBackground: getComputedStyle(document.getElementById('Txt_v')).backgroundColor,
+    bits: window.kantrix.stateBits(),
+    fault: document.getElementById('FaultMessage').open ? document.getElementById('FaultText').textContent : null,
+  });
+});
+"""
+
+
+def chromium(user_data_dir, size='469,442'):
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    for argument in ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic',
+                     '--no-first-run', '--disable-background-networking',
+                     '--disable-component-update', '--disable-sync',
+                     f'--user-data-dir={user_data_dir}', f'--window-size={size}']:
+        options.add_argument(argument)
+    options.set_capability('goog:loggingPrefs', {'performance': 'ALL', 'browser': 'ALL'})
+    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+    driver.set_script_timeout(30)
+    return driver
+
+
+def expectations(steps=None):
+    arguments = [EXPECTATIONS] + ([str(steps)] if steps is not None else [])
+    return json.loads(subprocess.run(arguments, check=True, capture_output=True, text=True).stdout)
+
+
+def pinned_bits():
+    """The rows of the core's table of exact bits: r, s, beta and the bits of k, v, z and L."""
+    source = open(BITS_TABLE, encoding='utf-8').read()
+    rows = re.findall(r'ExactBits\{([^}]*)\}', source)
+    table = []
+    for row in rows:
+        cells = [cell.strip() for cell in row.split(',')]
+        if len(cells) != 7 or not cells[3].startswith('0x'):
+            continue
+        numbers = [float(cell) for cell in cells[:3]]
+        bits = [format(int(cell.rstrip('uUlL'), 16), '016x') for cell in cells[3:]]
+        table.append((numbers, dict(zip(['k', 'v', 'z', 'l5'], bits))))
+    return table
+
+
+class Page(unittest.TestCase):
+    """A fresh browser profile per test, the site served from a port of its own."""
+
+    def setUp(self):
+        self.server = SiteServer(SITE)
+        self.profile = tempfile.TemporaryDirectory(prefix='kantrix-chromium-')
+        self.driver = chromium(self.profile.name)
+        self.addCleanup(self.profile.cleanup)
+        self.addCleanup(self.driver.quit)
+        self.addCleanup(self.stop_server)
+        self.load()
+
+    def stop_server(self):
+        if self.server:
+            self.server.stop()
+            self.server = None
+
+    def load(self):
+        self.driver.get(self.server.address if self.server else self.address)
+        self.address = self.driver.current_url
+        WebDriverWait(self.driver, 30).until(
+            lambda d: d.execute_script('return document.documentElement.dataset.ready') == 'true')
+
+    def shown(self):
+        return self.driver.execute_async_script(SHOWN)
+
+    def act(self, action, chain=None):
+        """Adds the action's key and mouse events to the chain, or performs them at once."""
+        now = chain is None
+        chain = chain or ActionChains(self.driver)
+        if action['do'] == 'tab':
+            chain.send_keys(Keys.TAB)
+        elif action['do'] == 'backtab':
+            chain.key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT)
+        elif action['do'] == 'click':
+            chain.move_to_element(self.driver.find_element(By.ID, action['on'])).click()
+        elif action['do'] == 'type':
+            chain.key_down(Keys.CONTROL).send_keys('a').key_up(Keys.CONTROL)
+            chain.send_keys(action['text'] or Keys.DELETE)
+        if now:
+            chain.perform()
+
+    def dismiss_fault(self):
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+
+    def expect_shows(self, expected, shown, where):
+        self.assertEqual(shown['focus'], expected['focus'], where)
+        for field in FIELDS:
+            self.assertEqual(shown['texts'][field], expected['texts'][field], f'{where}: {field}')
+        self.assertEqual(shown['vBackColor'], expected['vBackColor'], where)
+
+
+class StartUp(Page):
+    def test_start_up_texts_colour_focus_and_title_are_the_native_ones(self):
+        expected = expectations(0)['start']
+        shown = self.shown()
+        self.expect_shows(expected, shown, 'start-up')
+        self.assertEqual(shown['bits'], expected['bits'])
+        self.assertEqual(shown['selection'], [0, 4, 4], 'Txt_Radius entered with its text selected')
+        self.assertEqual(shown['vBackground'], 'rgb(255, 224, 192)')
+        self.assertTrue(self.driver.title.startswith('Kantrix'), self.driver.title)
+        for field in FIELDS:
+            element = self.driver.find_element(By.ID, field)
+            self.assertEqual(element.get_attribute('inputmode') == 'decimal',
+                             field in ('Txt_Radius', 'Txt_Dicke', 'Txt_Beta', 'Txt_l(1)', 'Txt_l(2)'), field)
+        self.assertEqual(self.driver.find_element(By.ID, 'Txt_Radius').get_attribute('aria-label'),
+                         'Biegeradius r in mm')
+        live = self.driver.find_element(By.ID, 'Announcement')
+        self.assertEqual(live.get_attribute('aria-live'), 'polite')
+
+    def test_no_caption_is_clipped_from_phone_to_large_screen(self):
+        clipped = """return [...document.querySelectorAll('.label, .frame-title')]
+            .filter((label) => label.scrollWidth > label.clientWidth + 0.5 || label.scrollHeight > label.clientHeight + 1)
+            .map((label) => label.id || label.textContent);"""
+        for width, height in [(360, 640), (412, 915), (1280, 800), (3840, 2160)]:
+            self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                'width': width, 'height': height, 'deviceScaleFactor': 1, 'mobile': width < 500})
+            self.assertEqual(self.driver.execute_script(clipped), [], f'{width}x{height}')
+
+    def test_enter_and_escape_run_no_rule(self):
+        before = self.shown()
+        ActionChains(self.driver).send_keys('7').send_keys(Keys.ENTER).send_keys(Keys.ESCAPE).perform()
+        after = self.shown()
+        self.assertEqual(after['texts']['Txt_Radius'], '7')
+        self.assertEqual(after['bits'], before['bits'])
+        self.assertEqual({f: after['texts'][f] for f in FIELDS if f != 'Txt_Radius'},
+                         {f: before['texts'][f] for f in FIELDS if f != 'Txt_Radius'})
+
+    def test_a_click_into_a_field_selects_its_text_a_click_inside_places_the_caret(self):
+        field = self.driver.find_element(By.ID, 'Txt_Dicke')
+        ActionChains(self.driver).move_to_element(field).click().perform()
+        self.assertEqual(self.shown()['selection'], [0, 4, 4])
+        ActionChains(self.driver).move_to_element(field).click().perform()
+        start, end, _ = self.shown()['selection']
+        self.assertEqual(start, end, 'a caret, not a selection')
+
+    def test_a_tap_selects_the_fields_text_for_the_numeric_keyboard(self):
+        self.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 1})
+        x, y = self.driver.execute_script("""const box = document.getElementById('Txt_l(1)').getBoundingClientRect();
+            return [box.x + box.width / 2, box.y + box.height / 2];""")
+        for event, points in [('touchStart', [{'x': x, 'y': y}]), ('touchEnd', [])]:
+            self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': event, 'touchPoints': points})
+        shown = self.shown()
+        self.assertEqual(shown['focus'], 'Txt_l(1)')
+        self.assertEqual(shown['selection'], [0, 3, 3])
+
+    def test_the_key_results_are_announced_after_a_recalculation_that_changes_them(self):
+        live = self.driver.find_element(By.ID, 'Announcement')
+        self.assertEqual(live.get_attribute('textContent'), '')
+        ActionChains(self.driver).send_keys('3').send_keys(Keys.TAB).perform()
+        shown = self.shown()
+        self.assertEqual(live.get_attribute('textContent'),
+                         f'Gestreckte Länge L = {shown["texts"]["Txt_l(5)"]} mm, '
+                         f'Verdano v = {shown["texts"]["Txt_v"]} mm')
+
+    def test_nothing_leaves_the_origin_and_the_page_is_installable(self):
+        origin = self.address.rstrip('/')
+        requested = set()
+        for entry in self.driver.get_log('performance'):
+            message = json.loads(entry['message'])['message']
+            if message['method'] == 'Network.requestWillBeSent':
+                requested.add(message['params']['request']['url'])
+        self.assertTrue(requested)
+        self.assertEqual([url for url in requested if re.match(r'(https?|wss?|ftp):', url)
+                          and not url.startswith(origin + '/')], [])
+        errors = self.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})
+        self.assertEqual(errors.get('installabilityErrors'), [])
+        self.assertEqual([e['message'] for e in self.driver.get_log('browser')
+                          if e['level'] == 'SEVERE'], [])
+
+
+# Faults by extreme entries: the rule is undone, a German alert names the fault, and the focus is
+# where the user sent it. (field typed into, text, how it is left, field that has the focus then)
+FAULTS = [
+    ('Txt_Radius', '1' + '0' * 308, 'tab', 'Txt_Dicke'),
+    ('Txt_l(1)', '9' * 400, 'click', 'Txt_Radius'),
+    ('Txt_l(2)', '9e999', 'backtab', 'Txt_l(1)'),
+]
+
+
+class FaultMessage(Page):
+    def test_a_fault_restores_the_last_good_state_in_an_alert_that_keeps_the_focus(self):
+        for field, text, away, then in FAULTS:
+            with self.subTest(field=field, text=text[:12]):
+                self.act({'do': 'click', 'on': field})
+                before = self.shown()
+                self.act({'do': 'type', 'text': text})
+                self.act({'do': away, 'on': then})
+                shown = self.shown()
+                self.assertIsNotNone(shown['fault'], 'no message')
+                self.assertIn('Rechenfehler', shown['fault'])
+                self.assertEqual(shown['texts'], before['texts'])
+                self.assertEqual(shown['bits'], before['bits'])
+                dialog = self.driver.find_element(By.ID, 'FaultMessage')
+                self.assertEqual(dialog.get_attribute('role'), 'alertdialog')
+                self.assertEqual(self.driver.find_element(By.TAG_NAME, 'html').get_attribute('lang'), 'de')
+                # The page is blocked while the message is open: a click elsewhere changes nothing.
+                ActionChains(self.driver).move_to_element(
+                    self.driver.find_element(By.ID, 'Txt_Beta')).click().perform()
+                self.dismiss_fault()
+                after = self.shown()
+                self.assertIsNone(after['fault'])
+                self.assertEqual(after['focus'], then)
+                self.assertEqual(after['texts'], before['texts'])
+
+
+class RandomSession(Page):
+    def test_every_step_shows_the_native_texts_and_bits(self):
+        script = expectations(STEPS)
+        self.expect_shows(script['start'], self.shown(), 'start-up')
+        bits_differ = []
+        for number, step in enumerate(script['steps']):
+            where = f'seed {script["seed"]}, step {number}'
+            # The events of a step go in one chain, cut after each move that must bring a fault
+            # message. A message that should not be there blocks the page and shows at the end.
+            chain = ActionChains(self.driver)
+            for action in step['actions']:
+                self.act(action, chain)
+                if action.get('fault'):
+                    chain.perform()
+                    chain = ActionChains(self.driver)
+                    self.assertEqual(self.shown()['fault'], action['fault'], f'{where}: {action}')
+                    self.dismiss_fault()
+            chain.perform()
+            shown = self.shown()
+            self.assertIsNone(shown['fault'], where)
+            self.expect_shows(step, shown, where)
+            if shown['bits'] != step['bits']:
+                bits_differ.append(number)
+        self.assertEqual(bits_differ, [], 'steps whose result bits differ from the native ones')
+
+
+class ResultBits(Page):
+    def test_the_pinned_table_of_exact_bits(self):
+        table = pinned_bits()
+        self.assertGreaterEqual(len(table), 10)
+        for (r, s, beta), expected in table:
+            bits = self.driver.execute_script('return window.kantrix.resultBits(...arguments)', r, s, beta, 100, 100)
+            with self.subTest(r=r, s=s, beta=beta):
+                self.assertEqual({key: bits[key] for key in expected}, expected)
+
+
+class Offline(Page):
+    def test_the_page_reloads_with_the_server_stopped(self):
+        self.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            navigator.serviceWorker.ready.then(() => {
+              if (navigator.serviceWorker.controller) done();
+              else navigator.serviceWorker.addEventListener('controllerchange', () => done());
+            });""")
+        expected = self.shown()
+        self.stop_server()
+        self.driver.refresh()
+        WebDriverWait(self.driver, 30).until(
+            lambda d: d.execute_script('return document.documentElement.dataset.ready') == 'true')
+        self.assertEqual(self.shown()['texts'], expected['texts'])
+
+
+def main():
+    if len(sys.argv) < 4:
+        print(__doc__, file=sys.stderr)
+        return 2
+    suite = unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__])
+    if os.environ.get('PAGE_TESTS'):  # a class name, to run only its tests
+        suite = unittest.defaultTestLoader.loadTestsFromName(os.environ['PAGE_TESTS'], sys.modules[__name__])
+    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
+    failed = len(result.failures) + len(result.errors)
+    passed = result.testsRun - failed - len(result.skipped)
+    print(f'{passed} passed, {failed} failed')
+    return 0 if failed == 0 and result.testsRun > 0 else 1
+
+
+if __name__ == '__main__':
+    sys.exit(main())
