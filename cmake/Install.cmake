@@ -19,7 +19,7 @@ install(FILES assets/kantrix.svg
 
 # What Debian asks of every package: licence, change log and manual page, the last two gzipped.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
-foreach(document changelog kantrix.1)
+foreach(document changelog kantrix.1 kantrix-cli.1)
     file(ARCHIVE_CREATE
         OUTPUT ${CMAKE_BINARY_DIR}/packaging/${document}.gz
         PATHS ${PROJECT_SOURCE_DIR}/packaging/${document}
@@ -31,6 +31,12 @@ install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kantrix)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/kantrix.1.gz
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The command line goes beside the window, in the same package.
+if(TARGET kantrix-cli)
+    install(TARGETS kantrix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/kantrix-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 
 set(CPACK_PACKAGE_NAME "kantrix")
 set(CPACK_PACKAGE_VENDOR "Kantrix-Projekt")
@@ -51,6 +57,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Kantrix berechnet aus Biegeradius, Blechdicke, Öffnungswinkel und den beiden\n\
 Schenkellängen einer einfachen Biegung den Korrekturwert, die Verkürzung,\n\
 die Biegezone, die gestreckte Länge und die Lage der Biegelinie auf dem\n\
-Zuschnitt.")
+Zuschnitt. Dieselbe Rechnung gibt kantrix-cli auf der Kommandozeile aus,\n\
+auch für CSV-Stapel und als Tabelle der Verkürzung zum Ausdrucken.")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

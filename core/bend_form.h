@@ -30,6 +30,8 @@ struct FormSnapshot
     std::array<std::string, fieldCount> texts;
     OleColor vBackColor = 0;
     Corrections corrections;
+
+    bool operator==(const FormSnapshot&) const = default;
 };
 
 class BendForm

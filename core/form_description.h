@@ -154,9 +154,15 @@ constexpr OleColor initialBackColor(Field field)
     return field == Field::Txt_l5 || field == Field::Txt_v ? lightOrange : lightYellow;
 }
 
-// The name a screen reader announces for a field: its caption without the "=", and its unit,
-// "Biegeradius r in mm".
+// What a screen reader says for a field: the caption up to its "=" and the unit as a word,
+// "Biegeradius r, Millimeter".
 std::string accessibleName(const RowDescription& row);
+
+// The unit as it is spoken: " mm" is "Millimeter", " °" is "Grad"; a row without a unit has none.
+std::string_view spokenUnit(std::string_view unit);
+
+// A quantity with the text its field shows, "Gestreckte Länge L: 196.163 Millimeter".
+std::string spokenQuantity(const RowDescription& row, std::string_view shown);
 
 // The sketch and the logo: drawn unscaled at the top-left corner of a sunken box, clipped.
 struct PictureDescription
@@ -181,7 +187,7 @@ inline constexpr PictureDescription logo = {
     {4985, 4560, 1500, 1935},
     true,
     "Kantrix-Projekt · Musterstraße 1 · 12345 Beispielstadt\nkontakt@kantrix.example",
-    "Logo"};
+    "Logo des Kantrix-Projekts"};
 
 // The stops of the tab key, in order: the five input fields, then the logo; it cycles.
 inline constexpr std::array<std::string_view, inputFields.size() + 1> tabOrder = {

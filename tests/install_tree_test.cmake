@@ -12,13 +12,15 @@ endif()
 
 foreach(expected
         usr/bin/kantrix
+        usr/bin/kantrix-cli
         usr/share/applications/io.github.kantrix.Kantrix.desktop
         usr/share/metainfo/io.github.kantrix.Kantrix.metainfo.xml
         usr/share/icons/hicolor/16x16/apps/kantrix.png
         usr/share/icons/hicolor/32x32/apps/kantrix.png
         usr/share/icons/hicolor/scalable/apps/kantrix.svg
         usr/share/doc/kantrix/copyright
-        usr/share/man/man1/kantrix.1.gz)
+        usr/share/man/man1/kantrix.1.gz
+        usr/share/man/man1/kantrix-cli.1.gz)
     if(NOT EXISTS "${STAGE}/${expected}")
         message(FATAL_ERROR "not installed: ${expected}")
     endif()

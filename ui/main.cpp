@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "form_style.h"
 #include "verdano.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&dialogs);
 
+    kantrix::accessibility::startBeforeTheWindow();
     kantrix::Verdano window;
     window.move(0, 0);
     window.show();

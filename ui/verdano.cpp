@@ -1,10 +1,12 @@
 #include "verdano.h"
 
+#include "accessibility.h"
 #include "bend_error.h"
 #include "form_commands.h"
 #include "form_layout.h"
 #include "form_style.h"
 #include "picture_box.h"
+#include "result_announcer.h"
 #include "text_field.h"
 
 #include <QGroupBox>
@@ -52,8 +54,12 @@ Verdano::Verdano(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
+    accessibility::install();
     setObjectName(QStringLiteral("Verdano"));
     setWindowTitle(caption());
+    // Spoken without the blanks that space the title bar, and without the maker's credit.
+    setAccessibleName(
+        caption().left(caption().indexOf(QString(42, QLatin1Char(' ')))).simplified());
     setWindowIcon(programIcon());
     setFixedSize(layout::pixels(form::clientWidth), layout::pixels(form::clientHeight));
     QPalette background = palette();
@@ -72,6 +78,8 @@ Verdano::Verdano(QWidget* parent)
     setTabOrder();
 
     m_form.Form_Load();
+    m_announcer = new ResultAnnouncer(
+        this, {{Field::Txt_l5, field(Field::Txt_l5)}, {Field::Txt_v, field(Field::Txt_v)}});
     bindRules();
 
     // The window opens with the focus in the radius field and its text selected.
@@ -115,8 +123,8 @@ QGroupBox* Verdano::addFrame(const form::FrameDescription& description)
 void Verdano::addRow(QGroupBox* frame, const form::RowDescription& row)
 {
     const QFont font = style::formFont(row.bold);
-    QLabel* caption = addLabel(frame, row.captionLabel, row.caption,
-                               pixelRect(form::captionRect(row)), Qt::AlignRight, font);
+    addLabel(frame, row.captionLabel, row.caption, pixelRect(form::captionRect(row)),
+             Qt::AlignRight, font);
 
     const bool isInput = isInputField(row.field);
     auto* text = new TextField(isInput ? TextField::Role::Input : TextField::Role::Result, frame);
@@ -130,9 +138,10 @@ void Verdano::addRow(QGroupBox* frame, const form::RowDescription& row)
         text->setPalette(colours);
     }
     if (!row.toolTip.empty())
-        text->setToolTip(toQString(row.toolTip));
+        text->setHint(toQString(row.toolTip));
+    // Not the caption's buddy: a screen reader would then speak the caption alone, without the
+    // unit, in place of this name.
     text->setAccessibleName(QString::fromStdString(form::accessibleName(row)));
-    caption->setBuddy(text);
     m_fields.bind(row.field, text);
 
     if (!row.unitLabel.empty()) {
@@ -144,6 +153,8 @@ void Verdano::addRow(QGroupBox* frame, const form::RowDescription& row)
 void Verdano::addPictures()
 {
     m_sketch = addPicture(form::sketch);
+    // Not a control: it never takes the focus, yet draws in full colour.
+    m_sketch->setEnabled(false);
     m_logo = addPicture(form::logo);
 }
 
@@ -199,13 +210,15 @@ bool Verdano::runRule(const std::function<std::optional<FaultKind>()>& rule)
 {
     if (m_faultShowing)
         return false;
-    if (const std::optional<FaultKind> fault = rule()) {
-        const QString message = QString::fromStdString(faultReport(*fault));
-        // Shown once the focus has arrived where the user sent it, not in the middle of the move.
-        QTimer::singleShot(0, this, [this, message] { reportFault(message); });
-        return false;
+    const std::optional<FaultKind> fault = rule();
+    if (!fault) {
+        m_announcer->recalculated();
+        return true;
     }
-    return true;
+    const QString message = QString::fromStdString(faultReport(*fault));
+    // Shown once the focus has arrived where the user sent it, not in the middle of the move.
+    QTimer::singleShot(0, this, [this, message] { reportFault(message); });
+    return false;
 }
 
 void Verdano::reportFault(const QString& message)

@@ -21,6 +21,7 @@ class QMessageBox;
 namespace kantrix {
 
 class PictureBox;
+class ResultAnnouncer;
 class TextField;
 
 class Verdano : public QWidget
@@ -67,6 +68,7 @@ private:
     bool m_faultShowing = false;
     PictureBox* m_sketch = nullptr;
     PictureBox* m_logo = nullptr;
+    ResultAnnouncer* m_announcer = nullptr;
 };
 
 } // namespace kantrix

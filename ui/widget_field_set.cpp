@@ -40,7 +40,10 @@ std::string WidgetFieldSet::text(Field field) const
 
 void WidgetFieldSet::setText(Field field, std::string_view text)
 {
-    widget(field)->setText(QString::fromUtf8(text));
+    // An unchanged text is left alone: rewriting it would tell a screen reader of a change.
+    const QString newText = QString::fromUtf8(text);
+    if (widget(field)->text() != newText)
+        widget(field)->setText(newText);
 }
 
 void WidgetFieldSet::setSelectionStart(Field field, int start)

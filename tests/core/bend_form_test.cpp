@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -81,6 +83,55 @@ TEST_F(BendFormTest, EnteringAFieldSelectsItsWholeText)
     EXPECT_EQ(fields.selection(Field::Txt_Dicke), (MemoryFieldSet::Selection{0, 0}));
 }
 
+TEST_F(BendFormTest, EnteringEachInputFieldSelectsThatFieldsText)
+{
+    for (Field field : inputFields) {
+        fields.setText(field, controlName(field));
+        enter(field);
+        const int length = static_cast<int>(controlName(field).size());
+        EXPECT_EQ(fields.selection(field), (MemoryFieldSet::Selection{0, length}))
+            << controlName(field);
+    }
+}
+
+TEST(FieldSet, ControlNamesAreDistinctAndIndexTheTxtLArray)
+{
+    std::set<std::string_view> names;
+    for (Field field : allFields)
+        EXPECT_TRUE(names.insert(controlName(field)).second) << controlName(field);
+    for (std::int16_t index = 1; index <= 5; ++index)
+        EXPECT_EQ(controlName(Txt_l(index)), "Txt_l(" + std::to_string(index) + ")");
+    EXPECT_EQ(names.count(""), 0u);
+    EXPECT_EQ(names.count("Txt_Radius") + names.count("Txt_Dicke") + names.count("Txt_Beta") +
+                  names.count("Txt_Alpha") + names.count("Txt_k") + names.count("Txt_n") +
+                  names.count("Txt_v") + names.count("Txt_z"),
+              8u);
+}
+
+TEST(FieldSet, InputFieldsAreExactlyTheFiveInTabOrder)
+{
+    for (Field field : allFields)
+        EXPECT_EQ(isInputField(field),
+                  std::find(inputFields.begin(), inputFields.end(), field) != inputFields.end())
+            << controlName(field);
+}
+
+// Like a text box: writing puts the caret after the text, and a selection stays inside it.
+TEST(MemoryFieldSet, KeepsTheSelectionInsideTheText)
+{
+    using Selection = MemoryFieldSet::Selection;
+    MemoryFieldSet fields;
+    fields.setText(Field::Txt_Beta, "12345");
+    EXPECT_EQ(fields.selection(Field::Txt_Beta), (Selection{5, 0}));
+    fields.setSelectionStart(Field::Txt_Beta, 9);
+    EXPECT_EQ(fields.selection(Field::Txt_Beta), (Selection{5, 0}));
+    fields.setSelectionStart(Field::Txt_Beta, 2);
+    fields.setSelectionLength(Field::Txt_Beta, 10);
+    EXPECT_EQ(fields.selection(Field::Txt_Beta), (Selection{2, 3}));
+    fields.setSelectionLength(Field::Txt_Beta, 0);
+    EXPECT_EQ(fields.selection(Field::Txt_Beta), (Selection{2, 0}));
+}
+
 struct EntryCase
 {
     const char* name;
@@ -94,7 +145,7 @@ struct EntryCase
 class EntryRules : public BendFormTest, public testing::WithParamInterface<EntryCase>
 {};
 
-TEST_P(EntryRules, CorrectStoreAndShow)
+TEST_P(EntryRules, CorrectOutOfRangeTextThenStoreItsParseAndShowIt)
 {
     const EntryCase& entry = GetParam();
     type(Field::Txt_Radius, std::to_string(entry.radius));
@@ -122,10 +173,12 @@ INSTANTIATE_TEST_SUITE_P(Corrections, EntryRules, testing::Values(
     EntryCase{"AngleStraight",       2, Field::Txt_Beta,   "180",      "179.00", 179},
     EntryCase{"AngleBeyond",         2, Field::Txt_Beta,   "250",      "179.00", 179},
     EntryCase{"AngleHalfDegree",     2, Field::Txt_Beta,   "179.5",    "179.50", 179.5},
+    EntryCase{"AngleBelowOneKept",   2, Field::Txt_Beta,   "0.5",      "0.50",   0.5},
     EntryCase{"AngleRight",          2, Field::Txt_Beta,   "90",       "90.00",  90},
     EntryCase{"AngleEmpty",          2, Field::Txt_Beta,   "",         "1.00",   1},
     EntryCase{"LengthBelowFourR",    2, Field::Txt_l1,     "5",        "8",      8},
     EntryCase{"LengthEqualFourR",    2, Field::Txt_l2,     "8",        "8",      8},
+    EntryCase{"LengthFourRKeptAsTyped", 2, Field::Txt_l2,  "8.00",     "8.00",   8},
     EntryCase{"LengthAboveFourR",    2, Field::Txt_l1,     "8.5",      "8.5",    8.5},
     EntryCase{"LengthEmpty",         2, Field::Txt_l2,     "",         "8",      8},
     EntryCase{"LengthWithUnit",      2, Field::Txt_l1,     "5 mm",     "8",      8},
@@ -170,9 +223,20 @@ INSTANTIATE_TEST_SUITE_P(Rules, CorrectionNotes, testing::Values(
     CorrectionCase{"AngleLow",  Field::Txt_Beta,   "0",   "β auf 1 korrigiert (eingegeben: „0“): der Öffnungswinkel muss größer als 0° sein"},
     CorrectionCase{"AngleHigh", Field::Txt_Beta,   "250", "β auf 179 korrigiert (eingegeben: „250“): der Öffnungswinkel muss kleiner als 180° sein"},
     CorrectionCase{"Flange",    Field::Txt_l2,     "5",   "b auf 8 korrigiert (eingegeben: „5“): minimale Schenkellänge = 4*r"},
+    CorrectionCase{"FlangeA",   Field::Txt_l1,     "1",   "a auf 8 korrigiert (eingegeben: „1“): minimale Schenkellänge = 4*r"},
     CorrectionCase{"Accepted",  Field::Txt_l1,     "8",   ""}),
     test::rowName<CorrectionCase>);
 // clang-format on
+
+TEST_F(BendFormTest, CorrectionsOfTwoFieldsStandTogetherInTabOrder)
+{
+    type(Field::Txt_l2, "5");
+    type(Field::Txt_Beta, "0");
+    const std::vector<Correction> standing = form.corrections();
+    ASSERT_EQ(standing.size(), 2u);
+    EXPECT_EQ(standing[0].field, Field::Txt_Beta);
+    EXPECT_EQ(standing[1].field, Field::Txt_l2);
+}
 
 struct PassThroughCase
 {
@@ -217,22 +281,52 @@ TEST_F(BendFormTest, ALargerRadiusDoesNotRecheckTheFlanges)
     EXPECT_EQ(form.state().l(2), 100);
 }
 
-TEST_F(BendFormTest, DeductionColourFollowsItsSign)
+struct ColourCase
 {
-    type(Field::Txt_Beta, "1");
-    EXPECT_EQ(fields.text(Field::Txt_v), "0.279");
-    EXPECT_EQ(fields.backColor(Field::Txt_v), lightGreen);
-    type(Field::Txt_Beta, "179.99");
-    EXPECT_EQ(fields.text(Field::Txt_v), "-0.000");
-    EXPECT_EQ(fields.backColor(Field::Txt_v), lightOrange);
+    const char* name;
+    const char* beta;
+    const char* shownV;
+    OleColor colour;
+};
+
+class DeductionColour : public BendFormTest, public testing::WithParamInterface<ColourCase>
+{};
+
+TEST_P(DeductionColour, IsLightGreenFromZeroUpAndLightOrangeBelow)
+{
+    type(Field::Txt_Beta, GetParam().beta);
+    EXPECT_EQ(fields.text(Field::Txt_v), GetParam().shownV);
+    EXPECT_EQ(fields.backColor(Field::Txt_v), GetParam().colour);
 }
 
-TEST_F(BendFormTest, ResultFieldsShowTheStoredRadiusNotTheDisplayedOne)
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Angles, DeductionColour, testing::Values(
+    ColourCase{"Positive",       "1",                 "0.279",  lightGreen},
+    ColourCase{"ExactlyZero",    "7.031609017109774", "0.000",  lightGreen},
+    ColourCase{"NegativeTiny",   "179.99",            "-0.000", lightOrange}),
+    test::rowName<ColourCase>);
+// clang-format on
+
+TEST_F(BendFormTest, ResultsUseTheTypedRadiusWhileItsFieldShowsTwoDecimals)
 {
     type(Field::Txt_Radius, "2.346");
     EXPECT_EQ(form.state().r, 2.346);
     EXPECT_NE(form.state().k, 0.65);
     EXPECT_EQ(fields.text(Field::Txt_Radius), "2.35");
+}
+
+TEST_F(BendFormTest, RestoreBringsBackEveryTextAndTheDeductionColour)
+{
+    std::vector<std::string> texts;
+    for (Field field : allFields)
+        texts.push_back(fields.text(field));
+    const FormSnapshot startUp = form.snapshot();
+    type(Field::Txt_Beta, "1");
+    type(Field::Txt_l1, "50");
+    form.restore(startUp);
+    for (Field field : allFields)
+        EXPECT_EQ(fields.text(field), texts[static_cast<std::size_t>(field)]) << controlName(field);
+    EXPECT_EQ(fields.backColor(Field::Txt_v), lightOrange);
 }
 
 TEST_F(BendFormTest, LengthRuleRefusesAnIndexOutsideTheControlArray)

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <set>
+#include <string>
 
 namespace kantrix {
 namespace {
@@ -109,7 +111,7 @@ TEST(BendFormulas, BothRangesMeetAtNinetyDegrees)
     EXPECT_NEAR(at.v, above.v, 1e-12);
 }
 
-TEST(BendFormulas, DeductionExactlyZeroIsNotNegative)
+TEST(BendFormulas, DeductionIsExactlyZeroForSomeAngleNearItsSignChange)
 {
     // Between beta = 1 (v > 0) and beta = 90 (v < 0) the deduction crosses zero; near the
     // crossing the arc and the outer lengths cancel exactly for some angles.
@@ -141,7 +143,7 @@ struct FaultCase
 class FormulaFaults : public testing::TestWithParam<FaultCase>
 {};
 
-TEST_P(FormulaFaults, AreRaisedAsTypedErrors)
+TEST_P(FormulaFaults, RaiseABendErrorOfTheirKind)
 {
     BendState state = GetParam().state;
     try {
@@ -159,9 +161,27 @@ INSTANTIATE_TEST_SUITE_P(ExtremeInputs, FormulaFaults, testing::Values(
     FaultCase{"RatioUnderflowsToZero",          bend(1e-300, 1e300, 90),               FaultKind::InvalidArgument},
     FaultCase{"NegativeRatio",                  bend(-2, 2, 90),                       FaultKind::InvalidArgument},
     FaultCase{"ZeroThickness",                  bend(2, 0, 90),                        FaultKind::DivisionByZero},
-    FaultCase{"InfiniteRadiusAndThickness",     bend(INFINITY, INFINITY, 90),          FaultKind::InvalidOperation}),
+    FaultCase{"InfiniteRadiusAndThickness",     bend(INFINITY, INFINITY, 90),          FaultKind::InvalidOperation},
+    FaultCase{"InfiniteAngleOverflowsTheTangent", bend(2, 2, INFINITY),                  FaultKind::Overflow},
+    // v overflows, and L would add it to flanges that overflow the other way: not NaN.
+    FaultCase{"DeductionOverflowsBeforeL",      bend(1e307, 1e308, 179, 1e308, 1e308), FaultKind::Overflow},
+    FaultCase{"BendZoneAloneOverflows",         bend(8.3e306, 1.67e306, 1, 4e307, 4e307), FaultKind::Overflow}),
     test::rowName<FaultCase>);
 // clang-format on
+
+TEST(BendError, NamesEveryFaultKindByADistinctText)
+{
+    std::set<std::string> texts;
+    for (FaultKind kind :
+         {FaultKind::InvalidOperation, FaultKind::DivisionByZero, FaultKind::Overflow,
+          FaultKind::InvalidArgument, FaultKind::SubscriptOutOfRange}) {
+        const BendError error(kind);
+        EXPECT_EQ(error.what(), faultMessage(kind));
+        EXPECT_FALSE(faultMessage(kind).empty());
+        texts.emplace(faultMessage(kind));
+    }
+    EXPECT_EQ(texts.size(), 5u);
+}
 
 TEST(BendFormulas, ResultsStoredBeforeAFaultStayStored)
 {
@@ -196,7 +216,7 @@ void PrintTo(const ExactBits& row, std::ostream* out)
 class BitExactResults : public testing::TestWithParam<ExactBits>
 {};
 
-TEST_P(BitExactResults, AreTheSameInEveryBuild)
+TEST_P(BitExactResults, HaveThePinnedBitsInEveryBuild)
 {
     const ExactBits& expected = GetParam();
     BendState state = bend(expected.r, expected.s, expected.beta);

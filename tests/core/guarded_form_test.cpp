@@ -65,16 +65,16 @@ struct Named
 class AccessibleNames : public testing::TestWithParam<Named>
 {};
 
-TEST_P(AccessibleNames, AreTheCaptionWithoutItsSignAndTheUnit)
+TEST_P(AccessibleNames, AreTheCaptionUpToItsSignAndTheSpokenUnit)
 {
     EXPECT_EQ(form::accessibleName(form::rowOf(GetParam().field)), GetParam().accessibleName);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, AccessibleNames, testing::Values(
-    Named{"Radius", Field::Txt_Radius, "Biegeradius r in mm"},
-    Named{"Alpha", Field::Txt_Alpha, "Biegewinkel a = 180 - b in °"},
-    Named{"NoUnit", Field::Txt_n, "Neutrale Faser n = k/2"}),
+    Named{"Radius", Field::Txt_Radius, "Biegeradius r, Millimeter"},
+    Named{"Alpha", Field::Txt_Alpha, "Biegewinkel a, Grad"},
+    Named{"NoUnit", Field::Txt_n, "Neutrale Faser n"}),
     test::rowName<Named>);
 // clang-format on
 

@@ -156,7 +156,7 @@ class StartUp(Page):
             self.assertEqual(element.get_attribute('inputmode') == 'decimal',
                              field in ('Txt_Radius', 'Txt_Dicke', 'Txt_Beta', 'Txt_l(1)', 'Txt_l(2)'), field)
         self.assertEqual(self.driver.find_element(By.ID, 'Txt_Radius').get_attribute('aria-label'),
-                         'Biegeradius r in mm')
+                         'Biegeradius r, Millimeter')
         live = self.driver.find_element(By.ID, 'Announcement')
         self.assertEqual(live.get_attribute('aria-live'), 'polite')
 

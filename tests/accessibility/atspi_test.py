@@ -1,0 +1,285 @@
+"""The window as a screen reader meets it over AT-SPI: roles, names and states of the tree, the
+focus events of a Tab cycle, and what real X clicks and keys change. Run by run_atspi_test.sh."""
+
+import os
+import signal
+import struct
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+WINDOW = "Kantrix v2.1"
+LOGO = "Logo des Kantrix-Projekts"
+# (accessible name, takes input) for the thirteen fields, in the window's order.
+FIELDS = [
+    ("Biegeradius r, Millimeter", True),
+    ("Blechdicke s, Millimeter", True),
+    ("Öffnungswinkel b, Grad", True),
+    ("Biegewinkel a, Grad", False),
+    ("Schenkellänge a, Millimeter", True),
+    ("Schenkellänge b, Millimeter", True),
+    ("Gerade a', Millimeter", False),
+    ("Gerade b', Millimeter", False),
+    ("Gestreckte Länge L, Millimeter", False),
+    ("Korrekturwert k", False),
+    ("Neutrale Faser n", False),
+    ("Biegezone bz, Millimeter", False),
+    ("Verdano v, Millimeter", False),
+]
+TAB_CYCLE = [FIELDS[1][0], FIELDS[2][0], FIELDS[4][0], FIELDS[5][0], LOGO, FIELDS[0][0]]
+
+failures = []
+events = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message, flush=True)
+
+
+def pump(seconds, until=lambda: False):
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        if until():
+            return True
+        time.sleep(0.02)
+    return until()
+
+
+def record(event):
+    try:
+        name = event.source.name
+    except Exception:
+        name = "?"
+    events.append((event.type, name, event.detail1))
+
+
+def states(accessible):
+    return set(accessible.getState().getStates())
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def find_application():
+    for application in pyatspi.Registry.getDesktop(0):
+        if application is not None and application.name == "Kantrix":
+            return application
+    return None
+
+
+def descendants(accessible):
+    for child in accessible:
+        if child is not None:
+            yield child
+            yield from descendants(child)
+
+
+def xdotool(*arguments):
+    subprocess.run(["xdotool", *arguments], check=True)
+
+
+def click(accessible):
+    x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
+
+
+def activate():
+    """Asks the window manager to activate the window, as a click on it would; it may take a few
+    tries while the window manager is still taking the new window in."""
+    last = None
+    for _ in range(40):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kantrix"],
+                               capture_output=True, text=True).stdout.split()
+        for window in found:
+            done = subprocess.run(["xdotool", "windowactivate", "--sync", window],
+                                  capture_output=True, text=True, timeout=10)
+            if done.returncode == 0:
+                return True
+            last = (found, done.stderr)
+        time.sleep(0.25)
+    print("activation failed:", last if found else "no window", flush=True)
+    return False
+
+
+def wait_for_focus(name):
+    """Waits for the focus event of the named control; returns the events up to it."""
+    start = len(events)
+    arrived = pump(15, lambda: any(e[0].startswith("object:state-changed:focused") and e[1] == name
+                                  and e[2] == 1 for e in events[start:]))
+    check(arrived, "no focus event for %r" % name)
+    return events[start:]
+
+
+def screen_brightness(x, y, width, height):
+    """The mean of the colour bytes in a rectangle of the screen, from 0 (black) to 255."""
+    with open(os.path.join(os.environ["KANTRIX_TEST_FRAMEBUFFER"], "Xvfb_screen0"), "rb") as f:
+        data = f.read()
+    fields = struct.unpack(">25I", data[:100])
+    header, bytes_per_line, colours = fields[0], fields[12], fields[19]
+    start = header + 12 * colours
+    total = count = 0
+    for row in range(y, y + height, 4):
+        line = data[start + row * bytes_per_line:start + (row + 1) * bytes_per_line]
+        for column in range(x, x + width, 4):
+            total += sum(line[4 * column:4 * column + 3])
+            count += 3
+    return total / count
+
+
+def window_geometry():
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kantrix",
+                            "getwindowgeometry", "--shell"], capture_output=True, text=True)
+    values = dict(line.split("=") for line in found.stdout.split() if "=" in line)
+    if "WIDTH" not in values or int(values["WIDTH"]) < 100:
+        return None
+    return tuple(int(values[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def registry_process():
+    """The accessibility registry of this test's own session: it runs detached, but carries the
+    session's unique bus address in its environment."""
+    session = ("DBUS_SESSION_BUS_ADDRESS=" + os.environ["DBUS_SESSION_BUS_ADDRESS"]).encode()
+    for entry in os.listdir("/proc"):
+        try:
+            with open("/proc/%s/comm" % entry) as f:
+                if not f.read().startswith("at-spi2-registr"):
+                    continue
+            with open("/proc/%s/environ" % entry, "rb") as f:
+                if session in f.read().split(b"\0"):
+                    return int(entry)
+        except OSError:
+            continue
+    return None
+
+
+def start_with_a_stalled_registry(binary, environment):
+    """A registry that does not answer (it waits on a busy screen reader) must not leave the
+    window black: whenever the window shows, it is drawn."""
+    pyatspi.Registry.getDesktop(0)  # starts the registry
+    registry = registry_process()
+    check(registry is not None, "no registry found")
+    if registry is None:
+        return
+    os.kill(registry, signal.SIGSTOP)
+    program = subprocess.Popen([binary], env=environment)
+    try:
+        # A window just mapped is black for the moment before its first frame; black for
+        # three looks in a row is a window that is not drawn.
+        end = time.monotonic() + 4
+        black = 0
+        while time.monotonic() < end and black < 3:
+            geometry = window_geometry()
+            black = black + 1 if geometry and screen_brightness(*geometry) < 20 else 0
+            time.sleep(0.2)
+        check(black < 3, "the window showed black while the registry stalled")
+    finally:
+        os.kill(registry, signal.SIGCONT)
+    shown = pump(40, lambda: window_geometry() is not None)
+    check(shown, "the window did not show once the registry answered")
+    pump(1)
+    if shown:
+        check(screen_brightness(*window_geometry()) > 100, "the window is not drawn")
+    program.terminate()
+    program.wait(10)
+
+
+def main():
+    binary = sys.argv[1]
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    start_with_a_stalled_registry(binary, environment)
+    program = subprocess.Popen([binary], env=environment)
+    try:
+        run(program)
+    finally:
+        program.terminate()
+        program.wait(10)
+    if failures:
+        print("%d failures" % len(failures))
+        return 1
+    print("all checks passed")
+    return 0
+
+
+def run(program):
+    application = None
+    if not pump(40, lambda: find_application() is not None):
+        check(False, "Kantrix did not appear on the accessibility bus")
+        return
+    application = find_application()
+    window = application[0]
+    check(window.getRole() == pyatspi.ROLE_FRAME, "the window's role is %s" % window.getRoleName())
+    check(window.name == WINDOW, "the window is named %r" % window.name)
+
+    named = {accessible.name: accessible for accessible in descendants(window)}
+    for name, takes_input in FIELDS:
+        field = named.get(name)
+        check(field is not None, "no field named %r" % name)
+        if field is None:
+            continue
+        found = states(field)
+        check(field.getRole() == pyatspi.ROLE_TEXT, "%r is a %s" % (name, field.getRoleName()))
+        check((pyatspi.STATE_EDITABLE in found) == takes_input, "%r editable wrong" % name)
+        check((pyatspi.STATE_READ_ONLY in found) != takes_input, "%r read-only wrong" % name)
+        check((pyatspi.STATE_FOCUSABLE in found) == takes_input, "%r focusable wrong" % name)
+    logo = named.get(LOGO)
+    check(logo is not None and logo.getRole() == pyatspi.ROLE_IMAGE, "the logo is no image")
+    check(logo is not None and pyatspi.STATE_FOCUSABLE in states(logo), "the logo takes no focus")
+
+    for kind in ("object:state-changed:focused", "object:text-caret-moved",
+                 "object:text-selection-changed"):
+        pyatspi.Registry.registerEventListener(record, kind)
+
+    check(activate(), "the window could not be activated")
+    pump(0.5)
+
+    # A Tab cycle: each stop is announced by its focus before any caret or selection move in it,
+    # or a screen reader speaks the selected value alone.
+    for name in TAB_CYCLE:
+        xdotool("key", "Tab")
+        arrived = wait_for_focus(name)
+        moves = [e for e in arrived if e[1] == name and not e[0].startswith("object:state")]
+        check(not moves, "%r moved its caret or selection before its focus: %s" % (name, moves))
+
+    # A click into the thickness field selects its text: typing replaces it.
+    field = {name: named[name] for name, _ in FIELDS}
+    click(field["Blechdicke s, Millimeter"])
+    wait_for_focus("Blechdicke s, Millimeter")
+    xdotool("type", "7")
+    xdotool("key", "Tab")
+    wait_for_focus("Öffnungswinkel b, Grad")
+    pump(0.5)
+    check(text_of(field["Blechdicke s, Millimeter"]) == "7.00",
+          "a click and 7 gave s = %r" % text_of(field["Blechdicke s, Millimeter"]))
+    # The new developed length and deduction come with the next focus stop.
+    announced = field["Öffnungswinkel b, Grad"].description
+    for name, spoken in (("Gestreckte Länge L, Millimeter", "Gestreckte Länge L: "),
+                         ("Verdano v, Millimeter", "Verdano v: ")):
+        expected = spoken + text_of(field[name]) + " Millimeter"
+        check(expected in announced, "%r not announced in %r" % (expected, announced))
+
+    # An overlong result: the whole text, sign first, and the same as the field's description.
+    click(field["Biegeradius r, Millimeter"])
+    wait_for_focus("Biegeradius r, Millimeter")
+    xdotool("type", "1e300")
+    xdotool("key", "Tab")
+    wait_for_focus("Blechdicke s, Millimeter")
+    pump(0.5)
+    length = field["Gestreckte Länge L, Millimeter"]
+    whole = text_of(length)
+    check(whole.startswith("-4") and len(whole) > 300, "L reads %r" % whole[:20])
+    check(length.description == whole, "L's description is not its whole text")
+    check(program.poll() is None, "Kantrix ended")
+
+
+if __name__ == "__main__":
+    sys.exit(main())

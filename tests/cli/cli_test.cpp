@@ -1,0 +1,388 @@
+#include "bend_calculation.h"
+#include "quantities.h"
+#include "quantity_lines.h"
+#include "row_names.h"
+#include "value_list.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace kantrix::cli {
+namespace {
+
+using test::PrintTo;
+using testing::HasSubstr;
+
+struct Outcome
+{
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+std::string scratch(const std::string& name)
+{
+    return testing::TempDir() + "kantrix_cli_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string writeScratch(const std::string& name, const std::string& text)
+{
+    const std::string path = scratch(name);
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+// Runs the installed-to-be program with `arguments`, `input` on its standard input.
+Outcome run(std::vector<std::string> arguments, const std::string& input = {})
+{
+    const std::string in = writeScratch("stdin", input);
+    const std::string out = scratch("stdout");
+    const std::string err = scratch("stderr");
+    arguments.insert(arguments.begin(), KANTRIX_CLI);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(open(in.c_str(), O_RDONLY), 0);
+        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+        dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {readFile(out), readFile(err), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+std::vector<std::string> split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);)
+        parts.push_back(part);
+    return parts;
+}
+
+// A random value as a script might write it; now and then out of range, so that the window's
+// corrections come into play.
+class RandomBends
+{
+public:
+    std::string value()
+    {
+        std::ostringstream text;
+        text.precision(std::uniform_int_distribution(1, 6)(m_random));
+        text << std::pow(10.0, m_magnitude(m_random)) * (m_negative(m_random) ? -1 : 1);
+        return text.str();
+    }
+    std::array<std::optional<std::string>, inputFields.size()> bend()
+    {
+        std::array<std::optional<std::string>, inputFields.size()> texts;
+        for (auto& text : texts)
+            if (m_given(m_random))
+                text = value();
+        return texts;
+    }
+    static constexpr unsigned seed = 20261208;
+
+private:
+    std::mt19937 m_random{seed};
+    std::uniform_real_distribution<double> m_magnitude{-2, 3};
+    std::bernoulli_distribution m_negative{0.05};
+    std::bernoulli_distribution m_given{0.8};
+};
+
+BendEntry entryOf(const std::array<std::optional<std::string>, inputFields.size()>& texts)
+{
+    BendEntry entry;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (texts[i])
+            entry[i] = *texts[i];
+    return entry;
+}
+
+TEST(KantrixCli, OneBendShowsTheTextsAndValuesOfTheCore)
+{
+    RandomBends random;
+    BendCalculation core;
+    for (int i = 0; i < 25; ++i) {
+        const auto texts = random.bend();
+        std::vector<std::string> arguments;
+        for (std::size_t f = 0; f < texts.size(); ++f)
+            if (texts[f])
+                arguments.push_back(std::string(inputKeys[f]) + "=" + *texts[f]);
+        core.calculate(entryOf(texts));
+        SCOPED_TRACE(testing::PrintToString(arguments) + ", seed " +
+                     std::to_string(RandomBends::seed));
+
+        const Outcome lines = run(arguments);
+        ASSERT_EQ(lines.status, 0) << lines.err;
+        EXPECT_EQ(lines.out, quantityLines(core.fields()));
+
+        arguments.push_back("--json");
+        const Outcome asJson = run(arguments);
+        ASSERT_EQ(asJson.status, 0) << asJson.err;
+        EXPECT_EQ(asJson.err, lines.err);
+        const nlohmann::json result = nlohmann::json::parse(asJson.out);
+        for (const Quantity& quantity : quantities) {
+            const nlohmann::json& field = result.at(std::string(quantity.key));
+            EXPECT_EQ(field.at("text"), core.fields().text(quantity.field)) << quantity.key;
+            EXPECT_EQ(field.at("value").get<double>(),
+                      storedValue(core.form().state(), quantity.field))
+                << quantity.key;
+        }
+        EXPECT_EQ(result.at("corrections").size(), core.form().corrections().size());
+    }
+}
+
+TEST(KantrixCli, ABatchShowsTheTextsOfTheCoreWithoutGroupBlanks)
+{
+    RandomBends random;
+    std::string input = "b,a,beta,s,r\n"; // any order
+    std::vector<std::array<std::optional<std::string>, inputFields.size()>> bends;
+    for (int i = 0; i < 2000; ++i) {
+        const auto& texts = bends.emplace_back(random.bend());
+        for (std::size_t f = inputFields.size(); f-- > 0;)
+            input += texts[f].value_or("") + (f > 0 ? "," : "\n");
+    }
+    const Outcome batch = run({"--csv", writeScratch("random.csv", input)});
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    const std::vector<std::string> rows = split(batch.out, '\n');
+    ASSERT_EQ(rows.size(), bends.size() + 1);
+    EXPECT_EQ(rows[0], "r,s,beta,alpha,k,n,v,bz,a,b,a',b',L,error");
+
+    BendCalculation core;
+    for (std::size_t i = 0; i < bends.size(); ++i) {
+        core.calculate(entryOf(bends[i]));
+        std::string expected;
+        for (const Quantity& quantity : quantities) {
+            std::string text = core.fields().text(quantity.field);
+            std::erase(text, ' ');
+            expected += text + ",";
+        }
+        ASSERT_EQ(rows[i + 1], expected) << "row " << i + 2 << ", seed " << RandomBends::seed;
+    }
+}
+
+struct CallCase
+{
+    const char* name;
+    std::vector<std::string> arguments;
+    int status;
+    std::string err; // exactly, or for refusals the part that names value and field
+};
+
+class Calls : public testing::TestWithParam<CallCase>
+{};
+
+TEST_P(Calls, ReportOnStandardErrorWithTheirStatus)
+{
+    const Outcome result = run(GetParam().arguments);
+    EXPECT_EQ(result.status, GetParam().status);
+    if (GetParam().status == 0) {
+        EXPECT_EQ(result.err, GetParam().err);
+    } else {
+        EXPECT_THAT(result.err, HasSubstr(GetParam().err));
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Notes, Calls, testing::Values(
+    CallCase{"RadiusZero", {"r=0"}, 0, "r auf 0.00001 korrigiert (eingegeben: „0“): der Biegeradius muss größer als 0 sein\n"},
+    CallCase{"ThicknessNegative", {"s=-1"}, 0, "s auf 0.00001 korrigiert (eingegeben: „-1“): die Blechdicke muss größer als 0 sein\n"},
+    CallCase{"AngleZero", {"beta=0"}, 0, "β auf 1 korrigiert (eingegeben: „0“): der Öffnungswinkel muss größer als 0° sein\n"},
+    CallCase{"Angle180", {"beta=180"}, 0, "β auf 179 korrigiert (eingegeben: „180“): der Öffnungswinkel muss kleiner als 180° sein\n"},
+    CallCase{"FlangeShort", {"a=5"}, 0, "a auf 8 korrigiert (eingegeben: „5“): minimale Schenkellänge = 4*r\n"},
+    CallCase{"FlangeNotGiven", {"r=30", "b=1e3"}, 0, "a auf 120 korrigiert (eingegeben: „100“): minimale Schenkellänge = 4*r\n"},
+    CallCase{"NoneInRange", {"r=0.000001", "beta=179.99"}, 0, ""}));
+
+INSTANTIATE_TEST_SUITE_P(Refusals, Calls, testing::Values(
+    CallCase{"DecimalComma", {"r=1,5"}, 2, "„1,5“ für r"},
+    CallCase{"Unit", {"s=12mm"}, 2, "„12mm“ für s"},
+    CallCase{"Blank", {"beta= 90"}, 2, "„ 90“ für beta"},
+    CallCase{"Empty", {"a="}, 2, "„“ für a"},
+    CallCase{"Hexadecimal", {"r=2", "b=0x10"}, 2, "„0x10“ für b"},
+    CallCase{"Infinity", {"r=inf"}, 2, "„inf“ für r"},
+    CallCase{"Twice", {"r=2", "r=3"}, 2, "r ist mehr als einmal angegeben"},
+    CallCase{"UnknownKey", {"x=3"}, 2, "Unbekanntes Argument „x=3“"},
+    CallCase{"UnknownOption", {"--yaml"}, 2, "Unbekanntes Argument „--yaml“"},
+    CallCase{"MissingFile", {"--csv", "/nonexistent/bends.csv"}, 2, "„/nonexistent/bends.csv“ kann nicht gelesen werden"},
+    CallCase{"CsvWithValues", {"--csv", "-", "r=2"}, 2, "--csv nimmt weder"},
+    CallCase{"TableComma", {"tabelle", "-s", "1,5", "-r", "2"}, 2, "„1,5“ für --dicke"},
+    CallCase{"TableDown", {"tabelle", "-s", "3:1:0.5", "-r", "2"}, 2, "„3:1:0.5“ für --dicke"},
+    CallCase{"TableTooLarge", {"tabelle", "-s", "1:999:1", "-r", "1:999:1"}, 2, "998001 Zellen"}));
+
+INSTANTIATE_TEST_SUITE_P(Faults, Calls, testing::Values(
+    CallCase{"FlangeMinimum", {"r=1e308"}, 3, "Rechenfehler: Überlauf\n"},
+    CallCase{"Ratio", {"r=1e300", "s=1e-300"}, 3, "Rechenfehler: Überlauf\n"},
+    CallCase{"RatioUnderflow", {"r=1e-300", "s=1e300"}, 3, "Rechenfehler: Ungültiger Prozeduraufruf oder ungültiges Argument\n"},
+    CallCase{"DigitsBeyondRange", {"a=1" + std::string(309, '0')}, 3, "Rechenfehler: Überlauf\n"}),
+    test::rowName<CallCase>);
+// clang-format on
+
+struct BatchCase
+{
+    const char* name;
+    std::string input;
+    std::string output;
+    std::string err;
+};
+
+class Batches : public testing::TestWithParam<BatchCase>
+{};
+
+// A faulting row and a refused one in the middle keep their inputs, name the fault, and the
+// batch goes on; the result reads back as input to the same result.
+TEST_P(Batches, GoOnPastFaultsAndReadBackTheirOwnOutput)
+{
+    const Outcome batch = run({"--csv", "-"}, GetParam().input);
+    EXPECT_EQ(batch.status, 3);
+    EXPECT_EQ(batch.out, GetParam().output);
+    EXPECT_EQ(batch.err, GetParam().err);
+
+    const Outcome again = run({"--csv", writeScratch("again.csv", batch.out)});
+    EXPECT_EQ(again.out, batch.out);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Conventions, Batches, testing::Values(
+    BatchCase{"Point",
+        "r,s,beta,a,b\n"
+        "2,2,120,5,100\n"
+        "1e300,1e-300,90,,\n"
+        "2,2,90,12 mm,\n"
+        "10,1.5,90,12345.678,\n",
+        "r,s,beta,alpha,k,n,v,bz,a,b,a',b',L,error\n"
+        "2.00,2.00,120.00,60.00,0.650,0.325,-1.844,2.775,8,100,7.078,99.078,106.156,\n"
+        "1e300,1e-300,90,,,,,,,,,,,Rechenfehler: Überlauf\n"
+        "2,2,90,,,,,,12 mm,,,,,\"Ungültiger Wert „12 mm“ für a: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\"\n"
+        "10.00,1.50,90.00,90.00,1.000,0.500,-6.114,16.886,12345.678,100,12342.621,96.943,12439.564,\n",
+        "Zeile 2: a auf 8 korrigiert (eingegeben: „5“): minimale Schenkellänge = 4*r\n"
+        "Zeile 3: Rechenfehler: Überlauf\n"
+        "Zeile 4: Ungültiger Wert „12 mm“ für a: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\n"},
+    BatchCase{"Comma",
+        "\xEF\xBB\xBF" "beta;r;s\r\n"
+        "120;2;2\r\n"
+        "90;1.5;2\r\n"
+        "90;1e300;1e-300\r\n"
+        "90;1234,5;2\r\n",
+        "r;s;beta;alpha;k;n;v;bz;a;b;a';b';L;error\n"
+        "2,00;2,00;120,00;60,00;0,650;0,325;-1,844;2,775;100;100;99,078;99,078;198,156;\n"
+        "1.5;2;90;;;;;;;;;;;Ungültiger Wert „1.5“ für r: erwartet wird eine Zahl wie 1,5, -2 oder 4e-3 (ohne Tausenderpunkt)\n"
+        "1e300;1e-300;90;;;;;;;;;;;Rechenfehler: Überlauf\n"
+        "1234,50;2,00;90,00;90,00;1,000;0,500;-532,281;1940,719;4938;4938;4671,859;4671,859;9343,719;\n",
+        "Zeile 3: Ungültiger Wert „1.5“ für r: erwartet wird eine Zahl wie 1,5, -2 oder 4e-3 (ohne Tausenderpunkt)\n"
+        "Zeile 4: Rechenfehler: Überlauf\n"
+        "Zeile 5: a auf 4938 korrigiert (eingegeben: „100“): minimale Schenkellänge = 4*r\n"
+        "Zeile 5: b auf 4938 korrigiert (eingegeben: „100“): minimale Schenkellänge = 4*r\n"}),
+    test::rowName<BatchCase>);
+// clang-format on
+
+TEST(KantrixCli, BothConventionsGiveTheSameNumbers)
+{
+    const std::string point = run({"--csv", "-"}, "r,s,beta,a,b\n2.5,1.5,135,1e3,20\n").out;
+    std::string comma = run({"--csv", "-"}, "r;s;beta;a;b\n2,5;1,5;135;1e3;20\n").out;
+    std::replace(comma.begin(), comma.end(), ',', '.');
+    std::replace(comma.begin(), comma.end(), ';', ',');
+    EXPECT_EQ(comma, point);
+}
+
+TEST(KantrixCli, TablesShowTheDeductionOfTheWindow)
+{
+    const Outcome text = run({"tabelle", "--dicke", "1:2:0.5", "-r", "2/10", "--beta", "90/0"});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out,
+              "Verkürzung v in mm nach DIN 6935 bei Öffnungswinkel β = 90.00° (Biegewinkel α = "
+              "90.00°)\n"
+              "Zeilen: Blechdicke s in mm, Spalten: Biegeradius r in mm\n\n"
+              "s \\ r     2.00    10.00\n"
+              " 1.00   -2.230   -5.507\n"
+              " 1.50   -3.019   -6.114\n"
+              " 2.00   -3.837   -6.721\n\n"
+              "Verkürzung v in mm nach DIN 6935 bei Öffnungswinkel β = 1.00° (Biegewinkel α = "
+              "179.00°)\n"
+              "Zeilen: Blechdicke s in mm, Spalten: Biegeradius r in mm\n\n"
+              "s \\ r     2.00    10.00\n"
+              " 1.00    1.499   10.803\n"
+              " 1.50    0.918   10.584\n"
+              " 2.00    0.279   10.366\n");
+    EXPECT_EQ(text.err,
+              "β auf 1 korrigiert (eingegeben: „0“): der Öffnungswinkel muss größer als 0° sein\n");
+
+    const Outcome csv =
+        run({"tabelle", "-s", "1e-300", "-r", "2", "-r", "1e300", "--csv", "--semikolon"});
+    EXPECT_EQ(csv.status, 3);
+    EXPECT_EQ(csv.out, "beta;s;r=2,00;r=1e300\n90,00;0,00;-0,858;\n");
+    EXPECT_EQ(csv.err, "Rechenfehler: Überlauf bei r = 1e300, s = 1e-300, β = 90\n");
+}
+
+struct ListCase
+{
+    const char* name;
+    const char* spec;
+    std::vector<std::string> values; // empty: refused
+};
+
+class ValueLists : public testing::TestWithParam<ListCase>
+{};
+
+TEST_P(ValueLists, ExpandToTheTextsToType)
+{
+    std::vector<std::string> values;
+    const std::optional<std::string> refusal = expandValues("--radius", GetParam().spec, values);
+    EXPECT_EQ(refusal.has_value(), GetParam().values.empty()) << refusal.value_or("");
+    if (!refusal) {
+        EXPECT_EQ(values, GetParam().values);
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Specs, ValueLists, testing::Values(
+    ListCase{"List", "1/2.5/-4", {"1", "2.5", "-4"}},
+    ListCase{"Range", "1:3:0.5", {"1", "1.5", "2", "2.5", "3"}},
+    ListCase{"TenthsEndOnTheBound", "0.1:0.5:0.1", {"0.1", "0.2", "0.3", "0.4", "0.5"}},
+    ListCase{"StepPastTheEnd", "1:2:0.4", {"1", "1.4", "1.8"}},
+    ListCase{"Mixed", "0.5/1:2:1", {"0.5", "1", "2"}},
+    ListCase{"DecimalComma", "1,5", {}},
+    ListCase{"EmptyItem", "1//2", {}},
+    ListCase{"TwoBounds", "1:3", {}},
+    ListCase{"ZeroStep", "1:3:0", {}},
+    ListCase{"Downwards", "3:1:1", {}},
+    ListCase{"TooMany", "0:1000:1", {}},
+    ListCase{"Unbounded", "-1e308:1e308:1", {}}),
+    test::rowName<ListCase>);
+// clang-format on
+
+TEST(KantrixCli, HelpNamesTheExitStatusesAndTheListSyntax)
+{
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_THAT(help.out, HasSubstr("Rückgabewert:\n  0  alles berechnet\n  2  Aufruf"));
+    EXPECT_THAT(help.out, HasSubstr("--dicke 1:3:0.5 --radius 1/2/4/6"));
+    EXPECT_THAT(run({"tabelle", "--help"}).out, HasSubstr("--dicke 1:3:0.5"));
+    EXPECT_EQ(run({"--version"}).out, "kantrix-cli 1.00\n");
+}
+
+} // namespace
+} // namespace kantrix::cli

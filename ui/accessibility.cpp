@@ -1,0 +1,208 @@
+#include "accessibility.h"
+
+#include "picture_box.h"
+#include "text_field.h"
+#include "verdano.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QPointer>
+#include <QTimer>
+
+namespace kantrix::accessibility {
+
+namespace {
+
+// A text field of the form. An input field is editable text; a result field is read-only text
+// that cannot be edited. Both offer the whole text, however it is drawn, and one run of text
+// attributes over all of it: Qt's own line-edit interface reports empty runs, after which a
+// screen reader speaks "100" as "10".
+class FieldText : public QAccessibleWidget,
+                  public QAccessibleTextInterface,
+                  public QAccessibleEditableTextInterface
+{
+public:
+    explicit FieldText(TextField* field) : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface && !isResult())
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = isResult();
+        state.editable = !isResult();
+        state.selectableText = !isResult();
+        return state;
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return field()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QString text(int start, int end) const override
+    {
+        return field()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(field()->text().size()); }
+    int cursorPosition() const override { return field()->cursorPosition(); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && field()->hasSelectedText()) {
+            *start = field()->selectionStart();
+            *end = field()->selectionEnd();
+        }
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { field()->deselect(); }
+    void setSelection(int, int start, int end) override
+    {
+        if (!isResult())
+            field()->setSelection(start, end - start);
+    }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return field()->cursorPositionAt(field()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override
+    {
+        if (!isResult())
+            field()->setText(field()->text().replace(start, end - start, text));
+    }
+
+private:
+    TextField* field() const { return static_cast<TextField*>(widget()); }
+    bool isResult() const { return field()->role() == TextField::Role::Result; }
+};
+
+QAccessibleInterface* interfaceFor(const QString&, QObject* object)
+{
+    if (auto* window = qobject_cast<Verdano*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto* picture = qobject_cast<PictureBox*>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    if (auto* field = qobject_cast<TextField*>(object))
+        return new FieldText(field);
+    return nullptr;
+}
+
+QAccessible::UpdateHandler previousHandler = nullptr;
+QPointer<QObject> announcedFocus;
+
+void orderFocusFirst(QAccessibleEvent* event);
+
+void pass(QAccessibleEvent* event)
+{
+    if (previousHandler) {
+        previousHandler(event);
+        return;
+    }
+    // Qt's own delivery to the assistive tools runs only while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&orderFocusFirst);
+}
+
+// Qt reports a widget's focus after its focus-in event, in which the enter rule has already
+// selected the text. A screen reader that hears of the selection first takes it for the focus
+// change and speaks the selected value alone. Caret and selection moves in a text field are
+// therefore passed on only once its focus has been reported, and not while it loses the focus
+// (which would be announced as "text unselected"); the screen reader reads the selection afresh
+// when it presents the focused field.
+void orderFocusFirst(QAccessibleEvent* event)
+{
+    switch (event->type()) {
+    case QAccessible::Focus:
+        announcedFocus = event->object();
+        break;
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+        if (qobject_cast<TextField*>(event->object()) &&
+            (event->object() != announcedFocus || event->object() != QApplication::focusWidget()))
+            return;
+        break;
+    default:
+        break;
+    }
+    pass(event);
+}
+
+} // namespace
+
+void install()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(&interfaceFor);
+    previousHandler = QAccessible::installUpdateHandler(&orderFocusFirst);
+}
+
+namespace {
+
+// Whether Qt's bridge will connect: forced, or a screen reader's bus that hands out its address.
+bool bridgeWillStart()
+{
+    if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        return true;
+    QDBusConnection session = QDBusConnection::sessionBus();
+    const QString service = QStringLiteral("org.a11y.Bus");
+    if (!session.isConnected() || !session.interface()->isServiceRegistered(service))
+        return false;
+    const QString path = QStringLiteral("/org/a11y/bus");
+    QDBusInterface status(service, path, QStringLiteral("org.a11y.Status"), session);
+    if (!status.property("ScreenReaderEnabled").toBool() && !status.property("IsEnabled").toBool())
+        return false;
+    QDBusInterface bus(service, path, service, session);
+    const QDBusReply<QString> address = bus.call(QStringLiteral("GetAddress"));
+    return address.isValid() && !address.value().isEmpty();
+}
+
+} // namespace
+
+void startBeforeTheWindow()
+{
+    if (!bridgeWillStart())
+        return;
+    // Qt gives up on an unanswered registry after its D-Bus timeout of 25 s per call.
+    constexpr int longestWaitMs = 60000;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer wakeUp;
+    wakeUp.start(50);
+    while (!QAccessible::isActive() && waited.elapsed() < longestWaitMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+} // namespace kantrix::accessibility

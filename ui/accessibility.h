@@ -1,0 +1,24 @@
+#pragma once
+
+// How the window presents itself to assistive tools such as a screen reader over AT-SPI, where
+// Qt's defaults fall short:
+// - the window is a frame, the pictures are images, and a result field is read-only text that
+//   cannot be edited, instead of a filler, two frames and fields that claim to be editable;
+// - a field reports its text attributes as one run, on which a screen reader relies;
+// - a field that gains the focus is announced before the enter rule's selection in it, so that
+//   a screen reader takes the focus change for one and speaks the field's name, not only the
+//   selected value.
+
+namespace kantrix::accessibility {
+
+// Installs the interfaces and the ordering of focus events; once per program, before the window
+// is built. Calling it again does nothing.
+void install();
+
+// Qt's AT-SPI bridge asks the accessibility registry synchronously as it starts. A registry that
+// is slow to answer (it waits on a busy screen reader) blocks the program for as long, and if the
+// window is already mapped then, it stays black. So when a screen reader's bus is in use, the
+// bridge is started and waited for before the window is shown. Without one this costs a query.
+void startBeforeTheWindow();
+
+} // namespace kantrix::accessibility
