@@ -82,11 +82,11 @@ int runTable(TableOptions& options, std::string& out, std::string& err)
     if (options.angles.empty())
         options.angles.emplace_back("90");
     std::optional<std::string> refusal;
-    auto expand = [&refusal](std::string_view option, const std::vector<std::string>& specs,
+    auto expand = [&refusal](std::string_view option, const std::vector<std::string>& lists,
                              std::vector<std::string>& values) {
-        for (const std::string& spec : specs)
+        for (const std::string& list : lists)
             if (!refusal)
-                refusal = expandValues(option, spec, values);
+                refusal = expandValues(option, list, values);
     };
     expand("--dicke", options.thicknesses, request.thicknesses);
     expand("--radius", options.radii, request.radii);

@@ -46,9 +46,6 @@ std::optional<std::size_t> inputIndex(std::string_view key);
 // The key of a field, "beta" for Txt_Beta.
 std::string_view keyOf(Field field);
 
-// The number the form stored for a field's quantity.
-double storedValue(const BendState& state, Field field);
-
 // The typed texts of one bend, owned, so that a value with a decimal comma can be handed to the
 // form with a point.
 struct TypedBend

@@ -5,6 +5,7 @@
 #include "exit_status.h"
 #include "plain_number.h"
 #include "quantity_lines.h"
+#include "stored_value.h"
 
 #include <nlohmann/json.hpp>
 

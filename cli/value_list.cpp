@@ -62,10 +62,10 @@ std::optional<std::string> expandRange(std::string_view option, std::string_view
 
 } // namespace
 
-std::optional<std::string> expandValues(std::string_view option, std::string_view spec,
+std::optional<std::string> expandValues(std::string_view option, std::string_view list,
                                         std::vector<std::string>& values)
 {
-    for (std::string_view item : split(spec, '/')) {
+    for (std::string_view item : split(list, '/')) {
         if (item.find(':') != std::string_view::npos) {
             if (std::optional<std::string> refused = expandRange(option, item, values))
                 return refused;

@@ -14,11 +14,11 @@ namespace kantrix::cli {
 // The most values one list may hold.
 inline constexpr std::size_t maxListValues = 1000;
 
-// Appends the values of `spec` to `values` as texts to type: a plain number as written, the steps
-// of a range as their plain texts ("1.5"). Returns the German refusal, naming `option`, of a spec
+// Appends the values of `list` to `values` as texts to type: a plain number as written, the steps
+// of a range as their plain texts ("1.5"). Returns the German refusal, naming `option`, of a list
 // that is not a plain number, a range running upwards by a positive step, or a list of them of
 // at most maxListValues values.
-std::optional<std::string> expandValues(std::string_view option, std::string_view spec,
+std::optional<std::string> expandValues(std::string_view option, std::string_view list,
                                         std::vector<std::string>& values);
 
 } // namespace kantrix::cli

@@ -2,6 +2,7 @@
 #include "quantities.h"
 #include "quantity_lines.h"
 #include "row_names.h"
+#include "stored_value.h"
 #include "value_list.h"
 
 #include <gmock/gmock.h>
@@ -340,7 +341,7 @@ TEST(KantrixCli, TablesShowTheDeductionOfTheWindow)
 struct ListCase
 {
     const char* name;
-    const char* spec;
+    const char* list;
     std::vector<std::string> values; // empty: refused
 };
 
@@ -350,7 +351,7 @@ class ValueLists : public testing::TestWithParam<ListCase>
 TEST_P(ValueLists, ExpandToTheTextsToType)
 {
     std::vector<std::string> values;
-    const std::optional<std::string> refusal = expandValues("--radius", GetParam().spec, values);
+    const std::optional<std::string> refusal = expandValues("--radius", GetParam().list, values);
     EXPECT_EQ(refusal.has_value(), GetParam().values.empty()) << refusal.value_or("");
     if (!refusal) {
         EXPECT_EQ(values, GetParam().values);

@@ -17,7 +17,6 @@ namespace kantrix {
 namespace {
 
 using test::PrintTo;
-using test::storedValue;
 
 class BendFormTest : public testing::Test
 {
