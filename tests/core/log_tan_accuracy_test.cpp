@@ -156,6 +156,90 @@ INSTANTIATE_TEST_SUITE_P(FormulaArguments, LogAndTangent, testing::Values(
     test::rowName<Family>);
 // clang-format on
 
+// The two evaluations behind each function: the quick one within its bound of the accurate one
+// and deciding nearly every rounding, the accurate one within 2^-100 of MPFR.
+struct Evaluation
+{
+    const char* name;
+    double low, high; // of the arguments, spread evenly
+    double quickBound;
+    std::function<dd::DoubleDouble(double)> quick, accurate;
+    std::function<void(mpfr_t exact, const mpfr_t argument)> reference;
+};
+
+class Evaluations : public testing::TestWithParam<Evaluation>
+{};
+
+double relativeDifference(dd::DoubleDouble value, dd::DoubleDouble exact)
+{
+    return std::fabs((value - exact).hi / exact.hi);
+}
+
+TEST_P(Evaluations, QuickOneKeepsItsBoundAndLeavesFewRoundingsOpen)
+{
+    const Evaluation& evaluation = GetParam();
+    std::mt19937_64 random(20261208);
+    constexpr int count = 100'000;
+    double worst = 0;
+    int open = 0;
+    for (int i = 0; i < count; ++i) {
+        const double x = uniform(random, evaluation.low, evaluation.high);
+        const dd::DoubleDouble quick = evaluation.quick(x);
+        worst = std::max(worst, relativeDifference(quick, evaluation.accurate(x)));
+        open += !dd::roundsSafely(quick, 0x1p-60);
+    }
+    std::printf("%-15s quick: largest error 2^%.2f, %d of %d roundings left open\n",
+                evaluation.name, std::log2(worst), open, count);
+    EXPECT_LE(worst, evaluation.quickBound);
+    // About one rounding in a hundred is left to the accurate evaluation.
+    EXPECT_LT(open, count / 50);
+}
+
+TEST_P(Evaluations, AccurateOneIsWithinTwoToTheMinus100OfMpfr)
+{
+    const Evaluation& evaluation = GetParam();
+    std::mt19937_64 random(20261208);
+    mpfr_t argument, exact, value;
+    mpfr_init2(argument, 53);
+    mpfr_inits2(200, exact, value, static_cast<mpfr_ptr>(nullptr));
+    double worst = 0;
+    for (int i = 0; i < 10'000; ++i) {
+        const double x = uniform(random, evaluation.low, evaluation.high);
+        const dd::DoubleDouble accurate = evaluation.accurate(x);
+        mpfr_set_d(argument, x, MPFR_RNDN);
+        evaluation.reference(exact, argument);
+        mpfr_set_d(value, accurate.hi, MPFR_RNDN);
+        mpfr_add_d(value, value, accurate.lo, MPFR_RNDN);
+        mpfr_sub(value, value, exact, MPFR_RNDN);
+        mpfr_div(value, value, exact, MPFR_RNDN);
+        worst = std::max(worst, std::fabs(mpfr_get_d(value, MPFR_RNDN)));
+    }
+    mpfr_clears(argument, exact, value, static_cast<mpfr_ptr>(nullptr));
+    std::printf("%-15s accurate: largest error 2^%.2f\n", evaluation.name, std::log2(worst));
+    EXPECT_LE(worst, 0x1p-100);
+}
+
+void minusCotangent(mpfr_t exact, const mpfr_t argument)
+{
+    mpfr_cot(exact, argument, MPFR_RNDN);
+    mpfr_neg(exact, exact, MPFR_RNDN);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(QuickAndAccurate, Evaluations, testing::Values(
+    Evaluation{"Log", 0x1.6a09e667f3bccp-1, 0x1.6a09e667f3bcdp+0, 0x1p-66,
+               detail::quickLog, detail::accurateLog,
+               [](mpfr_t exact, const mpfr_t x) { mpfr_log(exact, x, MPFR_RNDN); }},
+    Evaluation{"Tangent", 0x1p-27, 0.7853981633974483, 0x1p-63,
+               [](double r) { return detail::quickTangent({r, 0}, false); },
+               [](double r) { return detail::accurateTangent({r, 0}, false); },
+               [](mpfr_t exact, const mpfr_t x) { mpfr_tan(exact, x, MPFR_RNDN); }},
+    Evaluation{"MinusCotangent", 0x1p-27, 0.7853981633974483, 0x1p-63,
+               [](double r) { return detail::quickTangent({r, 0}, true); },
+               [](double r) { return detail::accurateTangent({r, 0}, true); }, minusCotangent}),
+    test::rowName<Evaluation>);
+// clang-format on
+
 TEST(NaturalLog, EdgesOfItsDomain)
 {
     EXPECT_EQ(naturalLog(0), -INFINITY);
