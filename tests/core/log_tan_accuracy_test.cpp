@@ -126,6 +126,21 @@ double anyRatio(std::mt19937_64& random)
     }
 }
 
+// The double nearest to k pi/2 for a random k up to 10^6 / (pi/2), a few ulps either way: the
+// reduction cancels almost every bit there.
+double nearMultipleOfPiOverTwo(std::mt19937_64& random)
+{
+    mpfr_t multiple;
+    mpfr_init2(multiple, 200);
+    mpfr_const_pi(multiple, MPFR_RNDN);
+    mpfr_mul_ui(multiple, multiple, 1 + random() % 636'619, MPFR_RNDN);
+    mpfr_div_2ui(multiple, multiple, 1, MPFR_RNDN);
+    const double x = mpfr_get_d(multiple, MPFR_RNDN);
+    mpfr_clear(multiple);
+    const std::uint64_t ulps = random() % 5;
+    return fromBits(std::bit_cast<std::uint64_t>(x) + ulps - 2);
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(FormulaArguments, LogAndTangent, testing::Values(
     Family{"LogAnyRatio", true, 0.15, [](auto& random, auto) { return anyRatio(random); }},
@@ -152,7 +167,9 @@ INSTANTIATE_TEST_SUITE_P(FormulaArguments, LogAndTangent, testing::Values(
         return fromBits(0x3FE9'21FB'5444'2D18u - i); }},
     Family{"TanReducedArguments", false, 0.1, [](auto& random, auto) {
         const double x = std::ldexp(uniform(random, 0.5, 1), static_cast<int>(random() % 20));
-        return random() % 2 ? -x : x; }}),
+        return random() % 2 ? -x : x; }},
+    Family{"TanNearMultiplesOfPiOverTwo", false, 0.01, [](auto& random, auto) {
+        return nearMultipleOfPiOverTwo(random); }}),
     test::rowName<Family>);
 // clang-format on
 
@@ -239,6 +256,26 @@ INSTANTIATE_TEST_SUITE_P(QuickAndAccurate, Evaluations, testing::Values(
                [](double r) { return detail::accurateTangent({r, 0}, true); }, minusCotangent}),
     test::rowName<Evaluation>);
 // clang-format on
+
+// Arguments a search found where the quick evaluation alone rounds the last bit the wrong way,
+// and powers of two, where the logarithm is e ln 2 alone.
+TEST(LogAndTangent, HardRoundingsAndPowersOfTwoAreCorrectlyRounded)
+{
+    Reference reference;
+    for (const double x : {0x1.00fa63889c288p+0, 2.0, 0.5, 0x1p-1074, 0x1p1023}) {
+        bool exact = false;
+        reference.error(true, x, naturalLog(x), exact);
+        EXPECT_TRUE(exact) << "log of " << std::hexfloat << x;
+    }
+    for (const double x :
+         {0x1.3d7696708ec9bp-4, 0x1.705398b360d8ap-5, 0x1.469edf8808d36p-7, 0x1.d20705b2fa912p-2,
+          0x1.57e7fb23cd87ep-1, -0x1.5645203cf8997p-1, 0x1.cdd42cc250ed5p+19, 0x1.dde2def05ab78p+19,
+          -0x1.d48afd8a43029p+19, 0x1.981ccfc461da3p+17}) {
+        bool exact = false;
+        reference.error(false, x, tangent(x), exact);
+        EXPECT_TRUE(exact) << "tan of " << std::hexfloat << x;
+    }
+}
 
 TEST(NaturalLog, EdgesOfItsDomain)
 {
