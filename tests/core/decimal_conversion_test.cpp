@@ -16,6 +16,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace kantrix {
 namespace {
@@ -107,7 +108,10 @@ TEST_P(DecimalConversion, MatchesTheStandardLibrary)
         } texts[] = {{fifteen, exponent - 15},
                      {digits17, exponent - 17},
                      {midpoint, midExponent},
-                     {midpoint + "0000000001", midExponent - 10}};
+                     {midpoint + "0000000001", midExponent - 10},
+                     // beyond the 800 digits that are read in full, for one value in 16
+                     {midpoint + std::string(i % 16 == 0 ? 800 : 0, '0') + "1",
+                      midExponent - (i % 16 == 0 ? 801 : 1)}};
         for (const auto& text : texts)
             ASSERT_EQ(std::bit_cast<std::uint64_t>(decimalToDouble(text.digits, text.exponent)),
                       std::bit_cast<std::uint64_t>(referenceParse(text.digits, text.exponent)))
@@ -125,6 +129,29 @@ INSTANTIATE_TEST_SUITE_P(Values, DecimalConversion, testing::Values(
         return static_cast<double>((1'000'000'000'000'000 + random() % 8'000'000'000'000'000) / 10 * 10 + 5); }}),
     test::rowName<Family>);
 // clang-format on
+
+// Corners of the exact reading: a power of two and a 53-bit integer that fill the significand
+// exactly, a tie that carries into the next binade, a tie above 2^64 that only a dropped low bit
+// decides, the ties above the largest double and around the smallest subnormal, leading zeros.
+TEST(DecimalToDouble, CornersOfTheExactReadingMatchTheStandardLibrary)
+{
+    const std::pair<std::string, std::int64_t> texts[] = {{"4503599627370496", 0},
+                                                          {"9007199254740991", 0},
+                                                          {"9007199254740993", 0},
+                                                          {"36893488147419107329", 0},
+                                                          {"17976931348623157", 292},
+                                                          {"17976931348623158", 292},
+                                                          {"24703282292062328", -340},
+                                                          {"24703282292062327", -340},
+                                                          {"3", -324},
+                                                          {"2", -324},
+                                                          {"1", -324},
+                                                          {std::string(400, '0') + "5", 0}};
+    for (const auto& [digits, exponent] : texts)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(decimalToDouble(digits, exponent)),
+                  std::bit_cast<std::uint64_t>(referenceParse(digits, exponent)))
+            << digits.substr(0, 20) << "e" << exponent;
+}
 
 // The quick paths take every value of their ranges, with the digits and bits of the exact
 // conversion, and decline just outside them.
