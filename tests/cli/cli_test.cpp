@@ -1,4 +1,5 @@
 #include "bend_calculation.h"
+#include "correction.h"
 #include "quantities.h"
 #include "quantity_lines.h"
 #include "row_names.h"
@@ -50,11 +51,14 @@ std::string writeScratch(const std::string& name, const std::string& text)
     return path;
 }
 
-// Runs the installed-to-be program with `arguments`, `input` on its standard input.
-Outcome run(std::vector<std::string> arguments, const std::string& input = {})
+// Runs the installed-to-be program with `arguments`, `input` on its standard input, and its
+// standard output into a scratch file or into `out`.
+Outcome run(std::vector<std::string> arguments, const std::string& input = {}, std::string out = {})
 {
     const std::string in = writeScratch("stdin", input);
-    const std::string out = scratch("stdout");
+    const bool outToScratch = out.empty();
+    if (outToScratch)
+        out = scratch("stdout");
     const std::string err = scratch("stderr");
     arguments.insert(arguments.begin(), KANTRIX_CLI);
     std::vector<char*> argv;
@@ -72,7 +76,8 @@ Outcome run(std::vector<std::string> arguments, const std::string& input = {})
     }
     int status = 0;
     waitpid(child, &status, 0);
-    return {readFile(out), readFile(err), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+    return {outToScratch ? readFile(out) : std::string(), readFile(err),
+            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 std::vector<std::string> split(const std::string& text, char separator)
@@ -152,7 +157,18 @@ TEST(KantrixCli, OneBendShowsTheTextsAndValuesOfTheCore)
                       storedValue(core.form().state(), quantity.field))
                 << quantity.key;
         }
-        EXPECT_EQ(result.at("corrections").size(), core.form().corrections().size());
+        const std::vector<Correction> corrections = core.form().corrections();
+        EXPECT_EQ(result.at("corrections").size(), corrections.size());
+        for (std::size_t c = 0; c < corrections.size(); ++c) {
+            const Correction& correction = corrections[c];
+            const nlohmann::json& shown = result.at("corrections").at(c);
+            EXPECT_EQ(shown.at("field"), keyOf(correction.field));
+            EXPECT_EQ(shown.at("typed"), correction.typed);
+            EXPECT_EQ(shown.at("replacement"), correction.replacement);
+            EXPECT_EQ(shown.at("note"), correctionNote(correction));
+        }
+        // As nlohmann writes it, indented by two and ending in a newline.
+        EXPECT_EQ(asJson.out, nlohmann::ordered_json::parse(asJson.out).dump(2) + '\n');
     }
 }
 
@@ -222,7 +238,8 @@ INSTANTIATE_TEST_SUITE_P(Notes, Calls, testing::Values(
     CallCase{"TableKeepsTheFlangesQuiet", {"tabelle", "-s", "1", "-r", "30"}, 0, ""},
     CallCase{"TableOfTheMostCells", {"tabelle", "-s", "1:100:1", "-r", "1:1000:1"}, 0, ""},
     CallCase{"EndOfOptions", {"--", "r=2"}, 0, ""},
-    CallCase{"BatchOfNoRows", {"--csv", "-"}, 0, "", "r,s\n"}));
+    CallCase{"BatchOfNoRows", {"--csv", "-"}, 0, "", "r,s\n"},
+    CallCase{"BatchOfOneByte", {"--csv", "-"}, 0, "", "r"}));
 
 INSTANTIATE_TEST_SUITE_P(Refusals, Calls, testing::Values(
     CallCase{"DecimalComma", {"r=1,5"}, 2, "„1,5“ für r"},
@@ -231,11 +248,12 @@ INSTANTIATE_TEST_SUITE_P(Refusals, Calls, testing::Values(
     CallCase{"Empty", {"a="}, 2, "„“ für a"},
     CallCase{"Hexadecimal", {"r=2", "b=0x10"}, 2, "„0x10“ für b"},
     CallCase{"Infinity", {"r=inf"}, 2, "„inf“ für r"},
-    CallCase{"Twice", {"r=2", "r=3"}, 2, "r ist mehr als einmal angegeben"},
+    CallCase{"Twice", {"r=2", "r=3"}, 2, "r ist mehr als einmal angegeben\n"},
     CallCase{"UnknownKey", {"x=3"}, 2, "Unbekanntes Argument „x=3“"},
     CallCase{"UnknownOption", {"--yaml"}, 2, "Unbekanntes Argument „--yaml“\nHilfe: kantrix-cli --help\n"},
     CallCase{"OptionWithoutValue", {"--csv"}, 2, "Option --csv: der Wert fehlt oder sie ist mehr als einmal angegeben\n"},
     CallCase{"FlagWithValue", {"--json=abc"}, 2, "Aufruf nicht verstanden (Could not convert: --json = abc)\n"},
+    CallCase{"DirectoryAsBatch", {"--csv", "/"}, 2, "„/“ kann nicht gelesen werden: "},
     CallCase{"MissingFile", {"--csv", "/nonexistent/bends.csv"}, 2, "„/nonexistent/bends.csv“ kann nicht gelesen werden"},
     CallCase{"CsvWithValues", {"--csv", "-", "r=2"}, 2, "--csv nimmt weder"},
     CallCase{"CsvWithJson", {"--csv", "-", "--json"}, 2, "--csv nimmt weder"},
@@ -342,6 +360,11 @@ INSTANTIATE_TEST_SUITE_P(Conventions, Batches, testing::Values(
         false}),
     test::rowName<BatchCase>);
 // clang-format on
+
+TEST(KantrixCli, AResultThatCannotBeWrittenIsNoSuccess)
+{
+    EXPECT_EQ(run({"r=2"}, {}, "/dev/full").status, 1);
+}
 
 TEST(KantrixCli, BothConventionsGiveTheSameNumbers)
 {
