@@ -357,7 +357,26 @@ INSTANTIATE_TEST_SUITE_P(Conventions, Batches, testing::Values(
         "Zeile 2: Die Zeile hat 1 Zellen, die Kopfzeile 2\n"
         "Zeile 3: Ungültiger Wert „1;5“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\n"
         "Zeile 4: Ungültiger Wert „1\"“ für s: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\n",
-        false}),
+        false},
+    // Cells that a reader would split or trim are quoted when they are written back.
+    BatchCase{"Blanks",
+        "r,s\n"
+        "\" 1\",1\n"
+        "\"1 \",1\n"
+        "\"\t1\",1\n"
+        "\"1\t\",1\n"
+        "\"1\n2\",1\n",
+        "r,s,beta,alpha,k,n,v,bz,a,b,a',b',L,error\n"
+        "\" 1\",1,,,,,,,,,,,,\"Ungültiger Wert „ 1“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\"\n"
+        "\"1 \",1,,,,,,,,,,,,\"Ungültiger Wert „1 “ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\"\n"
+        "\"\t1\",1,,,,,,,,,,,,\"Ungültiger Wert „\t1“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\"\n"
+        "\"1\t\",1,,,,,,,,,,,,\"Ungültiger Wert „1\t“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\"\n"
+        "\"1\n2\",1,,,,,,,,,,,,\"Ungültiger Wert „1\n2“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\"\n",
+        "Zeile 2: Ungültiger Wert „ 1“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\n"
+        "Zeile 3: Ungültiger Wert „1 “ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\n"
+        "Zeile 4: Ungültiger Wert „\t1“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\n"
+        "Zeile 5: Ungültiger Wert „1\t“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\n"
+        "Zeile 6: Ungültiger Wert „1\n2“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)\n"}),
     test::rowName<BatchCase>);
 // clang-format on
 
