@@ -51,11 +51,13 @@ std::string writeScratch(const std::string& name, const std::string& text)
     return path;
 }
 
-// Runs the installed-to-be program with `arguments`, `input` on its standard input, and its
-// standard output into a scratch file or into `out`.
-Outcome run(std::vector<std::string> arguments, const std::string& input = {}, std::string out = {})
+// Runs the installed-to-be program with `arguments`, `input` on its standard input (or the file
+// `in`), and its standard output into a scratch file (or into `out`).
+Outcome run(std::vector<std::string> arguments, const std::string& input = {}, std::string out = {},
+            std::string in = {})
 {
-    const std::string in = writeScratch("stdin", input);
+    if (in.empty())
+        in = writeScratch("stdin", input);
     const bool outToScratch = out.empty();
     if (outToScratch)
         out = scratch("stdout");
@@ -380,9 +382,12 @@ INSTANTIATE_TEST_SUITE_P(Conventions, Batches, testing::Values(
     test::rowName<BatchCase>);
 // clang-format on
 
-TEST(KantrixCli, AResultThatCannotBeWrittenIsNoSuccess)
+TEST(KantrixCli, StandardStreamsThatFailAreNoSuccess)
 {
     EXPECT_EQ(run({"r=2"}, {}, "/dev/full").status, 1);
+    const Outcome directory = run({"--csv", "-"}, {}, {}, "/");
+    EXPECT_EQ(directory.status, 2);
+    EXPECT_THAT(directory.err, HasSubstr("Die Standardeingabe kann nicht gelesen werden: "));
 }
 
 TEST(KantrixCli, BothConventionsGiveTheSameNumbers)
