@@ -261,6 +261,7 @@ INSTANTIATE_TEST_SUITE_P(Refusals, Calls, testing::Values(
     CallCase{"CsvWithJson", {"--csv", "-", "--json"}, 2, "--csv nimmt weder"},
     CallCase{"EmptyBatch", {"--csv", "-"}, 2, "Die Eingabe ist leer: erwartet wird eine Kopfzeile mit r, s, beta, a oder b\n", ""},
     CallCase{"UnknownColumn", {"--csv", "-"}, 2, "Unbekannte Spalte „x“ in der Kopfzeile: erwartet werden r, s, beta, a und b\n", "r,x\n2,3\n"},
+    CallCase{"OnlyResultColumns", {"--csv", "-"}, 2, "Die Kopfzeile nennt keine der Spalten r, s, beta, a, b\n", "alpha,L\n"},
     CallCase{"ColumnTwice", {"--csv", "-"}, 2, "Die Spalte „r“ steht mehr als einmal in der Kopfzeile\n", "r,s,r\n"},
     CallCase{"EmptyFirstColumn", {"--csv", "-"}, 2, "Unbekannte Spalte „“", ";r\n"},
     CallCase{"TableWithValues", {"r=2", "tabelle", "-s", "1", "-r", "2"}, 2, "tabelle nimmt weder"},
