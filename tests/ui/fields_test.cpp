@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
@@ -116,6 +117,48 @@ TEST_F(WindowTest, AccessibleNamesCarryCaptionAndUnit)
         const std::string name = text(field)->accessibleName().toStdString();
         EXPECT_EQ(name, *unit ? std::string(words) + ", " + unit : std::string(words));
     }
+}
+
+// A flange keeps its text as typed when it is long enough, and the field set counts characters
+// where Qt counts UTF-16 units: a character beyond the Basic Multilingual Plane at the end must
+// not cut the selection short.
+TEST_F(WindowTest, AFlangeKeptWithACharacterBeyondTheBasicPlaneIsSelectedWhole)
+{
+    enterText(Field::Txt_l1, "");
+    QApplication::clipboard()->setText(QString::fromUtf8("100 \xF0\x9D\x9F\x99"));
+    press(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Backtab);
+    settle();
+    QLineEdit* flange = text(Field::Txt_l1);
+    ASSERT_EQ(flange->text(), QString::fromUtf8("100 \xF0\x9D\x9F\x99"));
+    EXPECT_EQ(flange->selectedText(), flange->text());
+}
+
+// A screen reader speaks the description of the control the focus arrives at, with its name: after
+// a recalculation that changed them, it carries the new L and v, and the next stop clears it.
+TEST_F(WindowTest, TheNextStopAfterAChangeCarriesTheNewResults)
+{
+    const auto description = [this](Field field) {
+        return text(field)->accessibleDescription().toStdString();
+    };
+    typeOver("3");
+    press(Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(description(Field::Txt_Dicke),
+              "Gestreckte Länge L: 195.872 Millimeter; Verdano v: -4.128 Millimeter");
+    press(Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(description(Field::Txt_Dicke), "");
+    EXPECT_EQ(description(Field::Txt_Beta), "") << "nothing changed";
+    typeOver("120");
+    press(Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(description(Field::Txt_l1), "Gestreckte Länge L: 198.141 Millimeter; Verdano v: "
+                                          "-1.859 Millimeter. minimale Schenkellänge = 4*r");
+    press(Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(description(Field::Txt_l2), "") << "nothing changed";
 }
 
 struct Keys
