@@ -85,6 +85,11 @@ def expectations(steps=None):
     return json.loads(subprocess.run(arguments, check=True, capture_output=True, text=True).stdout)
 
 
+def css(colour):
+    """An OLE colour (red in the low byte) as the browser reports a background."""
+    return f'rgb({colour & 0xff}, {colour >> 8 & 0xff}, {colour >> 16 & 0xff})'
+
+
 def pinned_bits():
     """The rows of the core's table of exact bits: r, s, beta and the bits of k, v, z and L."""
     source = open(BITS_TABLE, encoding='utf-8').read()
@@ -168,6 +173,32 @@ class Page(unittest.TestCase):
         for field in FIELDS:
             self.assertEqual(shown['texts'][field], expected['texts'][field], f'{where}: {field}')
         self.assertEqual(shown['vBackColor'], expected['vBackColor'], where)
+        self.assertEqual(shown['vBackground'], css(expected['vBackColor']), where)
+
+    def errors(self):
+        return [e['message'] for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
+
+
+# What the form draws of each kind of element and offers the keyboard, the mouse and screen
+# readers: text, weight, alignment, read-only, tab index, tooltip, role, accessible name, and
+# whether the pointer reaches it.
+DRAWN = {
+    'Label1': ['Biegeradius r =', '400', 'right', None, -1, '', None, None, 'auto'],
+    'Label9': [' mm', '400', 'left', None, -1, '', None, None, 'auto'],
+    'Label26': ['Gestreckte Länge L =', '700', 'right', None, -1, '', None, None, 'auto'],
+    'Label24': [' mm', '700', 'left', None, -1, '', None, None, 'auto'],
+    'Txt_l(1)': ['', '400', 'right', False, 0, 'minimale Schenkellänge = 4*r', None,
+                 'Schenkellänge a, Millimeter', 'auto'],
+    'Txt_k': ['', '400', 'right', True, -1, '', None, 'Korrekturwert k', 'none'],
+    'Txt_l(5)': ['', '700', 'right', True, -1, '', None, 'Gestreckte Länge L, Millimeter', 'none'],
+    'Picture1': ['', '400', 'start', None, 0, 'Kantrix-Projekt · Musterstraße 1 · 12345 Beispielstadt\n'
+                 'kontakt@kantrix.example', 'img', 'Logo des Kantrix-Projekts', 'auto'],
+    'Picture2': ['', '400', 'start', None, -1, '', 'img', 'Skizze der Biegung mit allen Formelzeichen', 'auto'],
+}
+# Where the form places a frame, a caption, a field and a picture in its parent, in the window's
+# pixels: left, top, width, height.
+PLACED = {'Frame2': [8, 8, 289, 121], 'Label1': [8, 25, 127, 17], 'Txt_Radius': [145, 24, 100, 19],
+          'Picture1': [332, 304, 100, 129]}
 
 
 class StartUp(Page):
@@ -183,10 +214,44 @@ class StartUp(Page):
             element = self.driver.find_element(By.ID, field)
             self.assertEqual(element.get_attribute('inputmode') == 'decimal',
                              field in ('Txt_Radius', 'Txt_Dicke', 'Txt_Beta', 'Txt_l(1)', 'Txt_l(2)'), field)
+            # No suggestions, corrections or capitals from the browser or the phone's keyboard.
+            self.assertEqual([element.get_dom_attribute(name) for name in (
+                'autocomplete', 'spellcheck', 'autocapitalize', 'autocorrect')], ['off', 'false', 'off', 'off'])
+        for field, background in [('Txt_Radius', 'rgb(255, 255, 255)'), ('Txt_k', 'rgb(255, 255, 192)'),
+                                  ('Txt_l(5)', 'rgb(255, 224, 192)')]:
+            self.assertEqual(self.driver.execute_script(
+                'return getComputedStyle(document.getElementById(arguments[0])).backgroundColor', field),
+                background, field)
+        # The captions and units are hidden from screen readers: the fields' names hold them.
+        self.assertEqual(self.driver.execute_script("""return [...document.querySelectorAll('[id^=Label]')]
+            .filter((label) => label.getAttribute('aria-hidden') !== 'true').length"""), 0)
+        # scripts/measure-web times the start-up by this mark.
+        self.assertEqual(self.driver.execute_script(
+            "return performance.getEntriesByName('kantrix-ready').length"), 1)
         self.assertEqual(self.driver.find_element(By.ID, 'Txt_Radius').get_attribute('aria-label'),
                          'Biegeradius r, Millimeter')
         live = self.driver.find_element(By.ID, 'Announcement')
         self.assertEqual(live.get_attribute('aria-live'), 'polite')
+
+    def test_each_kind_of_element_is_drawn_and_offered_as_in_the_window(self):
+        drawn = self.driver.execute_script("""return Object.fromEntries(arguments[0].map((id) => {
+            const e = document.getElementById(id), style = getComputedStyle(e);
+            return [id, [e.tagName === 'DIV' ? e.textContent : '', style.fontWeight, style.textAlign, e.readOnly ?? null,
+                         e.tabIndex, e.title, e.getAttribute('role'), e.getAttribute('aria-label'), style.pointerEvents]];
+            }))""", list(DRAWN))
+        self.assertEqual(drawn, DRAWN)
+        # The pictures unscaled at the form's scale, as the window draws them.
+        placed, pictures = self.driver.execute_script("""
+            const px = document.getElementById('Verdano').getBoundingClientRect().width
+                / Number(getComputedStyle(document.documentElement).getPropertyValue('--form-width'));
+            const box = (e) => { const b = e.getBoundingClientRect(), p = e.parentElement.getBoundingClientRect();
+                return [b.left - p.left, b.top - p.top, b.width, b.height].map((v) => Math.round(v / px)); };
+            return [Object.fromEntries(arguments[0].map((id) => [id, box(document.getElementById(id))])),
+                    [...document.querySelectorAll('[id^=Picture] img')].map((image) =>
+                        [image.naturalWidth, image.naturalHeight, ...box(image).slice(2)])];""", list(PLACED))
+        self.assertEqual(placed, PLACED)
+        self.assertEqual([[w, h] for w, h, _, _ in pictures], [[155, 288], [95, 124]])
+        self.assertEqual([[w, h] for _, _, w, h in pictures], [[155, 288], [95, 124]])
 
     def test_no_caption_is_clipped_from_phone_to_large_screen(self):
         clipped = """return [...document.querySelectorAll('.label, .frame-title')]
@@ -197,10 +262,14 @@ class StartUp(Page):
                 'width': width, 'height': height, 'deviceScaleFactor': 1, 'mobile': width < 500})
             self.assertEqual(self.driver.execute_script(clipped), [], f'{width}x{height}')
 
-    def test_enter_and_escape_run_no_rule(self):
+    def test_enter_escape_and_tab_with_control_alt_or_meta_run_no_rule(self):
         before = self.shown()
-        self.actions().send_keys('7').send_keys(Keys.ENTER).send_keys(Keys.ESCAPE).perform()
+        chain = self.actions().send_keys('7').send_keys(Keys.ENTER).send_keys(Keys.ESCAPE)
+        for modifier in (Keys.CONTROL, Keys.ALT, Keys.META):
+            chain.key_down(modifier).send_keys(Keys.TAB).key_up(modifier)
+        chain.perform()
         after = self.shown()
+        self.assertEqual(after['focus'], 'Txt_Radius')
         self.assertEqual(after['texts']['Txt_Radius'], '7')
         self.assertEqual(after['bits'], before['bits'])
         self.assertEqual({f: after['texts'][f] for f in FIELDS if f != 'Txt_Radius'},
@@ -210,9 +279,20 @@ class StartUp(Page):
         field = self.driver.find_element(By.ID, 'Txt_Dicke')
         self.actions().move_to_element(field).click().perform()
         self.assertEqual(self.shown()['selection'], [0, 4, 4])
+        # A click on a caption changes nothing.
+        self.actions().move_to_element(self.driver.find_element(By.ID, 'Label1')).click().perform()
+        self.assertEqual([self.shown()['focus'], self.shown()['selection']], ['Txt_Dicke', [0, 4, 4]])
         self.actions().move_to_element(field).click().perform()
         start, end, _ = self.shown()['selection']
         self.assertEqual(start, end, 'a caret, not a selection')
+        self.assertEqual(self.errors(), [])
+
+    def test_entering_a_field_selects_a_character_beyond_the_basic_plane_whole(self):
+        # Kept as typed: 8 is the least flange at r = 2; the emoji takes two UTF-16 units.
+        for action in [{'do': 'click', 'on': 'Txt_l(1)'}, {'do': 'type', 'text': '8\U0001F600'},
+                       {'do': 'tab'}, {'do': 'backtab'}]:
+            self.act(action)
+        self.assertEqual(self.shown()['selection'], [0, 3, 3])
 
     def test_a_tap_selects_the_fields_text_for_the_numeric_keyboard(self):
         self.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 1})
@@ -227,8 +307,14 @@ class StartUp(Page):
     def test_the_key_results_are_announced_after_a_recalculation_that_changes_them(self):
         live = self.driver.find_element(By.ID, 'Announcement')
         self.assertEqual(live.get_attribute('textContent'), '')
-        self.actions().send_keys('3').send_keys(Keys.TAB).perform()
-        shown = self.shown()
+        self.driver.execute_script("""window.announced = 0;
+            new MutationObserver((changes) => { announced += changes.length; })
+              .observe(arguments[0], { childList: true, characterData: true, subtree: true });""", live)
+        # (typed into the field that has the focus before the tab key, announcements so far)
+        for typed, count in [('', 0), ('3', 1), ('', 1)]:
+            self.actions().send_keys(typed + Keys.TAB).perform()
+            shown = self.shown()
+            self.assertEqual(self.driver.execute_script('return announced'), count, typed)
         self.assertEqual(live.get_attribute('textContent'),
                          f'Gestreckte Länge L = {shown["texts"]["Txt_l(5)"]} mm, '
                          f'Verdano v = {shown["texts"]["Txt_v"]} mm')
@@ -274,14 +360,18 @@ class FaultMessage(Page):
                 dialog = self.driver.find_element(By.ID, 'FaultMessage')
                 self.assertEqual(dialog.get_attribute('role'), 'alertdialog')
                 self.assertEqual(self.driver.find_element(By.TAG_NAME, 'html').get_attribute('lang'), 'de')
-                # The page is blocked while the message is open: a click elsewhere changes nothing.
+                # The page is blocked while the message is open: a click elsewhere changes nothing,
+                # and one on the message's text leaves the keys with its button.
                 self.actions().move_to_element(
                     self.driver.find_element(By.ID, 'Txt_Beta')).click().perform()
+                self.actions().move_to_element(self.driver.find_element(By.ID, 'FaultText')).click().perform()
+                self.assertEqual(self.shown()['focus'], 'FaultOk')
                 self.dismiss_fault()
                 after = self.shown()
                 self.assertIsNone(after['fault'])
                 self.assertEqual(after['focus'], then)
                 self.assertEqual(after['texts'], before['texts'])
+        self.assertEqual(self.errors(), [])
 
 
 class RandomSession(Page):
