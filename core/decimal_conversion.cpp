@@ -13,76 +13,6 @@ namespace kantrix {
 
 namespace {
 
-#if defined(__SIZEOF_INT128__)
-__extension__ using Unsigned128 = unsigned __int128;
-
-// 10^0 to 10^22: the factors that bring a magnitude from 1E-08 up to fifteen integer digits.
-constexpr auto powersOfTen = [] {
-    std::array<Unsigned128, 23> powers{};
-    powers[0] = 1;
-    for (std::size_t i = 1; i < powers.size(); ++i)
-        powers[i] = powers[i - 1] * 10;
-    return powers;
-}();
-
-// The digits of toDecimal15 for a normal magnitude from 1E-08 to below 1E+15, where the
-// calculation's values lie, in plain integer arithmetic: |value| = m x 2^-s, so the fifteen
-// digits are m x 10^k / 2^s for the k that leaves fifteen integer digits, rounded half to even
-// as the general conversion below rounds; the product stays below 2^127. The general conversion
-// would take most of a recalculation's time. Outside its range this returns false.
-bool toDecimal15Exactly(double magnitude, Decimal15& decimal)
-{
-    constexpr std::uint64_t fifteenDigits = 100'000'000'000'000; // 10^14
-    const auto bits = bitsOf(magnitude);
-    const auto biasedExponent = static_cast<int>(bits >> 52);
-    if (biasedExponent == 0)
-        return false; // subnormal
-    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
-    const int shift = 1075 - biasedExponent; // magnitude = mantissa / 2^shift
-    if (shift < 1 || shift > 127)
-        return false;
-
-    // log10(2) is a little more than 1233 / 4096: a first guess of the power of ten, off by one
-    // at most, that the bounds on the digits then correct.
-    const int power2 = 52 - shift;          // 2^power2 <= magnitude < 2^(power2 + 1)
-    int exponent10 = (power2 * 1233) >> 12; // floor, also for negative values
-    Unsigned128 scaled = 0;
-    std::uint64_t digits = 0;
-    for (;;) {
-        const int k = 14 - exponent10;
-        if (k < 0 || k >= static_cast<int>(powersOfTen.size()))
-            return false;
-        scaled = Unsigned128{mantissa} * powersOfTen[static_cast<std::size_t>(k)];
-        digits = static_cast<std::uint64_t>(scaled >> shift);
-        if (digits < fifteenDigits)
-            --exponent10;
-        else if (digits >= 10 * fifteenDigits)
-            ++exponent10;
-        else
-            break;
-    }
-    const Unsigned128 remainder = scaled & ((Unsigned128{1} << shift) - 1);
-    const Unsigned128 half = Unsigned128{1} << (shift - 1);
-    if (remainder > half || (remainder == half && digits % 2 == 1))
-        ++digits;
-    if (digits == 10 * fifteenDigits) {
-        digits = fifteenDigits;
-        ++exponent10;
-    }
-    for (int i = significantDigits - 1; i >= 0; --i) {
-        decimal.digits[i] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
-    decimal.exponent = exponent10 + 1;
-    return true;
-}
-#else
-bool toDecimal15Exactly(double, Decimal15&)
-{
-    return false;
-}
-#endif
-
 // The exact decimal digits of a positive finite double, m x 2^e = m x 5^-e x 10^e: the digits of
 // the integer and the power of ten of its last digit.
 std::string exactDigits(double magnitude, int& lastDigitExponent)
@@ -143,10 +73,82 @@ double roundToDouble(std::uint64_t q, int binaryExponent, bool sticky)
 
 } // namespace
 
+#if defined(__SIZEOF_INT128__)
+namespace {
+
+__extension__ using Unsigned128 = unsigned __int128;
+
+// 10^0 to 10^22: the factors that bring a magnitude from 2^-26 up to fifteen integer digits.
+constexpr auto powersOfTen = [] {
+    std::array<Unsigned128, 23> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i)
+        powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+} // namespace
+
+// In plain integer arithmetic: |value| = m x 2^-s, so the fifteen digits are m x 10^k / 2^s for
+// the k that leaves fifteen integer digits, rounded half to even as the exact conversion rounds;
+// the product stays below 2^127.
+bool detail::toDecimal15Quickly(double magnitude, Decimal15& decimal)
+{
+    constexpr std::uint64_t fifteenDigits = 100'000'000'000'000; // 10^14
+    const auto bits = bitsOf(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> 52);
+    if (biasedExponent == 0)
+        return false; // subnormal
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
+    const int shift = 1075 - biasedExponent; // magnitude = mantissa / 2^shift
+    if (shift < 1 || shift > 127)
+        return false;
+
+    // log10(2) is a little more than 1233 / 4096: a first guess of the power of ten, off by one
+    // at most, that the bounds on the digits then correct.
+    const int power2 = 52 - shift;          // 2^power2 <= magnitude < 2^(power2 + 1)
+    int exponent10 = (power2 * 1233) >> 12; // floor, also for negative values
+    Unsigned128 scaled = 0;
+    std::uint64_t digits = 0;
+    for (;;) {
+        const int k = 14 - exponent10;
+        if (k < 0 || k >= static_cast<int>(powersOfTen.size()))
+            return false;
+        scaled = Unsigned128{mantissa} * powersOfTen[static_cast<std::size_t>(k)];
+        digits = static_cast<std::uint64_t>(scaled >> shift);
+        if (digits < fifteenDigits)
+            --exponent10;
+        else if (digits >= 10 * fifteenDigits)
+            ++exponent10;
+        else
+            break;
+    }
+    const Unsigned128 remainder = scaled & ((Unsigned128{1} << shift) - 1);
+    const Unsigned128 half = Unsigned128{1} << (shift - 1);
+    if (remainder > half || (remainder == half && digits % 2 == 1))
+        ++digits;
+    if (digits == 10 * fifteenDigits) {
+        digits = fifteenDigits;
+        ++exponent10;
+    }
+    for (int i = significantDigits - 1; i >= 0; --i) {
+        decimal.digits[i] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    decimal.exponent = exponent10 + 1;
+    return true;
+}
+#else
+bool detail::toDecimal15Quickly(double, Decimal15&)
+{
+    return false;
+}
+#endif
+
 Decimal15 toDecimal15(double magnitude)
 {
     Decimal15 decimal{};
-    if (toDecimal15Exactly(magnitude, decimal))
+    if (detail::toDecimal15Quickly(magnitude, decimal))
         return decimal;
     // The largest 15-digit decimal that is still a double. Above it, rounding to nearest would
     // give digits beyond the double range, a text that could not be read back; they are cut.
@@ -182,6 +184,23 @@ Decimal15 toDecimal15(double magnitude)
     return decimal;
 }
 
+// Both factors are exact in a double, so there is one rounding, the correct one.
+bool detail::decimalToDoubleQuickly(std::string_view digits, std::int64_t exponent, double& value)
+{
+    constexpr std::array<double, 23> powersOf10{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (digits.size() > 15 || exponent < -22 || exponent > 22)
+        return false;
+    std::uint64_t integer = 0;
+    for (char digit : digits)
+        integer = integer * 10 + static_cast<std::uint64_t>(digit - '0');
+    const auto significand = static_cast<double>(integer);
+    const double power = powersOf10[static_cast<std::size_t>(exponent < 0 ? -exponent : exponent)];
+    value = exponent < 0 ? significand / power : significand * power;
+    return true;
+}
+
 double decimalToDouble(std::string_view digits, std::int64_t exponent)
 {
     digits = digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
@@ -198,19 +217,8 @@ double decimalToDouble(std::string_view digits, std::int64_t exponent)
     if (magnitude < -324) // below 1E-324, less than half the smallest subnormal
         return 0;
 
-    // Both factors exact in a double, so one rounding, the correct one.
-    constexpr std::array<double, 23> powersOf10{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (digits.size() <= 15 && exponent >= -22 && exponent <= 22) {
-        std::uint64_t integer = 0;
-        for (char digit : digits)
-            integer = integer * 10 + static_cast<std::uint64_t>(digit - '0');
-        const auto value = static_cast<double>(integer);
-        const double power =
-            powersOf10[static_cast<std::size_t>(exponent < 0 ? -exponent : exponent)];
-        return exponent < 0 ? value / power : value * power;
-    }
+    if (double value = 0; detail::decimalToDoubleQuickly(digits, exponent, value))
+        return value;
 
     // More than 800 digits only decide between two doubles when the first 800 are exactly half
     // way (such a midpoint has at most 767 significant digits); the last one is not zero.

@@ -27,4 +27,15 @@ Decimal15 toDecimal15(double magnitude);
 // sign; infinity beyond the double range, 0 below it.
 double decimalToDouble(std::string_view digits, std::int64_t exponent);
 
+namespace detail {
+
+// The quick paths of the two conversions, for the values a calculation gives: toDecimal15 of a
+// magnitude from 2^-26 (about 1.5E-08) to below 1E+15, decimalToDouble of up to 15 digits times
+// 10^-22 to 10^22. The exact conversion would take most of a recalculation's time. Each answers
+// false where it does not apply, and the exact conversion takes over.
+bool toDecimal15Quickly(double magnitude, Decimal15& decimal);
+bool decimalToDoubleQuickly(std::string_view digits, std::int64_t exponent, double& value);
+
+} // namespace detail
+
 } // namespace kantrix

@@ -35,7 +35,7 @@ constexpr auto oddReciprocals = [] {
 
 // ln m for m in [1/2, 2] to 2^-100: 2 atanh f, the terms up to f^20 in double-double, those up to
 // f^42 (below 2^-110) in double.
-constexpr DoubleDouble accurateLog(double m)
+constexpr DoubleDouble seriesLog(double m)
 {
     constexpr std::size_t leadingTerms = 10;
     // m - 1 is exact for m in [1/2, 2]; m + 1 is kept exactly as a pair.
@@ -64,13 +64,15 @@ constexpr auto reciprocals = [] {
     for (std::size_t j = 0; j < table.size(); ++j) {
         const double exact = 128.0 / static_cast<double>(firstIndex + static_cast<int>(j));
         const double c = static_cast<double>(static_cast<long>(exact * 0x1p23 + 0.5)) * 0x1p-23;
-        table[j] = {c, -accurateLog(c)};
+        table[j] = {c, -seriesLog(c)};
     }
     return table;
 }();
 
+} // namespace
+
 // ln m = -ln c + ln(1 + r), r = m c - 1, to 2^-66 or better.
-DoubleDouble quickLog(double m)
+DoubleDouble detail::quickLog(double m)
 {
     const Reciprocal& entry =
         reciprocals[static_cast<std::size_t>(static_cast<int>(m * 128 + 0.5) - firstIndex)];
@@ -92,7 +94,10 @@ DoubleDouble quickLog(double m)
     return entry.minusLnC + dd::fastTwoSum(leading.hi, leading.lo + small);
 }
 
-} // namespace
+DoubleDouble detail::accurateLog(double m)
+{
+    return seriesLog(m);
+}
 
 double naturalLog(double x)
 {
@@ -119,10 +124,10 @@ double naturalLog(double x)
     const double e = exponent;
     const DoubleDouble scaledLn2 = dd::fastTwoSum(e * ln2Upper, e * ln2Lower);
 
-    const DoubleDouble quick = scaledLn2 + quickLog(m);
+    const DoubleDouble quick = scaledLn2 + detail::quickLog(m);
     if (dd::roundsSafely(quick, 0x1p-60))
         return quick.hi;
-    return (scaledLn2 + accurateLog(m)).hi;
+    return (scaledLn2 + seriesLog(m)).hi;
 }
 
 } // namespace kantrix

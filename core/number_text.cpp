@@ -60,14 +60,13 @@ Pattern parsePattern(std::string_view text)
     const std::string_view fractionPart =
         point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
 
+    // The leftmost "0" sets how many integer digits are always written.
     int placesToTheRight = 0;
-    bool zeroSeen = false;
     for (auto it = integerPart.rbegin(); it != integerPart.rend(); ++it) {
         if (*it == '#' || *it == '0') {
             ++placesToTheRight;
-            if (*it == '0' && !zeroSeen)
+            if (*it == '0')
                 pattern.minimumIntegerDigits = placesToTheRight;
-            zeroSeen = zeroSeen || *it == '0';
         } else if (*it == ' ' && pattern.blankCount < 4) {
             pattern.blankPlaces[pattern.blankCount++] = placesToTheRight;
         } else {

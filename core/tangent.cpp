@@ -59,7 +59,7 @@ constexpr DoubleDouble series(const std::array<DoubleDouble, seriesLength>& term
 
 // tan r, or -1 / tan r when odd, to 2^-100: sin r / cos r, the terms up to r^17 in double-double,
 // the rest up to r^29 in double.
-constexpr DoubleDouble accurateTangent(DoubleDouble r, bool odd)
+constexpr DoubleDouble seriesTangent(DoubleDouble r, bool odd)
 {
     const DoubleDouble r2 = r * r;
     const DoubleDouble sine = r * series<8>(coefficients.sine, r2, seriesLength);
@@ -71,14 +71,16 @@ constexpr DoubleDouble accurateTangent(DoubleDouble r, bool odd)
 constexpr auto tangentsOfSteps = [] {
     std::array<DoubleDouble, 27> table{};
     for (std::size_t j = 0; j < table.size(); ++j)
-        table[j] = accurateTangent({static_cast<double>(j) / 32, 0}, false);
+        table[j] = seriesTangent({static_cast<double>(j) / 32, 0}, false);
     return table;
 }();
 
 // tan r, or -1 / tan r when odd, for 0 <= r <= pi/4 + 2^-40, to 2^-63 or better:
 // tan(a + b) = (tan a + tan b) / (1 - tan a tan b) with a = j / 32 nearest to r, |b| <= 1/64, and
 // tan b = b + b^3 (1/3 + 2 b^2 / 15 + ...) with the cube term in double.
-DoubleDouble quickTangent(DoubleDouble r, bool odd)
+} // namespace
+
+DoubleDouble detail::quickTangent(DoubleDouble r, bool odd)
 {
     const double step = static_cast<double>(static_cast<int>(r.hi * 32 + 0.5));
     // r.hi - step / 32 is exact: both lie within a factor of two of each other, or step is 0.
@@ -96,7 +98,10 @@ DoubleDouble quickTangent(DoubleDouble r, bool odd)
     return odd ? -(denominator / numerator) : numerator / denominator;
 }
 
-} // namespace
+DoubleDouble detail::accurateTangent(DoubleDouble r, bool odd)
+{
+    return seriesTangent(r, odd);
+}
 
 double tangent(double x)
 {
@@ -122,9 +127,9 @@ double tangent(double x)
     const bool negative = (x < 0) != (r.hi < 0);
     if (r.hi < 0)
         r = -r;
-    DoubleDouble result = quickTangent(r, odd);
+    DoubleDouble result = detail::quickTangent(r, odd);
     if (!dd::roundsSafely(result, 0x1p-60))
-        result = accurateTangent(r, odd);
+        result = seriesTangent(r, odd);
     return negative ? -result.hi : result.hi;
 }
 

@@ -11,10 +11,12 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace kantrix {
 namespace {
@@ -106,7 +108,10 @@ TEST_P(DecimalConversion, MatchesTheStandardLibrary)
         } texts[] = {{fifteen, exponent - 15},
                      {digits17, exponent - 17},
                      {midpoint, midExponent},
-                     {midpoint + "0000000001", midExponent - 10}};
+                     {midpoint + "0000000001", midExponent - 10},
+                     // beyond the 800 digits that are read in full, for one value in 16
+                     {midpoint + std::string(i % 16 == 0 ? 800 : 0, '0') + "1",
+                      midExponent - (i % 16 == 0 ? 801 : 1)}};
         for (const auto& text : texts)
             ASSERT_EQ(std::bit_cast<std::uint64_t>(decimalToDouble(text.digits, text.exponent)),
                       std::bit_cast<std::uint64_t>(referenceParse(text.digits, text.exponent)))
@@ -124,6 +129,66 @@ INSTANTIATE_TEST_SUITE_P(Values, DecimalConversion, testing::Values(
         return static_cast<double>((1'000'000'000'000'000 + random() % 8'000'000'000'000'000) / 10 * 10 + 5); }}),
     test::rowName<Family>);
 // clang-format on
+
+// Corners of the exact reading: a power of two and a 53-bit integer that fill the significand
+// exactly, a tie that carries into the next binade, a tie above 2^64 that only a dropped low bit
+// decides, the ties above the largest double and around the smallest subnormal, leading zeros.
+TEST(DecimalToDouble, CornersOfTheExactReadingMatchTheStandardLibrary)
+{
+    const std::pair<std::string, std::int64_t> texts[] = {{"4503599627370496", 0},
+                                                          {"9007199254740991", 0},
+                                                          {"9007199254740993", 0},
+                                                          {"36893488147419107329", 0},
+                                                          {"17976931348623157", 292},
+                                                          {"17976931348623158", 292},
+                                                          {"24703282292062328", -340},
+                                                          {"24703282292062327", -340},
+                                                          {"3", -324},
+                                                          {"2", -324},
+                                                          {"1", -324},
+                                                          {std::string(400, '0') + "5", 0}};
+    for (const auto& [digits, exponent] : texts)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(decimalToDouble(digits, exponent)),
+                  std::bit_cast<std::uint64_t>(referenceParse(digits, exponent)))
+            << digits.substr(0, 20) << "e" << exponent;
+}
+
+// The quick paths take every value of their ranges, with the digits and bits of the exact
+// conversion, and decline just outside them.
+TEST(DecimalConversionQuickPaths, TakeTheirWholeRangeAndAgreeWithTheStandardLibrary)
+{
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> logMagnitude(std::log(0x1p-26), std::log(1e15));
+    for (int i = 0; i < test::scaledCount(20'000); ++i) {
+        const double x = std::exp(logMagnitude(random));
+        Decimal15 decimal{};
+        ASSERT_TRUE(detail::toDecimal15Quickly(x, decimal)) << std::hexfloat << x;
+        int exponent = 0;
+        ASSERT_EQ(std::string(decimal.digits, 15), referenceDigits15(x, exponent)) << x;
+        ASSERT_EQ(decimal.exponent, exponent) << x;
+
+        const std::uint64_t limit = std::uint64_t{10} << (random() % 15 * 10 / 3); // 2 to 15 digits
+        const std::string digits = std::to_string(random() % limit);
+        const auto power = static_cast<std::int64_t>(random() % 45) - 22;
+        double value = 0;
+        ASSERT_TRUE(detail::decimalToDoubleQuickly(digits, power, value)) << digits << "e" << power;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(value),
+                  std::bit_cast<std::uint64_t>(referenceParse(digits, power)))
+            << digits << "e" << power;
+    }
+
+    Decimal15 decimal{};
+    double value = 0;
+    EXPECT_TRUE(detail::toDecimal15Quickly(0x1p-26, decimal));
+    EXPECT_TRUE(detail::toDecimal15Quickly(std::nextafter(1e15, 0.0), decimal));
+    for (const double outside : {std::nextafter(0x1p-26, 0.0), 1e15, 0x1p-1074})
+        EXPECT_FALSE(detail::toDecimal15Quickly(outside, decimal)) << outside;
+    EXPECT_TRUE(detail::decimalToDoubleQuickly("999999999999999", 22, value));
+    EXPECT_TRUE(detail::decimalToDoubleQuickly("1", -22, value));
+    EXPECT_FALSE(detail::decimalToDoubleQuickly("1000000000000000", 0, value));
+    EXPECT_FALSE(detail::decimalToDoubleQuickly("1", 23, value));
+    EXPECT_FALSE(detail::decimalToDoubleQuickly("1", -23, value));
+}
 
 } // namespace
 } // namespace kantrix

@@ -126,6 +126,21 @@ double anyRatio(std::mt19937_64& random)
     }
 }
 
+// The double nearest to k pi/2 for a random k up to 10^6 / (pi/2), a few ulps either way: the
+// reduction cancels almost every bit there.
+double nearMultipleOfPiOverTwo(std::mt19937_64& random)
+{
+    mpfr_t multiple;
+    mpfr_init2(multiple, 200);
+    mpfr_const_pi(multiple, MPFR_RNDN);
+    mpfr_mul_ui(multiple, multiple, 1 + random() % 636'619, MPFR_RNDN);
+    mpfr_div_2ui(multiple, multiple, 1, MPFR_RNDN);
+    const double x = mpfr_get_d(multiple, MPFR_RNDN);
+    mpfr_clear(multiple);
+    const std::uint64_t ulps = random() % 5;
+    return fromBits(std::bit_cast<std::uint64_t>(x) + ulps - 2);
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(FormulaArguments, LogAndTangent, testing::Values(
     Family{"LogAnyRatio", true, 0.15, [](auto& random, auto) { return anyRatio(random); }},
@@ -152,9 +167,115 @@ INSTANTIATE_TEST_SUITE_P(FormulaArguments, LogAndTangent, testing::Values(
         return fromBits(0x3FE9'21FB'5444'2D18u - i); }},
     Family{"TanReducedArguments", false, 0.1, [](auto& random, auto) {
         const double x = std::ldexp(uniform(random, 0.5, 1), static_cast<int>(random() % 20));
-        return random() % 2 ? -x : x; }}),
+        return random() % 2 ? -x : x; }},
+    Family{"TanNearMultiplesOfPiOverTwo", false, 0.01, [](auto& random, auto) {
+        return nearMultipleOfPiOverTwo(random); }}),
     test::rowName<Family>);
 // clang-format on
+
+// The two evaluations behind each function: the quick one within its bound of the accurate one
+// and deciding nearly every rounding, the accurate one within 2^-100 of MPFR.
+struct Evaluation
+{
+    const char* name;
+    double low, high; // of the arguments, spread evenly
+    double quickBound;
+    std::function<dd::DoubleDouble(double)> quick, accurate;
+    std::function<void(mpfr_t exact, const mpfr_t argument)> reference;
+};
+
+class Evaluations : public testing::TestWithParam<Evaluation>
+{};
+
+double relativeDifference(dd::DoubleDouble value, dd::DoubleDouble exact)
+{
+    return std::fabs((value - exact).hi / exact.hi);
+}
+
+TEST_P(Evaluations, QuickOneKeepsItsBoundAndLeavesFewRoundingsOpen)
+{
+    const Evaluation& evaluation = GetParam();
+    std::mt19937_64 random(20261208);
+    constexpr int count = 100'000;
+    double worst = 0;
+    int open = 0;
+    for (int i = 0; i < count; ++i) {
+        const double x = uniform(random, evaluation.low, evaluation.high);
+        const dd::DoubleDouble quick = evaluation.quick(x);
+        worst = std::max(worst, relativeDifference(quick, evaluation.accurate(x)));
+        open += !dd::roundsSafely(quick, 0x1p-60);
+    }
+    std::printf("%-15s quick: largest error 2^%.2f, %d of %d roundings left open\n",
+                evaluation.name, std::log2(worst), open, count);
+    EXPECT_LE(worst, evaluation.quickBound);
+    // About one rounding in a hundred is left to the accurate evaluation.
+    EXPECT_LT(open, count / 50);
+}
+
+TEST_P(Evaluations, AccurateOneIsWithinTwoToTheMinus100OfMpfr)
+{
+    const Evaluation& evaluation = GetParam();
+    std::mt19937_64 random(20261208);
+    mpfr_t argument, exact, value;
+    mpfr_init2(argument, 53);
+    mpfr_inits2(200, exact, value, static_cast<mpfr_ptr>(nullptr));
+    double worst = 0;
+    for (int i = 0; i < 10'000; ++i) {
+        const double x = uniform(random, evaluation.low, evaluation.high);
+        const dd::DoubleDouble accurate = evaluation.accurate(x);
+        mpfr_set_d(argument, x, MPFR_RNDN);
+        evaluation.reference(exact, argument);
+        mpfr_set_d(value, accurate.hi, MPFR_RNDN);
+        mpfr_add_d(value, value, accurate.lo, MPFR_RNDN);
+        mpfr_sub(value, value, exact, MPFR_RNDN);
+        mpfr_div(value, value, exact, MPFR_RNDN);
+        worst = std::max(worst, std::fabs(mpfr_get_d(value, MPFR_RNDN)));
+    }
+    mpfr_clears(argument, exact, value, static_cast<mpfr_ptr>(nullptr));
+    std::printf("%-15s accurate: largest error 2^%.2f\n", evaluation.name, std::log2(worst));
+    EXPECT_LE(worst, 0x1p-100);
+}
+
+void minusCotangent(mpfr_t exact, const mpfr_t argument)
+{
+    mpfr_cot(exact, argument, MPFR_RNDN);
+    mpfr_neg(exact, exact, MPFR_RNDN);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(QuickAndAccurate, Evaluations, testing::Values(
+    Evaluation{"Log", 0x1.6a09e667f3bccp-1, 0x1.6a09e667f3bcdp+0, 0x1p-66,
+               detail::quickLog, detail::accurateLog,
+               [](mpfr_t exact, const mpfr_t x) { mpfr_log(exact, x, MPFR_RNDN); }},
+    Evaluation{"Tangent", 0x1p-27, 0.7853981633974483, 0x1p-63,
+               [](double r) { return detail::quickTangent({r, 0}, false); },
+               [](double r) { return detail::accurateTangent({r, 0}, false); },
+               [](mpfr_t exact, const mpfr_t x) { mpfr_tan(exact, x, MPFR_RNDN); }},
+    Evaluation{"MinusCotangent", 0x1p-27, 0.7853981633974483, 0x1p-63,
+               [](double r) { return detail::quickTangent({r, 0}, true); },
+               [](double r) { return detail::accurateTangent({r, 0}, true); }, minusCotangent}),
+    test::rowName<Evaluation>);
+// clang-format on
+
+// Arguments a search found where the quick evaluation alone rounds the last bit the wrong way,
+// powers of two, where the logarithm is e ln 2 alone, and the largest argument of the tangent.
+TEST(LogAndTangent, HardRoundingsAndPowersOfTwoAreCorrectlyRounded)
+{
+    Reference reference;
+    for (const double x : {0x1.00fa63889c288p+0, 2.0, 0.5, 0x1p-1074, 0x1p1023}) {
+        bool exact = false;
+        reference.error(true, x, naturalLog(x), exact);
+        EXPECT_TRUE(exact) << "log of " << std::hexfloat << x;
+    }
+    for (const double x :
+         {0x1.3d7696708ec9bp-4, 0x1.705398b360d8ap-5, 0x1.469edf8808d36p-7, 0x1.d20705b2fa912p-2,
+          0x1.57e7fb23cd87ep-1, -0x1.5645203cf8997p-1, 0x1.cdd42cc250ed5p+19, 0x1.dde2def05ab78p+19,
+          -0x1.d48afd8a43029p+19, 0x1.981ccfc461da3p+17, maxTangentArgument}) {
+        bool exact = false;
+        reference.error(false, x, tangent(x), exact);
+        EXPECT_TRUE(exact) << "tan of " << std::hexfloat << x;
+    }
+}
 
 TEST(NaturalLog, EdgesOfItsDomain)
 {

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <stdexcept>
 #include <string>
 
 namespace kantrix {
@@ -33,8 +34,11 @@ class ParseNumberReads : public testing::TestWithParam<ParseCase>
 
 TEST_P(ParseNumberReads, TheLeadingNumber)
 {
+    // Bit for bit, so that a zero keeps its sign.
     const double actual = ParseNumber(GetParam().text);
-    EXPECT_EQ(actual, GetParam().expected) << '"' << GetParam().text << '"';
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(actual),
+              std::bit_cast<std::uint64_t>(GetParam().expected))
+        << '"' << GetParam().text << "\" read as " << actual;
 }
 
 // clang-format off
@@ -132,7 +136,13 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatNumberRenders, testing::Values(
     FormatCase{-0.000236, threeDecimals, "-0.000"},
     FormatCase{0.00001, twoDecimals, "0.00"},
     FormatCase{1e-300, threeDecimals, "0.000"},
-    FormatCase{123456789012345678.0, twoDecimals, "123456789012346 000.00"}));
+    FormatCase{123456789012345678.0, twoDecimals, "123456789012346 000.00"},
+    FormatCase{1234567890123.45, twoDecimals, "1234567890 123.45"},
+    // Other patterns: the leftmost "0" sets the integer digits always written.
+    FormatCase{5, "0", "5"},                   FormatCase{5, "00", "05"},
+    FormatCase{0.4, "#.00", ".40"},            FormatCase{5, "0.0", "5.0"},
+    FormatCase{12, "# 0", "1 2"},              FormatCase{5, "0 ", "5"},
+    FormatCase{1234567890123, "# ### ### ### ##0", "1 234 567 890 123"}));
 // clang-format on
 
 TEST(FormatNumber, LargestDoubleHasAllItsIntegerDigitsAndReadsBack)
@@ -144,10 +154,14 @@ TEST(FormatNumber, LargestDoubleHasAllItsIntegerDigitsAndReadsBack)
     EXPECT_EQ(text.substr(text.size() - 11), "000 000.000");
 }
 
-TEST(FormatNumber, NonFiniteValuesAreAnInvalidOperation)
+TEST(FormatNumber, NonFiniteValuesAreAnInvalidOperationAndUnknownPatternsAreRefused)
 {
-    for (double value : {INFINITY, -INFINITY, NAN})
+    for (double value : {INFINITY, -INFINITY, NAN}) {
         EXPECT_THROW(FormatNumber(value, twoDecimals), BendError);
+        EXPECT_THROW(NumberToText(value), BendError);
+    }
+    for (std::string_view pattern : {"#,##0", "0.0#", "# # # # # #0"})
+        EXPECT_THROW(FormatNumber(1, pattern), std::invalid_argument) << pattern;
 }
 
 struct TextCase
@@ -182,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberToTextWrites, testing::Values(
     TextCase{9.999999999999999e20, "1E+21"},        // fifteen nines carry into a new digit
     TextCase{1234567890123456789.0, "1.23456789012346E+18"},    TextCase{-2.5e-100, "-2.5E-100"},
     TextCase{4.4942328371557893e307 * 4, "1.79769313486231E+308"},
-    TextCase{DBL_MAX, "1.79769313486231E+308"},                 TextCase{5e-324, "4.94065645841247E-324"}));
+    TextCase{DBL_MAX, "1.79769313486231E+308"},                 TextCase{5e-324, "4.94065645841247E-324"},
+    TextCase{1e-10, "1E-10"}));
 // clang-format on
 
 double randomFiniteDouble(std::mt19937_64& random)
@@ -235,6 +250,7 @@ TEST(CharacterCount, CountsCharactersNotBytes)
     EXPECT_EQ(characterCount("2.00"), 4u);
     EXPECT_EQ(characterCount("Schenkellänge"), 13u);
     EXPECT_EQ(characterCount("90 °"), 4u);
+    EXPECT_EQ(characterCount("Maß"), 3u);
 }
 
 } // namespace
