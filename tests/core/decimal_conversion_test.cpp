@@ -131,13 +131,16 @@ INSTANTIATE_TEST_SUITE_P(Values, DecimalConversion, testing::Values(
 // clang-format on
 
 // Corners of the exact reading: a power of two and a 53-bit integer that fill the significand
-// exactly, a tie that carries into the next binade, a tie above 2^64 that only a dropped low bit
-// decides, the ties above the largest double and around the smallest subnormal, leading zeros.
+// exactly, ties to even with and without a carry into the next binade, a rounding that the lowest
+// bit decides, a tie above 2^64 that only a dropped low bit decides, the ties above the largest
+// double and around the smallest subnormal, leading zeros.
 TEST(DecimalToDouble, CornersOfTheExactReadingMatchTheStandardLibrary)
 {
     const std::pair<std::string, std::int64_t> texts[] = {{"4503599627370496", 0},
                                                           {"9007199254740991", 0},
                                                           {"9007199254740993", 0},
+                                                          {"18014398509481983", 0},
+                                                          {"9223372036854776833", 0},
                                                           {"36893488147419107329", 0},
                                                           {"17976931348623157", 292},
                                                           {"17976931348623158", 292},
@@ -179,8 +182,13 @@ TEST(DecimalConversionQuickPaths, TakeTheirWholeRangeAndAgreeWithTheStandardLibr
 
     Decimal15 decimal{};
     double value = 0;
-    EXPECT_TRUE(detail::toDecimal15Quickly(0x1p-26, decimal));
-    EXPECT_TRUE(detail::toDecimal15Quickly(std::nextafter(1e15, 0.0), decimal));
+    // Both ends, and fifteen nines that carry into a new digit.
+    for (const double inside : {0x1p-26, std::nextafter(1e15, 0.0), std::nextafter(1.0, 0.0)}) {
+        int exponent = 0;
+        ASSERT_TRUE(detail::toDecimal15Quickly(inside, decimal)) << inside;
+        EXPECT_EQ(std::string(decimal.digits, 15), referenceDigits15(inside, exponent)) << inside;
+        EXPECT_EQ(decimal.exponent, exponent) << inside;
+    }
     for (const double outside : {std::nextafter(0x1p-26, 0.0), 1e15, 0x1p-1074})
         EXPECT_FALSE(detail::toDecimal15Quickly(outside, decimal)) << outside;
     EXPECT_TRUE(detail::decimalToDoubleQuickly("999999999999999", 22, value));

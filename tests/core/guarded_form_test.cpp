@@ -60,6 +60,7 @@ struct Named
     const char* name;
     Field field;
     const char* accessibleName;
+    const char* spoken; // with the text "2.00"
 };
 
 class AccessibleNames : public testing::TestWithParam<Named>
@@ -68,13 +69,14 @@ class AccessibleNames : public testing::TestWithParam<Named>
 TEST_P(AccessibleNames, AreTheCaptionUpToItsSignAndTheSpokenUnit)
 {
     EXPECT_EQ(form::accessibleName(form::rowOf(GetParam().field)), GetParam().accessibleName);
+    EXPECT_EQ(form::spokenQuantity(form::rowOf(GetParam().field), "2.00"), GetParam().spoken);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, AccessibleNames, testing::Values(
-    Named{"Radius", Field::Txt_Radius, "Biegeradius r, Millimeter"},
-    Named{"Alpha", Field::Txt_Alpha, "Biegewinkel a, Grad"},
-    Named{"NoUnit", Field::Txt_n, "Neutrale Faser n"}),
+    Named{"Radius", Field::Txt_Radius, "Biegeradius r, Millimeter", "Biegeradius r: 2.00 Millimeter"},
+    Named{"Alpha", Field::Txt_Alpha, "Biegewinkel a, Grad", "Biegewinkel a: 2.00 Grad"},
+    Named{"NoUnit", Field::Txt_n, "Neutrale Faser n", "Neutrale Faser n: 2.00"}),
     test::rowName<Named>);
 // clang-format on
 

@@ -66,7 +66,12 @@ TEST_P(FaultMend, RestoresTheLastCompletedRuleAndNamesTheFault)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->objectName().toStdString(), "FaultMessage");
     EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
-    EXPECT_TRUE(box->text().contains(QStringLiteral("Überlauf"))) << box->text().toStdString();
+    // It names the fault and says that the entry is gone.
+    EXPECT_TRUE(box->text().startsWith(QStringLiteral("Rechenfehler: Überlauf.")))
+        << box->text().toStdString();
+    EXPECT_TRUE(box->text().endsWith(QStringLiteral(
+        "Die Eingabe wurde verworfen; alle Felder zeigen wieder die zuletzt gültigen Werte.")))
+        << box->text().toStdString();
     ASSERT_EQ(reported.count(), 1);
     EXPECT_TRUE(reported.at(0).at(0).toString().contains(QStringLiteral("Überlauf")));
     EXPECT_EQ(window().focusWidget(), text(fault.next));
