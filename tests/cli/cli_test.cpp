@@ -1,5 +1,6 @@
 #include "bend_calculation.h"
 #include "correction.h"
+#include "number_text.h"
 #include "quantities.h"
 #include "quantity_lines.h"
 #include "row_names.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fcntl.h>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -157,6 +159,11 @@ TEST(KantrixCli, OneBendShowsTheTextsAndValuesOfTheCore)
             EXPECT_EQ(field.at("text"), core.fields().text(quantity.field)) << quantity.key;
             EXPECT_EQ(field.at("value").get<double>(),
                       storedValue(core.form().state(), quantity.field))
+                << quantity.key;
+            // and the text shows that value, rounded to its decimals
+            const double value = field.at("value").get<double>();
+            EXPECT_NEAR(value, ParseNumber(field.at("text").get<std::string>()),
+                        std::max(0.005, 1e-14 * std::fabs(value)))
                 << quantity.key;
         }
         const std::vector<Correction> corrections = core.form().corrections();

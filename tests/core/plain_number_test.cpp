@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, PlainNumbers, testing::Values(
     PlainCase{"1e+", '.', false},      PlainCase{"e5", '.', false},
     PlainCase{"--5", '.', false},      PlainCase{"0x10", '.', false},
     PlainCase{"inf", '.', false},      PlainCase{"nan", '.', false},
-    PlainCase{"1e5.5", '.', false},    PlainCase{"2e3x", '.', false}));
+    PlainCase{"1e5.5", '.', false},    PlainCase{"2e3x", '.', false},
+    PlainCase{"1:30", '.', false}));
 // clang-format on
 
 // One calculation object serves a whole batch; nothing of one bend, no text, value or standing
