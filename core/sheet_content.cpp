@@ -4,9 +4,8 @@
 
 namespace kantrix {
 
-std::vector<std::string> sheetNotes(const BendForm& form)
+std::vector<std::string> bendRangeNotes(const BendState& bend)
 {
-    const BendState& bend = form.state();
     std::vector<std::string> notes;
     if (bend.k <= 0) {
         notes.emplace_back("k ≤ 0: Unter r/s ≈ 0.05 liegt die neutrale Faser rechnerisch außerhalb "
@@ -21,6 +20,12 @@ std::vector<std::string> sheetNotes(const BendForm& form)
         notes.emplace_back("β > 165°: DIN 6935 setzt hier v = 0. Das ist nicht angewendet; v ist "
                            "mit der stetigen Formel berechnet.");
     }
+    return notes;
+}
+
+std::vector<std::string> sheetNotes(const BendForm& form)
+{
+    std::vector<std::string> notes = bendRangeNotes(form.state());
     for (const Correction& correction : form.corrections())
         notes.push_back(correctionNote(correction));
     return notes;

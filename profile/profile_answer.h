@@ -1,0 +1,27 @@
+#pragma once
+
+// The answer of a profile as text for people and as JSON for programs, the same for the command
+// line, the window's copy and the page. Numbers are shown by the window's patterns: two decimals
+// for thickness, radius and angles, three for all other lengths and factors.
+
+#include "profile.h"
+#include "profile_calculation.h"
+
+#include <string>
+
+namespace kantrix::profile {
+
+// An aligned German table: the legs (as given, outer, straight), the bends (beta, alpha, r, k,
+// v, bz, bend line), L set apart, then the notes.
+std::string answerTable(const Profile& profile, const ProfileResult& result);
+
+// {"dicke", "breite" (or null), "L", "schenkel": [{"mass", "eingegeben", "aussen", "gerade"}],
+//  "biegungen": [{"winkel", "alpha", "radius", "k", "n", "v", "bz", "biegelinie", "richtung"}],
+//  "hinweise": [...]}; every number is {"text", "value"}, as in the single bend's JSON.
+std::string answerJson(const Profile& profile, const ProfileResult& result);
+
+// The name proposed for the profile's files, without suffix: "Profil U 50-100-50" for a U
+// channel, "Profil 20-30-40-30-20" otherwise.
+std::string profileBaseName(const Profile& profile);
+
+} // namespace kantrix::profile

@@ -1,0 +1,54 @@
+#pragma once
+
+// The arithmetic of a profile. Each bend is the window's bend: k_wert, v_wert and the bend-zone
+// step on a BendState of its own r, s and beta, so its k, n, v and bz are the bits the window
+// shows for them. A bend takes the setback (r + s) * t from each leg beside it, t = tan(alpha / 2)
+// for beta above 90 degrees and 1 up to 90; the straight parts are what is left, and the
+// developed length is the sum of the outer leg lengths and of the deductions.
+
+#include "profile.h"
+
+#include <string>
+#include <vector>
+
+namespace kantrix::profile {
+
+struct LegResult
+{
+    double given = 0;    // the length as entered
+    double outer = 0;    // measured to the outer virtual sharps
+    double straight = 0; // between the arcs of the bends at its ends
+};
+
+struct BendResult
+{
+    double beta = 0;     // opening angle
+    double alpha = 0;    // bend angle, 180 - beta
+    double radius = 0;   // the inside radius it is bent with
+    double k = 0;        // correction factor
+    double n = 0;        // neutral-fibre factor
+    double v = 0;        // bend deduction
+    double bz = 0;       // length of the neutral fibre through the bend
+    double setback = 0;  // (r + s) * t, taken from each leg beside it
+    double bendLine = 0; // middle of the bend zone, from the free end of leg 1 on the blank
+    Direction direction = Direction::Plus;
+};
+
+struct ProfileResult
+{
+    std::vector<LegResult> legs;
+    std::vector<BendResult> bends;
+    double developedLength = 0;     // L
+    std::vector<std::string> notes; // German, where the formulas leave real sheet
+};
+
+// Refuses (ProfileRefusal) a value out of range, lists that do not fit and a leg too short for
+// its bends; a result that is not finite raises the core's BendError.
+ProfileResult computeProfile(const Profile& profile);
+
+// Only the checks of single values and of the lists, without the arithmetic: thickness, radii
+// and legs above 0, 0 < beta < 180, the width above 0 where given, 2 to 101 legs with one bend
+// fewer. computeProfile runs it first.
+void checkProfile(const Profile& profile);
+
+} // namespace kantrix::profile

@@ -1,0 +1,264 @@
+// The arithmetic of several bends: the worked parts, the window's bend as a two-leg profile, the
+// refusals and the notes.
+
+#include "bend_calculation.h"
+#include "bend_error.h"
+#include "bend_formulas.h"
+#include "profile_calculation.h"
+#include "profile_refusal.h"
+#include "row_names.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+
+namespace kantrix::profile {
+namespace {
+
+Profile part(std::vector<double> legs, std::vector<double> angles, double s = 2, double r = 2)
+{
+    Profile profile;
+    profile.thickness = s;
+    profile.radius = r;
+    for (double length : legs)
+        profile.legs.push_back({length, Measure::Aussen});
+    for (double angle : angles)
+        profile.bends.push_back({angle, std::nullopt, Direction::Plus});
+    return profile;
+}
+
+double rounded(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+struct WorkedPart
+{
+    const char* name;
+    Profile profile;
+    double length;
+    std::vector<double> bendLines;
+};
+
+Profile withInnerLegs(Profile profile, std::vector<std::size_t> legs)
+{
+    for (std::size_t leg : legs)
+        profile.legs[leg].measure = Measure::Innen;
+    return profile;
+}
+
+Profile zWithDirections()
+{
+    Profile z = part({30, 60, 30}, {90, 90});
+    z.bends[1].direction = Direction::Minus;
+    return z;
+}
+
+class WorkedParts : public testing::TestWithParam<WorkedPart>
+{};
+
+TEST_P(WorkedParts, giveTheDevelopedLengthAndBendLinesToThreeDecimals)
+{
+    const WorkedPart& worked = GetParam();
+    const ProfileResult result = computeProfile(worked.profile);
+    EXPECT_EQ(rounded(result.developedLength, 3), worked.length);
+    ASSERT_EQ(result.bends.size(), worked.profile.bends.size());
+    for (std::size_t i = 0; i < worked.bendLines.size(); ++i)
+        EXPECT_EQ(rounded(result.bends[i].bendLine, 3), worked.bendLines[i]) << "bend " << i + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parts, WorkedParts,
+    testing::Values(WorkedPart{"u", part({50, 100, 50}, {90, 90}), 192.325, {48.081, 144.244}},
+                    WorkedPart{"z", part({30, 60, 30}, {90, 90}), 112.325, {28.081, 84.244}},
+                    WorkedPart{"zDirections", zWithDirections(), 112.325, {28.081, 84.244}},
+                    WorkedPart{"hat", part({20, 30, 40, 30, 20}, {90, 90, 90, 90}), 124.650, {}},
+                    WorkedPart{"uInside",
+                               withInnerLegs(part({48, 96, 48}, {90, 90}), {0, 1, 2}),
+                               192.325,
+                               {48.081, 144.244}}),
+    test::rowName<WorkedPart>);
+
+TEST(InnerMeasure, addsTheThicknessTimesTheSetbackFactorAtEachBend)
+{
+    // State: 120 degrees, so t = tan 30 degrees; leg 2 has two bends, leg 1 one.
+    const ProfileResult result =
+        computeProfile(withInnerLegs(part({40, 80, 40}, {120, 120}), {0, 1}));
+    const double t = result.bends[0].setback / (2 + 2);
+    EXPECT_DOUBLE_EQ(result.legs[0].outer, 40 + 2 * t);
+    EXPECT_DOUBLE_EQ(result.legs[1].outer, 80 + 2 * 2 * t);
+    EXPECT_EQ(result.legs[2].outer, 40);
+    EXPECT_NEAR(t, std::tan(30 * M_PI / 180), 1e-12);
+    EXPECT_DOUBLE_EQ(result.legs[1].straight, result.legs[1].outer - 2 * result.bends[0].setback);
+}
+
+// Two legs measured outside are the window's bend: the same k, n, v, bz, L and a' to the bit.
+struct WindowBend
+{
+    double r, s, beta, a, b;
+};
+
+class TwoLegs : public testing::TestWithParam<WindowBend>
+{};
+
+TEST_P(TwoLegs, areTheWindowsBendToTheBit)
+{
+    const WindowBend& bend = GetParam();
+    BendState window;
+    window.r = bend.r;
+    window.s = bend.s;
+    window.beta = bend.beta;
+    window.alpha = 180 - bend.beta;
+    window.l(1) = bend.a;
+    window.l(2) = bend.b;
+    k_wert(window);
+    v_wert(window);
+    derivedLengths(window);
+
+    Profile profile = part({bend.a, bend.b}, {bend.beta}, bend.s, bend.r);
+    const ProfileResult result = computeProfile(profile);
+    const BendResult& only = result.bends[0];
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(only.k), std::bit_cast<std::uint64_t>(window.k));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(only.n), std::bit_cast<std::uint64_t>(window.n));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(only.v), std::bit_cast<std::uint64_t>(window.v));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(only.bz), std::bit_cast<std::uint64_t>(window.z));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(result.developedLength),
+              std::bit_cast<std::uint64_t>(window.l(5)));
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(only.bendLine),
+              std::bit_cast<std::uint64_t>(window.l(3)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bends, TwoLegs,
+    testing::Values(WindowBend{2, 2, 90, 100, 100}, WindowBend{2, 2, 120, 100, 100},
+                    WindowBend{10, 2, 90, 40, 60}, WindowBend{9.999, 2, 90.0001, 40, 60},
+                    WindowBend{3, 1.5, 120, 12, 80}, WindowBend{1, 1, 179, 4.1, 7.3},
+                    WindowBend{2, 2, 1, 30, 30}, WindowBend{0.5, 3, 45.5, 10 + 0.1 + 0.2, 77.7},
+                    WindowBend{25, 0.8, 150, 1234.5678, 0.000123e6}));
+
+// Each refusal names the value and where it stands, so that an editor can mark it.
+struct Refused
+{
+    const char* name;
+    Profile profile;
+    ProfileItem item;
+    std::size_t index;
+    const char* message;
+};
+
+Profile changed(Profile profile, void (*change)(Profile&))
+{
+    change(profile);
+    return profile;
+}
+
+class Refusals : public testing::TestWithParam<Refused>
+{};
+
+TEST_P(Refusals, nameTheValueAndCorrectNothing)
+{
+    const Refused& refused = GetParam();
+    try {
+        computeProfile(refused.profile);
+        FAIL() << "not refused";
+    } catch (const ProfileRefusal& refusal) {
+        EXPECT_EQ(refusal.item(), refused.item);
+        EXPECT_EQ(refusal.index(), refused.index);
+        EXPECT_STREQ(refusal.what(), refused.message);
+    }
+}
+
+const Profile u = part({50, 100, 50}, {90, 90});
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, Refusals,
+    testing::Values(
+        Refused{"legTooShort", part({50, 7.999, 50}, {90, 90}), ProfileItem::LegLength, 1,
+                "Schenkel 2 ist zu kurz für seine Biegungen: mindestens 8.000 mm"},
+        Refused{"innerLegTooShort", withInnerLegs(part({50, 3.9, 50}, {90, 90}), {1}),
+                ProfileItem::LegLength, 1,
+                "Schenkel 2 ist zu kurz für seine Biegungen: mindestens 4.000 mm"},
+        Refused{"zeroThickness", changed(u, [](Profile& p) { p.thickness = 0; }),
+                ProfileItem::Thickness, 0, "Blechdicke s = 0: muss eine Zahl größer als 0 sein"},
+        Refused{"negativeRadius", changed(u, [](Profile& p) { p.radius = -1; }),
+                ProfileItem::Radius, 0, "Biegeradius r = -1: muss eine Zahl größer als 0 sein"},
+        Refused{"zeroWidth", changed(u, [](Profile& p) { p.width = 0.0; }), ProfileItem::Width, 0,
+                "Breite W = 0: muss eine Zahl größer als 0 sein"},
+        Refused{"infiniteLeg", changed(u, [](Profile& p) { p.legs[2].length = INFINITY; }),
+                ProfileItem::LegLength, 2, "Schenkel 3 = ∞: muss eine Zahl größer als 0 sein"},
+        Refused{"flatAngle", changed(u, [](Profile& p) { p.bends[1].angle = 180; }),
+                ProfileItem::BendAngle, 1,
+                "Öffnungswinkel β von Biegung 2 = 180: muss größer als 0 und kleiner als 180 "
+                "sein"},
+        Refused{"nanAngle", changed(u, [](Profile& p) { p.bends[0].angle = NAN; }),
+                ProfileItem::BendAngle, 0,
+                "Öffnungswinkel β von Biegung 1 = NaN: muss größer als 0 und kleiner als 180 "
+                "sein"},
+        Refused{"zeroBendRadius", changed(u, [](Profile& p) { p.bends[0].radius = 0.0; }),
+                ProfileItem::BendRadius, 0,
+                "Biegeradius r von Biegung 1 = 0: muss eine Zahl größer als 0 sein"},
+        Refused{"bendMissing", changed(u, [](Profile& p) { p.bends.pop_back(); }),
+                ProfileItem::Lists, 0, "3 Schenkel brauchen 2 Biegungen, angegeben sind 1"},
+        Refused{"oneLeg", part({50}, {}), ProfileItem::Lists, 0,
+                "Ein Profil hat 2 bis 101 Schenkel (höchstens 100 Biegungen), nicht 1"},
+        Refused{"tooManyBends", part(std::vector<double>(102, 50), std::vector<double>(101, 90)),
+                ProfileItem::Lists, 0,
+                "Ein Profil hat 2 bis 101 Schenkel (höchstens 100 Biegungen), nicht 102"}),
+    test::rowName<Refused>);
+
+TEST(Limits, aHundredBendsAreComputed)
+{
+    EXPECT_NO_THROW(
+        computeProfile(part(std::vector<double>(101, 50), std::vector<double>(100, 90))));
+}
+
+TEST(Limits, aLegWhoseStraightPartIsZeroCanBeBent)
+{
+    EXPECT_EQ(computeProfile(part({50, 8, 50}, {90, 90})).legs[1].straight, 0);
+}
+
+TEST(Limits, aResultBeyondTheDoubleRangeIsTheCoresFault)
+{
+    EXPECT_THROW(computeProfile(part({1e308, 1e308, 1e308}, {90, 90})), BendError);
+}
+
+struct Noted
+{
+    const char* name;
+    Profile profile;
+    std::vector<std::string> notes;
+};
+
+class Notes : public testing::TestWithParam<Noted>
+{};
+
+TEST_P(Notes, sayWhereTheFormulasLeaveRealSheet)
+{
+    EXPECT_EQ(computeProfile(GetParam().profile).notes, GetParam().notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, Notes,
+    testing::Values(
+        Noted{"none", part({50, 100, 50}, {90, 90}), {}},
+        Noted{"kFixedAtOneForBoth",
+              part({50, 100, 50}, {90, 90}, 2, 10),
+              {"Biegungen 1, 2: k = 1: Ab r/s = 5 ist k fest 1 gesetzt; die Formel für k gilt nur "
+               "darunter."}},
+        Noted{"nearlyFlatAndNegativeK",
+              changed(part({50, 100, 50}, {90, 170}, 2, 0.05),
+                      [](Profile& p) { p.bends[1].radius = 2.0; }),
+              {"Biegung 1: k ≤ 0: Unter r/s ≈ 0.05 liegt die neutrale Faser rechnerisch "
+               "außerhalb des Blechs; die Formel für k beschreibt so kleine Radien nicht mehr.",
+               "Biegung 2: β > 165°: DIN 6935 setzt hier v = 0. Das ist nicht angewendet; v ist "
+               "mit der stetigen Formel berechnet."}},
+        Noted{"shortLeg",
+              part({50, 100, 7.9}, {90, 90}),
+              {"Schenkel 3 ist kürzer als 4 · r = 8.000 mm von Biegung 2, der kleinsten "
+               "Schenkellänge für eine Biegung"}}),
+    test::rowName<Noted>);
+
+} // namespace
+} // namespace kantrix::profile
