@@ -5,6 +5,8 @@
 #include "section_drawing.h"
 #include "svg_writer.h"
 
+#include <cmath>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
@@ -60,7 +62,15 @@ public:
     void number(int code, double value)
     {
         writeCode(code);
-        m_text += nlohmann::json(value).dump();
+        // Whole millimetres as the JSON library writes them ("300.0"), without its cost.
+        constexpr double exactIntegers = 9007199254740992.0; // 2^53
+        if (value == std::trunc(value) && std::fabs(value) < exactIntegers &&
+            !std::signbit(value)) {
+            m_text += std::to_string(static_cast<std::int64_t>(value));
+            m_text += ".0";
+        } else {
+            m_text += nlohmann::json(value).dump();
+        }
         m_text += "\r\n";
     }
 

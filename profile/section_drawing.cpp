@@ -203,10 +203,14 @@ private:
                 if (i + 1 == m_legs.size())
                     continue;
                 const BendArc& bend = m_bends[i];
-                const Vec radial = surface(m_legs[i].end, i, side) - bend.centre;
-                for (int k = 1; k < steps; ++k)
-                    m_outline.push_back(bend.centre +
-                                        rotated(radial, bend.turn * bend.alpha * k / steps));
+                const double step = bend.turn * bend.alpha / steps;
+                const double c = std::cos(step);
+                const double s = std::sin(step);
+                Vec radial = surface(m_legs[i].end, i, side) - bend.centre;
+                for (int k = 1; k < steps; ++k) {
+                    radial = {radial.x * c - radial.y * s, radial.x * s + radial.y * c};
+                    m_outline.push_back(bend.centre + radial);
+                }
             }
     }
 

@@ -12,6 +12,10 @@ constexpr const char* fontFamily = "Liberation Sans, sans-serif";
 
 void appendEscaped(std::string& out, std::string_view text)
 {
+    if (text.find_first_of("&<>\"") == std::string_view::npos) {
+        out += text;
+        return;
+    }
     for (char c : text) {
         switch (c) {
         case '&':
@@ -41,12 +45,13 @@ void appendAttribute(std::string& out, const char* name, double value)
     out += '"';
 }
 
+// For the drawings' own values (colours, anchors, dashes), which need no escaping.
 void appendAttribute(std::string& out, const char* name, std::string_view value)
 {
     out += ' ';
     out += name;
     out += "=\"";
-    appendEscaped(out, value);
+    out += value;
     out += '"';
 }
 
@@ -101,20 +106,30 @@ std::string dashes(std::initializer_list<double> lengths)
 void appendNumber(std::string& out, double value)
 {
     // Thousandths as a whole number: no locale, no exponent, and the same digits on every build.
+    // Written backwards into a buffer, then appended at once.
     const auto thousandths = static_cast<std::int64_t>(std::llround(value * 1000));
-    if (thousandths < 0)
-        out += '-';
-    const std::uint64_t magnitude =
+    std::uint64_t magnitude =
         thousandths < 0 ? 0 - static_cast<std::uint64_t>(thousandths) : thousandths;
-    out += std::to_string(magnitude / 1000);
+    char buffer[32];
+    char* end = buffer + sizeof buffer;
+    char* first = end;
     std::uint64_t fraction = magnitude % 1000;
-    if (fraction == 0)
-        return;
-    out += '.';
-    for (std::uint64_t digit = 100; fraction != 0; digit /= 10) {
-        out += static_cast<char>('0' + fraction / digit);
-        fraction %= digit;
+    magnitude /= 1000;
+    if (fraction != 0) {
+        int digits = 3;
+        for (; fraction % 10 == 0; --digits)
+            fraction /= 10;
+        for (; digits > 0; --digits, fraction /= 10)
+            *--first = static_cast<char>('0' + fraction % 10);
+        *--first = '.';
     }
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (thousandths < 0)
+        *--first = '-';
+    out.append(first, end);
 }
 
 void appendPoint(std::string& out, Point point)
