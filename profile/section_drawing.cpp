@@ -17,8 +17,9 @@
 // sharp of the outer (aussen) or inner (innen) surfaces. For beta up to 90 degrees, as DIN 6935
 // measures it, that is the tangent to the arc square to the leg, r + s (or r) past the end of the
 // straight part; above 90 degrees the intersection of the surfaces, (r + s) t (or r t) past it.
-// Outer measures stand outside the whole part, where nothing crosses them; inner ones a little
-// inside the leg. Measures that face the same way and would overlap are moved out one step each.
+// Outer measures stand outside the part beside the leg, where nothing crosses them; inner ones a
+// little inside the leg. Measures that face the same way and would overlap are moved out one step
+// each.
 
 namespace kantrix::profile {
 
@@ -122,7 +123,11 @@ public:
             bottom = std::min(bottom, p.y);
             top = std::max(top, p.y);
         }
-        m_u = std::max(right - left, top - bottom) / 30;
+        // The text's height: a thirtieth of the part, less where its shortest leg would drown.
+        double shortest = m_profile.legs[0].length;
+        for (const Leg& leg : m_profile.legs)
+            shortest = std::min(shortest, leg.length);
+        m_u = std::min(std::max(right - left, top - bottom) / 30, 0.3 * shortest);
         m_sharpDrawn.assign(2 * m_bends.size(), false);
     }
 
@@ -260,12 +265,20 @@ private:
         return inner ? m_bends[bend].turn : -m_bends[bend].turn;
     }
 
-    // How far the part reaches beyond the leg's middle fibre towards `normal`.
+    // How far the part reaches beyond the leg's middle fibre towards `normal`, beside the leg
+    // and its measure only: a part with many bends gets its measures near their legs.
     double extent(std::size_t leg, Vec normal) const
     {
+        const LegLine& line = m_legs[leg];
+        const double before = (leg > 0 ? m_result.bends[leg - 1].setback : 0) + 2 * m_u;
+        const double after = m_result.legs[leg].straight +
+                             (leg < m_bends.size() ? m_result.bends[leg].setback : 0) + 2 * m_u;
         double reach = 0;
-        for (Vec p : m_outline)
-            reach = std::max(reach, dot(p - m_legs[leg].start, normal));
+        for (Vec p : m_outline) {
+            const double along = dot(p - line.start, line.d);
+            if (along >= -before && along <= after)
+                reach = std::max(reach, dot(p - line.start, normal));
+        }
         return reach;
     }
 

@@ -8,7 +8,9 @@ namespace kantrix::profile::svg {
 
 namespace {
 
-constexpr const char* fontFamily = "Liberation Sans, sans-serif";
+// One family, not a list: Qt's SVG renderer takes a list for one family's name and falls back to
+// a wider font. Liberation Sans comes with the window's packages; its widths are Arial's.
+constexpr const char* fontFamily = "Liberation Sans";
 
 void appendEscaped(std::string& out, std::string_view text)
 {
