@@ -325,8 +325,13 @@ private:
         const bool inner = m_profile.legs[i].measure == Measure::Innen;
 
         int side = i > 0 ? measureSide(i, i - 1) : measureSide(i, i);
-        if (i > 0 && i < bendCount && measureSide(i, i - 1) != measureSide(i, i))
-            side = extent(i, leg.n * -1) < extent(i, leg.n) ? -1 : 1;
+        double reach = -1; // of the part towards the measure's side, where it is needed
+        if (i > 0 && i < bendCount && measureSide(i, i - 1) != measureSide(i, i)) {
+            const double left = extent(i, leg.n);
+            const double right = extent(i, leg.n * -1);
+            side = right < left ? -1 : 1;
+            reach = std::min(left, right);
+        }
         const Vec normal = leg.n * side;
 
         const MeasureEnd ends[2] = {endAt(i, false, side), endAt(i, true, side)};
@@ -343,7 +348,9 @@ private:
         const double half = std::max(std::abs(a2 - a1), svg::textLength(text, m_u)) / 2;
 
         const double step = 1.6 * m_u;
-        double line = (inner ? m_s / 2 : extent(i, normal)) + 1.5 * m_u;
+        if (!inner && reach < 0)
+            reach = extent(i, normal);
+        double line = (inner ? m_s / 2 : reach) + 1.5 * m_u;
         const Vec origin = leg.start;
         const double base = dot(origin, normal);
         const double from = dot(origin, leg.d) + middle - half - 0.5 * m_u;

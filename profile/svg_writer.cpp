@@ -146,19 +146,6 @@ Writer::Writer()
     m_body.reserve(16384);
 }
 
-void Writer::include(Point point)
-{
-    if (m_empty) {
-        m_box = {point.x, point.y, point.x, point.y};
-        m_empty = false;
-        return;
-    }
-    m_box.left = std::min(m_box.left, point.x);
-    m_box.top = std::min(m_box.top, point.y);
-    m_box.right = std::max(m_box.right, point.x);
-    m_box.bottom = std::max(m_box.bottom, point.y);
-}
-
 void Writer::title(std::string_view text)
 {
     m_body += "<title>";
