@@ -1,7 +1,9 @@
-// What the profile page's downloads must hold, by the native library: the blank's DXF or the
-// .kprofil file of a profile given as the command line's options, written to standard output
-// byte for byte. Usage: kantrix_profile_expectations dxf|kprofil NAME=VALUE...
+// What the profile page must show and download, by the native library: the answer as JSON, the
+// blank's DXF or SVG, or the .kprofil file or the link's fragment of a profile given as the command
+// line's options, written to standard output byte for byte. Usage: kantrix_profile_expectations
+// dxf|svg|kprofil|json|link NAME=VALUE...
 
+#include "profile_answer.h"
 #include "profile_calculation.h"
 #include "profile_drawing.h"
 #include "profile_file.h"
@@ -13,6 +15,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -37,8 +40,28 @@ int main(int argc, char** argv)
     try {
         const Profile profile = readProfileOptions(options, NumberStyle::PointOrComma);
         const std::string kind = argv[1];
-        const std::string text =
-            kind == "dxf" ? blankDxf(profile, computeProfile(profile)) : writeProfileFile(profile);
+        std::string text;
+        if (kind == "kprofil")
+            text = writeProfileFile(profile);
+        else if (kind == "dxf")
+            text = blankDxf(profile, computeProfile(profile));
+        else if (kind == "svg")
+            text = blankSvg(profile, computeProfile(profile));
+        else if (kind == "json")
+            text = answerJson(profile, computeProfile(profile));
+        else if (kind == "link") {
+            // The link's fragment: the options the library writes back, in its order.
+            const ProfileOptions exact = profileOptions(profile);
+            const std::pair<const char*, std::optional<std::string>> items[] = {
+                {"dicke", exact.dicke},       {"radius", exact.radius},
+                {"schenkel", exact.schenkel}, {"winkel", exact.winkel},
+                {"radien", exact.radien},     {"innen", exact.innen},
+                {"richtung", exact.richtung}, {"breite", exact.breite}};
+            for (const auto& [name, value] : items)
+                if (value)
+                    text += (text.empty() ? "#" : "&") + std::string(name) + "=" + *value;
+        } else
+            return 2;
         std::fwrite(text.data(), 1, text.size(), stdout);
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
