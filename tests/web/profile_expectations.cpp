@@ -1,15 +1,11 @@
-// What the profile page must show and download, by the native library: the answer as JSON, the
-// blank's DXF or SVG, or the .kprofil file or the link's fragment of a profile given as the command
-// line's options, written to standard output byte for byte. Usage: kantrix_profile_expectations
-// dxf|svg|kprofil|json|link NAME=VALUE...
+// The fragment the profile page's link must hold for a profile, by the native library: the
+// options it writes back for the profile that the given options describe, in the command line's
+// order ("#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90"). The answer and the files the page
+// shows and downloads are compared with kantrix-cli profil itself.
+// Usage: kantrix_profile_expectations NAME=VALUE...
 
-#include "profile_answer.h"
-#include "profile_calculation.h"
-#include "profile_drawing.h"
-#include "profile_file.h"
 #include "profile_options.h"
 
-#include <cstdio>
 #include <exception>
 #include <iostream>
 #include <map>
@@ -20,10 +16,8 @@
 int main(int argc, char** argv)
 {
     using namespace kantrix::profile;
-    if (argc < 2)
-        return 2;
     std::map<std::string, std::string> given;
-    for (int i = 2; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         const std::size_t equals = argument.find('=');
         if (equals == std::string::npos)
@@ -34,35 +28,21 @@ int main(int argc, char** argv)
         const auto found = given.find(name);
         return found == given.end() ? std::nullopt : std::optional(found->second);
     };
-    ProfileOptions options{given["dicke"],       given["radius"],    given["schenkel"],
-                           given["winkel"],      optional("radien"), optional("innen"),
-                           optional("richtung"), optional("breite")};
+    const ProfileOptions options{given["dicke"],       given["radius"],    given["schenkel"],
+                                 given["winkel"],      optional("radien"), optional("innen"),
+                                 optional("richtung"), optional("breite")};
     try {
-        const Profile profile = readProfileOptions(options, NumberStyle::PointOrComma);
-        const std::string kind = argv[1];
-        std::string text;
-        if (kind == "kprofil")
-            text = writeProfileFile(profile);
-        else if (kind == "dxf")
-            text = blankDxf(profile, computeProfile(profile));
-        else if (kind == "svg")
-            text = blankSvg(profile, computeProfile(profile));
-        else if (kind == "json")
-            text = answerJson(profile, computeProfile(profile));
-        else if (kind == "link") {
-            // The link's fragment: the options the library writes back, in its order.
-            const ProfileOptions exact = profileOptions(profile);
-            const std::pair<const char*, std::optional<std::string>> items[] = {
-                {"dicke", exact.dicke},       {"radius", exact.radius},
-                {"schenkel", exact.schenkel}, {"winkel", exact.winkel},
-                {"radien", exact.radien},     {"innen", exact.innen},
-                {"richtung", exact.richtung}, {"breite", exact.breite}};
-            for (const auto& [name, value] : items)
-                if (value)
-                    text += (text.empty() ? "#" : "&") + std::string(name) + "=" + *value;
-        } else
-            return 2;
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        const ProfileOptions exact =
+            profileOptions(readProfileOptions(options, NumberStyle::PointOrComma));
+        const std::pair<const char*, std::optional<std::string>> items[] = {
+            {"dicke", exact.dicke},       {"radius", exact.radius}, {"schenkel", exact.schenkel},
+            {"winkel", exact.winkel},     {"radien", exact.radien}, {"innen", exact.innen},
+            {"richtung", exact.richtung}, {"breite", exact.breite}};
+        std::string fragment;
+        for (const auto& [name, value] : items)
+            if (value)
+                fragment += (fragment.empty() ? "#" : "&") + std::string(name) + "=" + *value;
+        std::cout << fragment;
     } catch (const std::exception& error) {
         std::cerr << error.what() << '\n';
         return 1;

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """The profile page in a real browser: headless Chromium from Debian, driven by selenium with real
-key, mouse and touch events, against what the native library shows and writes.
+key, mouse and touch events, against what the command line shows and writes.
 
-Usage: profile_page_test.py SITE EXPECTATIONS
+Usage: profile_page_test.py SITE CLI EXPECTATIONS
   SITE          the assembled site (build-web/site)
-  EXPECTATIONS  the native program that prints the answer and the files of a profile
+  CLI           kantrix-cli, whose `profil` answer and files the page must give to the byte
+  EXPECTATIONS  the native program that prints the link's fragment of a profile
                 (kantrix_profile_expectations)
 Prints one line per failure and a closing line "N passed, N failed"; exits 1 on any failure.
 """
@@ -28,19 +29,30 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', '..', 'scripts'
 from page_test import chromium  # noqa: E402
 from serve_site import SiteServer  # noqa: E402
 
-SITE, EXPECTATIONS = sys.argv[1:3] if len(sys.argv) >= 3 else (None, None)
+SITE, CLI, EXPECTATIONS = sys.argv[1:4] if len(sys.argv) >= 4 else (None, None, None)
 WAIT = 30
 
-U_CHANNEL = {'dicke': '2', 'radius': '2', 'schenkel': '50/100/50', 'winkel': '90/90', 'richtung': '+/-',
-             'breite': '300'}
-U_LINK = '#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300'
+U_CHANNEL = {'dicke': '2', 'radius': '2', 'schenkel': '50/100/50', 'winkel': '90/90', 'breite': '300'}
+Z_PROFILE = {**U_CHANNEL, 'richtung': '+/-'}
+Z_LINK = '#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300'
 HAT = {'dicke': '1.5', 'radius': '3', 'schenkel': '20/30/40/30/20', 'winkel': '90/120/120/90',
        'radien': '/4//', 'innen': '3', 'richtung': '+/-/-/+'}
 
 
 def native(kind, options):
-    arguments = [EXPECTATIONS, kind] + [f'{name}={value}' for name, value in options.items()]
-    return subprocess.run(arguments, check=True, capture_output=True).stdout
+    """The command line's answer (json), one of its files (dxf, svg, kprofil), or the fragment of
+    the library's link (link), as bytes."""
+    if kind == 'link':
+        arguments = [EXPECTATIONS] + [f'{name}={value}' for name, value in options.items()]
+        return subprocess.run(arguments, check=True, capture_output=True).stdout
+    arguments = [CLI, 'profil'] + [f'--{name}={value}' for name, value in options.items()]
+    if kind == 'json':
+        return subprocess.run(arguments + ['--json'], check=True, capture_output=True).stdout
+    with tempfile.TemporaryDirectory(prefix='kantrix-cli-') as folder:
+        path = os.path.join(folder, 'out')
+        option = {'dxf': '--dxf', 'svg': '--svg', 'kprofil': '--speichern'}[kind]
+        subprocess.run(arguments + [option, path], check=True, capture_output=True)
+        return open(path, 'rb').read()
 
 
 def by_name(name):
@@ -136,10 +148,12 @@ class Entry(ProfilePage):
         self.assertEqual(self.driver.switch_to.active_element.get_attribute('aria-label'), 'Schenkel 3, Millimeter')
         self.driver.switch_to.active_element.send_keys('50')
         self.assertEqual(self.find('Öffnungswinkel b 2, Grad').get_attribute('value'), '90')
-        Select(self.find('Richtung von Biegung 2')).select_by_value('-')
         self.assertEqual(self.shown(), self.expected(U_CHANNEL))
-        self.assertEqual(self.driver.execute_script('return location.hash'),
-                         native('link', U_CHANNEL).decode())
+        self.assertEqual(self.driver.execute_script('return location.hash'), native('link', U_CHANNEL).decode())
+        # The second bend turned the other way makes a Z.
+        Select(self.find('Richtung von Biegung 2')).select_by_value('-')
+        self.assertEqual(self.shown(), self.expected(Z_PROFILE))
+        self.assertEqual(self.driver.execute_script('return location.hash'), native('link', Z_PROFILE).decode())
         self.assertEqual(self.driver.execute_script('return history.length'), history, 'no entry per key')
         WebDriverWait(self.driver, WAIT).until(lambda d: d.find_element(By.ID, 'Ansage').get_attribute('textContent')
                                                == f'Gestreckte Länge L = {self.shown()["L"]} mm')
@@ -149,7 +163,7 @@ class Entry(ProfilePage):
         self.assertEqual(self.errors(), [])
 
     def test_a_refused_leg_is_shown_at_its_field_and_the_last_results_stay(self):
-        self.open(U_LINK)
+        self.open(Z_LINK)
         before = self.shown()
         # (typed into leg 2, refusal shown, results current after it)
         for typed, refused, current in [('3', 'Schenkel 2 ist zu kurz', False), ('1/2', 'Schenkel 2', False),
@@ -164,18 +178,18 @@ class Entry(ProfilePage):
                 self.assertEqual(self.driver.find_element(By.ID, 'Stand').is_displayed(), not current)
                 if refused:
                     self.assertEqual(len(self.refusals()), 1)
-                    self.assertTrue(self.refusals()[0].startswith(refused), self.refusals())
+                    self.assertIn(refused, self.refusals()[0])
                     self.assertEqual(field.get_attribute('aria-invalid'), 'true')
                     message = self.driver.find_element(By.ID, field.get_attribute('aria-describedby'))
                     self.assertEqual(message.get_attribute('textContent'), self.refusals()[0])
-                    self.assertEqual(self.driver.execute_script('return location.hash'), U_LINK)
+                    self.assertEqual(self.driver.execute_script('return location.hash'), Z_LINK)
                     self.assertFalse(self.driver.find_element(By.ID, 'DxfLaden').is_enabled())
                 else:
                     self.assertEqual(self.refusals(), [])
                     self.assertIsNone(field.get_attribute('aria-invalid'))
 
     def test_insert_and_remove_keep_legs_and_bends_in_step(self):
-        self.open(U_LINK)
+        self.open(Z_LINK)
         self.driver.find_element(*by_name('Schenkel vor Schenkel 2 einfügen')).click()
         self.assertEqual(self.driver.switch_to.active_element.get_attribute('aria-label'), 'Schenkel 2, Millimeter')
         self.driver.switch_to.active_element.send_keys('30')
@@ -189,7 +203,7 @@ class Entry(ProfilePage):
 
 # How a profile arrives: (name, way, what, the options it must show or the start of its message)
 OPENED = [
-    ('link', 'link', U_LINK, U_CHANNEL),
+    ('link', 'link', Z_LINK, Z_PROFILE),
     ('link with every option', 'link', '#dicke=1.5&radius=3&schenkel=20/30/40/30/20&winkel=90/120/120/90'
      '&radien=/4//&innen=3&richtung=+/-/-/+', HAT),
     ('refused link', 'link', '#dicke=2&radius=2&schenkel=50/-1/50&winkel=90/90', 'Der Link beschreibt kein gültiges Profil'),
@@ -244,31 +258,31 @@ class Opening(ProfilePage):
 
 class Files(ProfilePage):
     def test_the_downloads_are_the_native_librarys_bytes(self):
-        self.open(U_LINK)
+        self.open(Z_LINK)
         # (button, file name, native kind)
-        for button, name, kind in [('DxfLaden', 'Profil U 50-100-50.dxf', 'dxf'),
-                                   ('SvgLaden', 'Profil U 50-100-50.svg', 'svg'),
-                                   ('Speichern', 'Profil U 50-100-50.kprofil', 'kprofil')]:
+        for button, name, kind in [('DxfLaden', 'Profil Z 50-100-50.dxf', 'dxf'),
+                                   ('SvgLaden', 'Profil Z 50-100-50.svg', 'svg'),
+                                   ('Speichern', 'Profil Z 50-100-50.kprofil', 'kprofil')]:
             with self.subTest(name):
                 self.driver.find_element(By.ID, button).click()
-                self.assertEqual(self.downloaded(name), native(kind, U_CHANNEL))
-        blank = ezdxf.readfile(os.path.join(self.downloads, 'Profil U 50-100-50.dxf'))
+                self.assertEqual(self.downloaded(name), native(kind, Z_PROFILE))
+        blank = ezdxf.readfile(os.path.join(self.downloads, 'Profil Z 50-100-50.dxf'))
         lines = [(line.dxf.layer, round(line.dxf.start.x, 3)) for line in blank.modelspace().query('LINE')]
         shown = self.shown()['lines']
         self.assertEqual(sorted(x for layer, x in lines if layer.startswith('BIEGUNG')), [float(x) for x in shown])
         self.assertEqual([layer for layer, x in lines if layer.startswith('BIEGUNG')], ['BIEGUNG_AUF', 'BIEGUNG_AB'])
 
     def test_link_kopieren_puts_the_profiles_link_on_the_clipboard(self):
-        self.open(U_LINK)
+        self.open(Z_LINK)
         self.driver.execute_cdp_cmd('Browser.grantPermissions', {
             'origin': self.server.address.rstrip('/'), 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
         self.driver.find_element(By.ID, 'LinkKopieren').click()
         copied = self.driver.execute_async_script(
             'const done = arguments[0]; navigator.clipboard.readText().then(done, (e) => done(String(e)))')
-        self.assertEqual(copied, self.server.address + 'profil.html' + U_LINK)
+        self.assertEqual(copied, self.server.address + 'profil.html' + Z_LINK)
 
     def test_the_print_is_one_a4_page_without_buttons(self):
-        self.open(U_LINK)
+        self.open(Z_LINK)
         pdf = base64.b64decode(self.driver.execute_cdp_cmd('Page.printToPDF', {'preferCSSPageSize': True})['data'])
         self.assertEqual(pdf.count(b'/Type /Page\n') + pdf.count(b'/Type /Page>') + pdf.count(b'/Type /Page/'), 1)
         self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'media': 'print'})
@@ -322,7 +336,7 @@ class Layout(ProfilePage):
 
 class Offline(ProfilePage):
     def test_the_profile_page_reloads_with_the_server_stopped(self):
-        self.open(U_LINK)
+        self.open(Z_LINK)
         self.driver.execute_async_script("""
             const done = arguments[arguments.length - 1];
             navigator.serviceWorker.ready.then(() => {
@@ -353,7 +367,7 @@ class Links(ProfilePage):
 
 
 def main():
-    if len(sys.argv) < 3:
+    if len(sys.argv) < 4:
         print(__doc__, file=sys.stderr)
         return 2
     suite = unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__])
