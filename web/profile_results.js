@@ -6,15 +6,13 @@ const directionText = { '+': '+ auf', '-': '− ab' };
 
 function cell(text, name) {
   const td = document.createElement('td');
+  const value = document.createElement(name ? 'output' : 'span');
   if (name) {
-    const output = document.createElement('output');
-    output.setAttribute('aria-live', 'off');
-    output.setAttribute('aria-label', name);
-    output.textContent = text;
-    td.append(output);
-  } else {
-    td.textContent = text;
+    value.setAttribute('aria-live', 'off');
+    value.setAttribute('aria-label', name);
   }
+  value.textContent = text;
+  td.append(value);
   return td;
 }
 
