@@ -104,7 +104,7 @@ Beispiele:
 
 std::string_view profileHelpText()
 {
-    return R"(kantrix-cli profil – Zuschnitt eines Profils mit mehreren Biegungen nach DIN 6935
+    return R"(kantrix-cli profil – Zuschnitt eines Profils mit mehreren Biegungen (DIN 6935)
 
 Aufruf:
   kantrix-cli profil --dicke S --radius R --schenkel LISTE --winkel LISTE
