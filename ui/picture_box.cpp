@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <utility>
+
 namespace kantrix {
 
 namespace {
@@ -68,7 +70,7 @@ const QPixmap& PictureBox::pixmapFor(qreal devicePixelRatio)
             image = readPng(renderedPicture(m_source, static_cast<int>(devicePixelRatio)));
         if (image.isNull())
             image = renderSvg(m_source, m_imageSize * devicePixelRatio);
-        m_cache = QPixmap::fromImage(image);
+        m_cache = QPixmap::fromImage(std::move(image));
         m_cache.setDevicePixelRatio(devicePixelRatio);
     }
     return m_cache;
