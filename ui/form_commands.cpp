@@ -21,16 +21,14 @@
 
 namespace kantrix {
 
-FormCommands::FormCommands(Verdano& window)
-    : QObject(&window), m_window(window), m_menu(new QMenu(&window))
+FormCommands::FormCommands(Verdano& window) : QObject(&window), m_window(window)
 {
     setObjectName(QStringLiteral("FormCommands"));
-    m_menu->setObjectName(QStringLiteral("FormMenu"));
     addCommand(QStringLiteral("Drucken…"), QKeySequence::Print, &FormCommands::print);
     addCommand(QStringLiteral("Als PDF speichern…"), QKeySequence::Save, &FormCommands::saveAsPdf);
     addCommand(QStringLiteral("Werte kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                &FormCommands::copyValues);
-    m_menu->addSeparator();
+    m_commands.push_back(nullptr);
     addCommand(QStringLiteral("Benutzerhinweise"), QKeySequence::HelpContents,
                &FormCommands::showHelp);
     addCommand(QStringLiteral("Über Kantrix"), QKeySequence(), &FormCommands::showAbout);
@@ -39,14 +37,25 @@ FormCommands::FormCommands(Verdano& window)
     // arrive at the window.
     m_window.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_window, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_menu->popup(m_window.mapToGlobal(at)); });
-
-    m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(m_folder).exists())
-        m_folder = QDir::homePath();
+            [this](const QPoint& at) { menu()->popup(m_window.mapToGlobal(at)); });
 }
 
 FormCommands::~FormCommands() = default;
+
+QMenu* FormCommands::menu()
+{
+    if (!m_menu) {
+        m_menu = new QMenu(&m_window);
+        m_menu->setObjectName(QStringLiteral("FormMenu"));
+        for (QAction* command : m_commands) {
+            if (command)
+                m_menu->addAction(command);
+            else
+                m_menu->addSeparator();
+        }
+    }
+    return m_menu;
+}
 
 QAction* FormCommands::addCommand(const QString& text, const QKeySequence& shortcut,
                                   void (FormCommands::*command)())
@@ -56,7 +65,7 @@ QAction* FormCommands::addCommand(const QString& text, const QKeySequence& short
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, command);
     m_window.addAction(action);
-    m_menu->addAction(action);
+    m_commands.push_back(action);
     return action;
 }
 
@@ -87,6 +96,11 @@ void FormCommands::saveAsPdf()
 {
     if (!m_window.commitEntry())
         return;
+    if (m_folder.isEmpty()) {
+        m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(m_folder).exists())
+            m_folder = QDir::homePath();
+    }
     auto* dialog = new QFileDialog(&m_window, QStringLiteral("Biegung als PDF speichern"),
                                    QDir(m_folder).filePath(proposedFileName()),
                                    QStringLiteral("PDF-Dateien (*.pdf)"));
