@@ -4,6 +4,7 @@
 #include "help_window.h"
 #include "quantity_lines.h"
 #include "sheet_content.h"
+#include "sheet_output.h"
 #include "verdano.h"
 
 #include <QAction>
@@ -14,8 +15,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -73,23 +72,18 @@ void FormCommands::print()
 {
     if (!m_window.commitEntry())
         return;
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    const SheetOutput* output = sheetOutput();
+    if (!output) {
+        showError(QStringLiteral("Das Blatt kann nicht gedruckt werden: ein Teil von Kantrix "
+                                 "fehlt (kantrix_sheet_output)."));
+        return;
     }
-    m_printer->setDocName(QFileInfo(proposedFileName()).completeBaseName());
-    auto* dialog = new QPrintDialog(m_printer.get(), &m_window);
-    dialog->setObjectName(QStringLiteral("PrintDialog"));
-    dialog->setWindowTitle(QStringLiteral("Biegung drucken"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this] {
-        const BendSheet now =
-            bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
-        if (!printBendSheet(*m_printer, now))
-            showError(QStringLiteral("Das Blatt konnte nicht gedruckt werden."));
-    });
-    dialog->open();
+    output->print(
+        &m_window, m_printer, QFileInfo(proposedFileName()).completeBaseName(),
+        [this] {
+            return bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
+        },
+        [this] { showError(QStringLiteral("Das Blatt konnte nicht gedruckt werden.")); });
 }
 
 void FormCommands::saveAsPdf()
@@ -125,7 +119,8 @@ bool FormCommands::writePdf(const QString& path)
 {
     const BendSheet sheet =
         bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
-    const QByteArray pdf = bendSheetPdf(sheet);
+    const SheetOutput* output = sheetOutput();
+    const QByteArray pdf = output ? output->pdf(sheet) : QByteArray();
     const auto failed = [&path](const QString& reason) {
         return QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden%2.\n\nEine schon "
                               "vorhandene Datei dieses Namens bleibt unverändert.")

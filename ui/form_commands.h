@@ -60,7 +60,7 @@ private:
     std::vector<QAction*> m_commands; // in the menu's order; nullptr where a separator goes
     QMenu* m_menu = nullptr;
     QPointer<HelpWindow> m_help;
-    std::unique_ptr<QPrinter> m_printer;
+    std::shared_ptr<QPrinter> m_printer; // made by the sheet's output, at the first print
     QString m_folder; // where the next PDF is proposed; empty until the first one
 };
 
