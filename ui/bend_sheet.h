@@ -3,7 +3,8 @@
 // The bend sheet: one A4 portrait page that a shop can file with the order. Title and date, the
 // sketch as vector graphics, the thirteen quantities with caption, value and unit as the window
 // shows them (L and v set apart), the notes that apply, and a footer with program and version.
-// It is drawn with QPainter, so the same page goes to a PDF file and to a printer.
+// It is drawn with QPainter, so the same page goes to a PDF file and to a printer, by the module
+// of sheet_output.h.
 
 #include <QColor>
 #include <QDateTime>
@@ -11,10 +12,6 @@
 #include <QStringList>
 
 #include <vector>
-
-class QPainter;
-class QPrinter;
-class QRectF;
 
 namespace kantrix {
 
@@ -42,17 +39,10 @@ struct BendSheet
 // The sheet of the bend the window shows now.
 BendSheet bendSheetOf(const BendForm& form, const FieldSet& fields, const QDateTime& made);
 
-// Draws the sheet on a page whose paper, in device coordinates, is `paper`.
-void paintBendSheet(QPainter& painter, const QRectF& paper, const BendSheet& sheet);
-
-// The sheet as a complete PDF file, vector graphics and embedded fonts; empty if it could not
-// be drawn.
-QByteArray bendSheetPdf(const BendSheet& sheet);
-
-// Prints the sheet on a printer the user has set up; false if the printer failed.
-bool printBendSheet(QPrinter& printer, const BendSheet& sheet);
-
 // "Kantrix 1.00"
-QString programNameAndVersion();
+inline QString programNameAndVersion()
+{
+    return QStringLiteral("Kantrix " KANTRIX_VERSION);
+}
 
 } // namespace kantrix

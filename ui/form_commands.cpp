@@ -4,6 +4,7 @@
 #include "help_window.h"
 #include "quantity_lines.h"
 #include "sheet_content.h"
+#include "sheet_output.h"
 #include "verdano.h"
 
 #include <QAction>
@@ -14,23 +15,19 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 namespace kantrix {
 
-FormCommands::FormCommands(Verdano& window)
-    : QObject(&window), m_window(window), m_menu(new QMenu(&window))
+FormCommands::FormCommands(Verdano& window) : QObject(&window), m_window(window)
 {
     setObjectName(QStringLiteral("FormCommands"));
-    m_menu->setObjectName(QStringLiteral("FormMenu"));
     addCommand(QStringLiteral("Drucken…"), QKeySequence::Print, &FormCommands::print);
     addCommand(QStringLiteral("Als PDF speichern…"), QKeySequence::Save, &FormCommands::saveAsPdf);
     addCommand(QStringLiteral("Werte kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                &FormCommands::copyValues);
-    m_menu->addSeparator();
+    m_commands.push_back(nullptr);
     addCommand(QStringLiteral("Benutzerhinweise"), QKeySequence::HelpContents,
                &FormCommands::showHelp);
     addCommand(QStringLiteral("Über Kantrix"), QKeySequence(), &FormCommands::showAbout);
@@ -39,14 +36,25 @@ FormCommands::FormCommands(Verdano& window)
     // arrive at the window.
     m_window.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&m_window, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_menu->popup(m_window.mapToGlobal(at)); });
-
-    m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(m_folder).exists())
-        m_folder = QDir::homePath();
+            [this](const QPoint& at) { menu()->popup(m_window.mapToGlobal(at)); });
 }
 
 FormCommands::~FormCommands() = default;
+
+QMenu* FormCommands::menu()
+{
+    if (!m_menu) {
+        m_menu = new QMenu(&m_window);
+        m_menu->setObjectName(QStringLiteral("FormMenu"));
+        for (QAction* command : m_commands) {
+            if (command)
+                m_menu->addAction(command);
+            else
+                m_menu->addSeparator();
+        }
+    }
+    return m_menu;
+}
 
 QAction* FormCommands::addCommand(const QString& text, const QKeySequence& shortcut,
                                   void (FormCommands::*command)())
@@ -56,7 +64,7 @@ QAction* FormCommands::addCommand(const QString& text, const QKeySequence& short
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, command);
     m_window.addAction(action);
-    m_menu->addAction(action);
+    m_commands.push_back(action);
     return action;
 }
 
@@ -64,29 +72,29 @@ void FormCommands::print()
 {
     if (!m_window.commitEntry())
         return;
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    const SheetOutput* output = sheetOutput();
+    if (!output) {
+        showError(QStringLiteral("Das Blatt kann nicht gedruckt werden: ein Teil von Kantrix "
+                                 "fehlt (kantrix_sheet_output)."));
+        return;
     }
-    m_printer->setDocName(QFileInfo(proposedFileName()).completeBaseName());
-    auto* dialog = new QPrintDialog(m_printer.get(), &m_window);
-    dialog->setObjectName(QStringLiteral("PrintDialog"));
-    dialog->setWindowTitle(QStringLiteral("Biegung drucken"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this] {
-        const BendSheet now =
-            bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
-        if (!printBendSheet(*m_printer, now))
-            showError(QStringLiteral("Das Blatt konnte nicht gedruckt werden."));
-    });
-    dialog->open();
+    output->print(
+        &m_window, m_printer, QFileInfo(proposedFileName()).completeBaseName(),
+        [this] {
+            return bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
+        },
+        [this] { showError(QStringLiteral("Das Blatt konnte nicht gedruckt werden.")); });
 }
 
 void FormCommands::saveAsPdf()
 {
     if (!m_window.commitEntry())
         return;
+    if (m_folder.isEmpty()) {
+        m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(m_folder).exists())
+            m_folder = QDir::homePath();
+    }
     auto* dialog = new QFileDialog(&m_window, QStringLiteral("Biegung als PDF speichern"),
                                    QDir(m_folder).filePath(proposedFileName()),
                                    QStringLiteral("PDF-Dateien (*.pdf)"));
@@ -111,7 +119,8 @@ bool FormCommands::writePdf(const QString& path)
 {
     const BendSheet sheet =
         bendSheetOf(m_window.form(), m_window.fields(), QDateTime::currentDateTime());
-    const QByteArray pdf = bendSheetPdf(sheet);
+    const SheetOutput* output = sheetOutput();
+    const QByteArray pdf = output ? output->pdf(sheet) : QByteArray();
     const auto failed = [&path](const QString& reason) {
         return QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden%2.\n\nEine schon "
                               "vorhandene Datei dieses Namens bleibt unverändert.")

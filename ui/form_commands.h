@@ -3,7 +3,8 @@
 // The commands of the window beyond its fields: print the bend sheet, save it as PDF, copy the
 // values, the user notes and the program's particulars. They sit on keyboard shortcuts and in a
 // context menu on the form (the input fields keep their own edit menu), so the window keeps
-// its layout and controls.
+// its layout and controls. Only the shortcuts exist from the start; the menu is built at its first
+// right click, and dialogs, printer and help window when first used.
 //
 // A command that uses the values first runs the leave rule of the field being typed in, as if
 // it had been left; if that rule faults, the fault is reported and the command does nothing.
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QKeySequence;
@@ -32,7 +34,8 @@ public:
     explicit FormCommands(Verdano& window);
     ~FormCommands() override;
 
-    QMenu* menu() const { return m_menu; }
+    // The context menu, built when first asked for.
+    QMenu* menu();
 
     void print();
     void saveAsPdf();
@@ -54,10 +57,11 @@ private:
     bool writePdf(const QString& path);
 
     Verdano& m_window;
-    QMenu* m_menu;
+    std::vector<QAction*> m_commands; // in the menu's order; nullptr where a separator goes
+    QMenu* m_menu = nullptr;
     QPointer<HelpWindow> m_help;
-    std::unique_ptr<QPrinter> m_printer;
-    QString m_folder;
+    std::shared_ptr<QPrinter> m_printer; // made by the sheet's output, at the first print
+    QString m_folder; // where the next PDF is proposed; empty until the first one
 };
 
 } // namespace kantrix

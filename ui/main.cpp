@@ -1,29 +1,13 @@
-#include "accessibility.h"
-#include "form_style.h"
+#include "program.h"
 #include "verdano.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kantrix"));
-    QApplication::setApplicationVersion(QStringLiteral(KANTRIX_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.kantrix.Kantrix"));
-    kantrix::style::applyFormStyle(application);
-
-    // The file and print dialogs in German, where Qt's translations are installed.
-    QTranslator dialogs;
-    if (dialogs.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&dialogs);
-
-    kantrix::accessibility::startBeforeTheWindow();
+    kantrix::setUpApplication(application);
     kantrix::Verdano window;
-    window.move(0, 0);
-    window.show();
+    kantrix::showWindow(window);
     return QApplication::exec();
 }

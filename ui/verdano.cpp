@@ -26,13 +26,15 @@ QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The strip bent into an X under a bar: drawn by hand at 16 and 32 pixels, scalable beyond.
+// The strip bent into an X under a bar: drawn by hand at 16 and 32 pixels, and the drawing
+// rendered at its natural 32 pixels.
 QIcon programIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/assets/kantrix-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/assets/kantrix-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/assets/kantrix.svg"));
+    icon.addPixmap(QPixmap::fromImage(readPng(QStringLiteral(":/assets/kantrix-16.png"))));
+    icon.addPixmap(QPixmap::fromImage(readPng(QStringLiteral(":/assets/kantrix-32.png"))));
+    icon.addPixmap(
+        QPixmap::fromImage(readPng(renderedPicture(QStringLiteral(":/assets/kantrix.svg"), 1))));
     return icon;
 }
 

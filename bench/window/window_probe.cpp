@@ -1,25 +1,21 @@
-// Usage: kantrix_window_probe startup|bare|leave [iterations]
-//   startup  shows the Kantrix window and exits as soon as its first frame is painted
-//   bare     the same for a bare window that draws what every such window must: a bold group
-//            box, a label and a line edit in the same face and style
+// Usage: kantrix_window_probe startup|leave|sheet [iterations]
+//   startup  starts as the program does and exits as soon as the window's first frame is painted
+//            (the bare window to compare with is kantrix_bare_window)
 //   leave    shows the Kantrix window, then times leaving a field by the tab key, rule,
 //            recalculation and repaint included, and prints the median in microseconds
 //   sheet    shows the Kantrix window, then times saving the bend sheet as PDF, from the file
 //            name accepted in the file dialog to the file in place, and prints the median
 
+#include "first_paint_exit.h"
 #include "form_commands.h"
-#include "form_style.h"
+#include "program.h"
 #include "text_field.h"
 #include "verdano.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -27,41 +23,6 @@
 #include <vector>
 
 namespace {
-
-// Ends the process right after the first paint of `window` has been flushed, skipping teardown,
-// which neither program would do before its first frame either.
-class FirstPaintExit : public QObject
-{
-public:
-    explicit FirstPaintExit(QWidget* window) : m_window(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_window && event->type() == QEvent::Paint)
-            QTimer::singleShot(0, [] { std::quick_exit(0); });
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-};
-
-QWidget* bareWindow()
-{
-    auto* window = new QWidget;
-    window->setFixedSize(469, 442);
-    auto* frame = new QGroupBox(QStringLiteral("Biege-Info"), window);
-    frame->setFont(kantrix::style::formFont(true));
-    frame->setGeometry(8, 8, 289, 121);
-    auto* label = new QLabel(QStringLiteral("Biegeradius r ="), frame);
-    label->setFont(kantrix::style::formFont());
-    label->setGeometry(8, 25, 127, 17);
-    auto* edit = new QLineEdit(QStringLiteral("2.00"), frame);
-    edit->setFont(kantrix::style::formFont());
-    edit->setGeometry(145, 24, 100, 19);
-    return window;
-}
 
 int measureLeaveRule(kantrix::Verdano& window, int iterations)
 {
@@ -122,10 +83,10 @@ int main(int argc, char* argv[])
 {
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("startup");
     QApplication application(argc, argv);
-    kantrix::style::applyFormStyle(application);
+    kantrix::setUpApplication(application);
+    kantrix::Verdano window;
 
     if (mode == QLatin1String("leave") || mode == QLatin1String("sheet")) {
-        kantrix::Verdano window;
         window.show();
         window.activateWindow();
         QElapsedTimer settle;
@@ -137,14 +98,7 @@ int main(int argc, char* argv[])
         return measureLeaveRule(window, argc > 2 ? std::atoi(argv[2]) : 1000);
     }
 
-    QWidget* window = nullptr;
-    if (mode == QLatin1String("bare"))
-        window = bareWindow();
-    else
-        window = new kantrix::Verdano;
-    FirstPaintExit exitOnPaint(window);
-    window->installEventFilter(&exitOnPaint);
-    window->move(0, 0);
-    window->show();
+    kantrix::showWindow(window);
+    const kantrix::probe::FirstPaintExit exitOnPaint(&window);
     return QApplication::exec();
 }

@@ -1,0 +1,70 @@
+#include "program.h"
+
+#include "accessibility.h"
+#include "form_style.h"
+#include "verdano.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTimer>
+#include <QTranslator>
+
+namespace kantrix {
+
+namespace {
+
+// Waits for the window's first paint, then loads the translations once that frame is flushed.
+// The dialogs, message boxes and edit menus that use them can only open after it.
+class TranslationsAfterFirstFrame : public QObject
+{
+public:
+    explicit TranslationsAfterFirstFrame(QWidget* window) : QObject(window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Paint) {
+            m_window->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                install();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    static void install()
+    {
+        auto* dialogs = new QTranslator(qApp);
+        if (dialogs->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(dialogs);
+        else
+            delete dialogs;
+    }
+
+    QWidget* m_window;
+};
+
+} // namespace
+
+void setUpApplication(QApplication& application)
+{
+    QApplication::setApplicationName(QStringLiteral("Kantrix"));
+    QApplication::setApplicationVersion(QStringLiteral(KANTRIX_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.kantrix.Kantrix"));
+    style::applyFormStyle(application);
+    accessibility::startBeforeTheWindow();
+}
+
+void showWindow(Verdano& window)
+{
+    window.installEventFilter(new TranslationsAfterFirstFrame(&window));
+    window.move(0, 0);
+    window.show();
+}
+
+} // namespace kantrix

@@ -1,0 +1,22 @@
+#pragma once
+
+// What the program does around its window at start-up, shared by main() and the start-up probe so
+// that the probe times the very start the program makes. Only what the first frame needs runs
+// before it: the names, the style and, with a screen reader about, the accessibility bridge; the
+// German texts of Qt's own dialogs and menus are loaded once the first frame is out.
+
+class QApplication;
+
+namespace kantrix {
+
+class Verdano;
+
+// Names the program, applies the form's style and starts the accessibility bridge where a screen
+// reader waits for it. Call before the window is built.
+void setUpApplication(QApplication& application);
+
+// Shows the window at the screen's top left corner; after its first frame, installs Qt's German
+// translations where they are installed.
+void showWindow(Verdano& window);
+
+} // namespace kantrix

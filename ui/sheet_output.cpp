@@ -1,0 +1,275 @@
+// The module kantrix_sheet_output: the bend sheet drawn with QPainter, so that the same page goes
+// to a PDF file and to a printer. See sheet_output.h for why it is a module of its own.
+
+#include "sheet_output.h"
+
+#include "form_description.h"
+#include "sheet_content.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+
+namespace kantrix {
+
+namespace {
+
+QString toQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+constexpr const char* textFamily = "Liberation Sans";
+const QColor ink{0, 0, 0};
+const QColor headingInk{0, 0, 160}; // the window's dark blue, a shade darker for paper
+const QColor ruleInk{120, 120, 120};
+
+QFont sheetFont(double points, bool bold = false)
+{
+    QFont font(QString::fromLatin1(textFamily));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+// Lengths on the page in millimetres, turned into device units.
+class PageUnits
+{
+public:
+    explicit PageUnits(const QPaintDevice* device) : m_perMm(device->logicalDpiX() / 25.4) {}
+    double operator()(double mm) const { return mm * m_perMm; }
+
+private:
+    double m_perMm;
+};
+
+// Where a value goes, right-aligned at `right`. A text too wide for its column takes a smaller
+// size, and beyond the smallest it wraps within the room left of the column.
+struct ValueBox
+{
+    QFont font;
+    QRectF box;
+    double height = 0;
+    static constexpr int flags = Qt::AlignRight | Qt::AlignTop | Qt::TextWrapAnywhere;
+};
+
+ValueBox valueBox(const QPaintDevice* device, const QString& text, const QFont& font, double top,
+                  double right, double width, double room)
+{
+    ValueBox value{font, {}, 0};
+    const double natural = QFontMetricsF(font, device).horizontalAdvance(text);
+    if (natural > width) {
+        width = std::max(width, std::min(room, natural));
+        value.font.setPointSizeF(std::max(5.0, font.pointSizeF() * width / natural));
+    }
+    const QFontMetricsF metrics(value.font, device);
+    value.box = QRectF(right - width, top, width, metrics.height());
+    value.height = metrics.boundingRect(value.box, ValueBox::flags, text).height();
+    value.box.setHeight(value.height);
+    return value;
+}
+
+// Draws the sheet on a page whose paper, in device coordinates, is `paper`.
+void paintBendSheet(QPainter& painter, const QRectF& paper, const BendSheet& sheet)
+{
+    const PageUnits mm(painter.device());
+    const double left = paper.left() + mm(20);
+    const double right = paper.right() - mm(20);
+    double y = paper.top() + mm(18);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(ink);
+
+    // Title, and on its line the moment the sheet was made.
+    const QFont title = sheetFont(20, true);
+    painter.setFont(title);
+    const double titleHeight = QFontMetricsF(title, painter.device()).height();
+    painter.drawText(QRectF(left, y, right - left, titleHeight), Qt::AlignLeft | Qt::AlignBottom,
+                     toQString(sheetTitle));
+    painter.setFont(sheetFont(10));
+    painter.drawText(QRectF(left, y, right - left, titleHeight - mm(1)),
+                     Qt::AlignRight | Qt::AlignBottom,
+                     sheet.made.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")));
+    y += titleHeight + mm(2);
+    painter.setPen(QPen(ink, mm(0.4)));
+    painter.drawLine(QPointF(left, y), QPointF(right, y));
+    y += mm(8);
+
+    // The sketch on the right, at a size where its lettering reads like 11-point print.
+    QSvgRenderer sketch(QStringLiteral(":/assets/sketch.svg"));
+    const double sketchWidth = mm(62);
+    const QSizeF natural = sketch.defaultSize();
+    const QRectF sketchBox(right - sketchWidth, y, sketchWidth,
+                           sketchWidth * natural.height() / natural.width());
+    sketch.render(&painter, sketchBox);
+    painter.setPen(QPen(ruleInk, mm(0.2)));
+    painter.drawRect(sketchBox);
+
+    // The quantities on the left, frame by frame, in three columns.
+    const double tableLeft = left;
+    const double tableRight = sketchBox.left() - mm(8);
+    const double valueRight = tableRight - mm(11);
+    const double valueWidth = mm(30);
+    const double rowHeight = mm(6.5);
+    const QFont plain = sheetFont(10.5);
+    const QFont bold = sheetFont(10.5, true);
+    const QFont frameHeading = sheetFont(11, true);
+    int frame = -1;
+    for (const BendSheet::Row& row : sheet.rows) {
+        if (row.frame != frame) {
+            frame = row.frame;
+            if (frame > 0)
+                y += mm(4);
+            painter.setFont(frameHeading);
+            painter.setPen(headingInk);
+            const QRectF heading(tableLeft, y, tableRight - tableLeft, rowHeight);
+            painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter,
+                             toQString(form::frames[static_cast<std::size_t>(frame)].caption));
+            painter.setPen(QPen(headingInk, mm(0.25)));
+            painter.drawLine(QPointF(tableLeft, heading.bottom()),
+                             QPointF(tableRight, heading.bottom()));
+            y = heading.bottom() + mm(1.5);
+        } else if (row.groupStart) {
+            y += mm(2);
+        }
+
+        const QFont& font = row.keyResult ? bold : plain;
+        const double textHeight = QFontMetricsF(font, painter.device()).height();
+        const double pad = (rowHeight - textHeight) / 2;
+        painter.setFont(font);
+        const double captionWidth =
+            QFontMetricsF(font, painter.device()).horizontalAdvance(row.caption);
+        const double room = valueRight - (tableLeft + mm(2) + captionWidth + mm(3));
+
+        const ValueBox value =
+            valueBox(painter.device(), row.text, font, y + pad, valueRight, valueWidth, room);
+        const double height = std::max(rowHeight, value.height + 2 * pad);
+        if (row.keyResult) {
+            painter.fillRect(QRectF(tableLeft, y, tableRight - tableLeft, height), row.background);
+        }
+        painter.setPen(ink);
+        painter.setFont(font);
+        painter.drawText(QRectF(tableLeft + mm(2), y + pad, captionWidth + mm(1), textHeight),
+                         Qt::AlignLeft | Qt::AlignTop, row.caption);
+        painter.setFont(value.font);
+        painter.drawText(value.box, ValueBox::flags, row.text);
+        painter.setFont(font);
+        painter.drawText(QRectF(valueRight + mm(1.5), y + pad, tableRight - valueRight, textHeight),
+                         Qt::AlignLeft | Qt::AlignTop, row.unit);
+        y += height;
+    }
+
+    // The notes, under whichever of table and sketch ends lower.
+    y = std::max(y, sketchBox.bottom()) + mm(10);
+    painter.setFont(frameHeading);
+    painter.setPen(headingInk);
+    const QRectF notesHeading(left, y, right - left, rowHeight);
+    painter.drawText(notesHeading, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Hinweise"));
+    painter.setPen(QPen(headingInk, mm(0.25)));
+    painter.drawLine(QPointF(left, notesHeading.bottom()), QPointF(right, notesHeading.bottom()));
+    y = notesHeading.bottom() + mm(2.5);
+    painter.setPen(ink);
+    painter.setFont(plain);
+    const QStringList notes = sheet.notes.isEmpty()
+                                  ? QStringList{QStringLiteral("Keine Hinweise zu dieser Biegung.")}
+                                  : sheet.notes;
+    for (const QString& note : notes) {
+        const QRectF box(left + mm(5), y, right - left - mm(5), paper.bottom() - y);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        if (!sheet.notes.isEmpty())
+            painter.drawText(QRectF(left + mm(1), y, mm(4), rowHeight), Qt::AlignLeft,
+                             QStringLiteral("–"));
+        const QRectF used = painter.boundingRect(box, flags, note);
+        painter.drawText(box, flags, note);
+        y += used.height() + mm(2);
+    }
+
+    // Footer.
+    const QFont small = sheetFont(8.5);
+    const double footerTop = paper.bottom() - mm(17);
+    painter.setPen(QPen(ruleInk, mm(0.2)));
+    painter.drawLine(QPointF(left, footerTop), QPointF(right, footerTop));
+    painter.setFont(small);
+    painter.setPen(ruleInk);
+    const QRectF footer(left, footerTop + mm(1.5), right - left, mm(6));
+    painter.drawText(footer, Qt::AlignLeft | Qt::AlignTop, programNameAndVersion());
+    painter.drawText(footer, Qt::AlignRight | Qt::AlignTop,
+                     QStringLiteral("Abwicklung einer Blechbiegung nach DIN 6935"));
+    painter.restore();
+}
+
+// The sheet as a complete PDF file, vector graphics and embedded fonts; empty if it could not
+// be drawn.
+QByteArray bendSheetPdf(const BendSheet& sheet)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(toQString(sheetTitle));
+        writer.setCreator(programNameAndVersion());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        paintBendSheet(painter, QRectF(0, 0, writer.width(), writer.height()), sheet);
+        if (!painter.end())
+            return {};
+    }
+    return bytes;
+}
+
+// Prints the sheet on a printer the user has set up; false if the printer failed.
+bool printBendSheet(QPrinter& printer, const BendSheet& sheet)
+{
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    paintBendSheet(painter, QRectF(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size()),
+                   sheet);
+    return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+void openPrintDialog(QWidget* parent, std::shared_ptr<QPrinter>& printer,
+                     const QString& documentName, const std::function<BendSheet()>& now,
+                     const std::function<void()>& failed)
+{
+    if (!printer) {
+        printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    }
+    printer->setDocName(documentName);
+    auto* dialog = new QPrintDialog(printer.get(), parent);
+    dialog->setObjectName(QStringLiteral("PrintDialog"));
+    dialog->setWindowTitle(QStringLiteral("Biegung drucken"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog, [target = printer, now, failed] {
+        if (!printBendSheet(*target, now()))
+            failed();
+    });
+    dialog->open();
+}
+
+const SheetOutput output{&bendSheetPdf, &openPrintDialog};
+
+} // namespace
+
+} // namespace kantrix
+
+extern "C" Q_DECL_EXPORT const kantrix::SheetOutput* kantrixSheetOutput()
+{
+    return &kantrix::output;
+}
