@@ -2,6 +2,7 @@
 
 #include "bend_sheet.h"
 #include "help_window.h"
+#include "profile_launch.h"
 #include "quantity_lines.h"
 #include "sheet_content.h"
 #include "verdano.h"
@@ -30,6 +31,9 @@ FormCommands::FormCommands(Verdano& window)
     addCommand(QStringLiteral("Als PDF speichern…"), QKeySequence::Save, &FormCommands::saveAsPdf);
     addCommand(QStringLiteral("Werte kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                &FormCommands::copyValues);
+    m_menu->addSeparator();
+    addCommand(QStringLiteral("Neues Profil"), QKeySequence::New, &FormCommands::newProfile);
+    addCommand(QStringLiteral("Profil öffnen…"), QKeySequence::Open, &FormCommands::openProfile);
     m_menu->addSeparator();
     addCommand(QStringLiteral("Benutzerhinweise"), QKeySequence::HelpContents,
                &FormCommands::showHelp);
@@ -136,6 +140,18 @@ void FormCommands::copyValues()
     if (!m_window.commitEntry())
         return;
     QApplication::clipboard()->setText(QString::fromStdString(quantityLines(m_window.fields())));
+}
+
+void FormCommands::newProfile()
+{
+    if (!m_window.commitEntry())
+        return;
+    openProfileOfBend(m_window.form().state());
+}
+
+void FormCommands::openProfile()
+{
+    askForProfile(&m_window);
 }
 
 void FormCommands::showHelp()

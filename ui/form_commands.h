@@ -1,9 +1,9 @@
 #pragma once
 
 // The commands of the window beyond its fields: print the bend sheet, save it as PDF, copy the
-// values, the user notes and the program's particulars. They sit on keyboard shortcuts and in a
-// context menu on the form (the input fields keep their own edit menu), so the window keeps
-// its layout and controls.
+// values, open a profile window, the user notes and the program's particulars. They sit on keyboard
+// shortcuts and in a context menu on the form (the input fields keep their own edit menu), so the
+// window keeps its layout and controls.
 //
 // A command that uses the values first runs the leave rule of the field being typed in, as if
 // it had been left; if that rule faults, the fault is reported and the command does nothing.
@@ -37,6 +37,9 @@ public:
     void print();
     void saveAsPdf();
     void copyValues();
+    // A profile window with the bend shown, or with a .kprofil file.
+    void newProfile();
+    void openProfile();
     void showHelp();
     void showAbout();
 

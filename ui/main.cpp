@@ -1,5 +1,6 @@
 #include "accessibility.h"
 #include "form_style.h"
+#include "profile_launch.h"
 #include "verdano.h"
 
 #include <QApplication>
@@ -22,6 +23,9 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&dialogs);
 
     kantrix::accessibility::startBeforeTheWindow();
+    // `kantrix TEIL.kprofil …` opens the profiles, each in a window of its own, and no bend.
+    if (const QStringList files = QApplication::arguments().mid(1); !files.isEmpty())
+        return kantrix::openProfileFiles(files) > 0 ? QApplication::exec() : 1;
     kantrix::Verdano window;
     window.move(0, 0);
     window.show();
