@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -177,6 +178,7 @@ QWidget* ProfileWindow::buildEditor()
         caption->setBuddy(text);
         const auto which = ProfileCommon(i);
         connect(text, &QLineEdit::editingFinished, this, [this, which] { takeField(which); });
+        text->installEventFilter(this);
         m_fields[i] = text;
         common->addWidget(caption, 0, 3 * i, Qt::AlignRight);
         common->addWidget(text, 0, 3 * i + 1);
@@ -209,12 +211,23 @@ QWidget* ProfileWindow::buildEditor()
     auto* remove = new QPushButton(QStringLiteral("Schenkel löschen"), editor);
     remove->setObjectName(QStringLiteral("Profil_Loeschen"));
     remove->setToolTip(QStringLiteral("Der Schenkel der Zeile mit seiner Biegung (Strg+Entf)"));
+    // The cursor goes to the length of the new leg, or stays on the row of the one removed.
     connect(insert, &QPushButton::clicked, this, [this] {
-        m_model->insertLeg(m_table->currentIndex().isValid() ? m_table->currentIndex().row()
-                                                             : m_model->rowCount() - 1);
+        commitEntry();
+        const int row = m_table->currentIndex().isValid() ? m_table->currentIndex().row()
+                                                          : m_model->rowCount() - 1;
+        m_model->insertLeg(row);
+        m_table->setCurrentIndex(m_model->index(row + 1, ProfileModel::Length));
+        m_table->setFocus(Qt::OtherFocusReason);
     });
-    connect(remove, &QPushButton::clicked, this,
-            [this] { m_model->removeLeg(m_table->currentIndex().row()); });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        commitEntry();
+        const int row = m_table->currentIndex().row();
+        m_model->removeLeg(row);
+        m_table->setCurrentIndex(
+            m_model->index(std::min(row, m_model->rowCount() - 1), ProfileModel::Length));
+        m_table->setFocus(Qt::OtherFocusReason);
+    });
     buttons->addWidget(insert);
     buttons->addWidget(remove);
     buttons->addStretch(1);
@@ -371,6 +384,20 @@ void ProfileWindow::buildActions()
     tools->addAction(m_redo);
     tools->addSeparator();
     tools->addAction(copy);
+}
+
+bool ProfileWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The fields' own undo would take Ctrl+Z from the window's, which undoes whole changes.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void ProfileWindow::takeField(ProfileCommon which)
