@@ -4,6 +4,7 @@
 #include "csv_batch.h"
 #include "exit_status.h"
 #include "help_text.h"
+#include "profile_command.h"
 #include "single_bend.h"
 #include "value_list.h"
 
@@ -35,12 +36,15 @@ std::string germanParseError(const CLI::ParseError& error)
     return "Aufruf nicht verstanden (" + what + ")";
 }
 
-// Everything the parser did not take: unknown options, and words after a table's options.
-std::vector<std::string> leftOver(const CLI::App& app, const CLI::App& table)
+// Everything the parser did not take: unknown options, and words after a command's options.
+std::vector<std::string> leftOver(const CLI::App& app,
+                                  std::initializer_list<const CLI::App*> commands)
 {
     std::vector<std::string> rest = app.remaining();
-    const std::vector<std::string> tableRest = table.remaining();
-    rest.insert(rest.end(), tableRest.begin(), tableRest.end());
+    for (const CLI::App* command : commands) {
+        const std::vector<std::string> commandRest = command->remaining();
+        rest.insert(rest.end(), commandRest.begin(), commandRest.end());
+    }
     std::erase(rest, "--");
     return rest;
 }
@@ -106,6 +110,12 @@ int runTable(TableOptions& options, std::string& out, std::string& err)
 int runCommandLine(int argc, const char* const* argv, const InputReader& read, std::string& out,
                    std::string& err)
 {
+    return runCommandLine(argc, argv, read, writeFilesWhole, out, err);
+}
+
+int runCommandLine(int argc, const char* const* argv, const InputReader& read,
+                   const OutputWriter& write, std::string& out, std::string& err)
+{
     CLI::App app;
     app.set_help_flag();
     app.allow_extras();
@@ -122,17 +132,21 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read, s
 
     TableOptions tableOptions;
     CLI::App* table = tableOptions.add(app);
+    ProfileCommand profileCommand;
+    CLI::App* profile = profileCommand.add(app);
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return refuse(err, germanParseError(error));
     }
-    if (const std::vector<std::string> rest = leftOver(app, *table); !rest.empty())
+    if (const std::vector<std::string> rest = leftOver(app, {table, profile}); !rest.empty())
         return refuse(err, "Unbekanntes Argument „" + rest.front() + "“");
 
-    if (help || tableOptions.help) {
-        out += table->parsed() ? tableHelpText() : helpText();
+    if (help || tableOptions.help || profileCommand.help()) {
+        out += table->parsed()     ? tableHelpText()
+               : profile->parsed() ? profileHelpText()
+                                   : helpText();
         return Success;
     }
     if (version) {
@@ -144,6 +158,13 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read, s
         if (json || csv->count() > 0 || !values.empty())
             return refuse(err, "tabelle nimmt weder Werte wie r=… noch --json oder --csv DATEI");
         return runTable(tableOptions, out, err);
+    }
+
+    if (profile->parsed()) {
+        if (json || csv->count() > 0 || !values.empty())
+            return refuse(err, "profil nimmt weder Werte wie r=… noch --csv DATEI; --json steht "
+                               "nach profil");
+        return profileCommand.run(read, write, out, err);
     }
 
     if (csv->count() > 0) {

@@ -10,6 +10,8 @@ Aufruf:
   kantrix-cli [--json] [r=WERT] [s=WERT] [beta=WERT] [a=WERT] [b=WERT]
   kantrix-cli --csv DATEI
   kantrix-cli tabelle --dicke LISTE --radius LISTE [--beta LISTE] [--csv [--semikolon]]
+  kantrix-cli profil --dicke S --radius R --schenkel LISTE --winkel LISTE [...]
+  kantrix-cli profil TEIL.kprofil [...]
   kantrix-cli --help | --version
 
 Eine Biegung: Biegeradius r, Blechdicke s, Öffnungswinkel beta und die
@@ -39,7 +41,8 @@ Optionen:
                 Dezimalkomma, beim Lesen wie beim Schreiben. Eine abgelehnte
                 oder fehlerhafte Zeile behält ihre Eingaben, nennt den Fehler
                 in "error", und der Stapel läuft weiter.
-  -h, --help    diese Hilfe (zur Tabelle: kantrix-cli tabelle --help)
+  -h, --help    diese Hilfe (zur Tabelle: kantrix-cli tabelle --help, zu
+                einem Profil mit mehreren Biegungen: kantrix-cli profil --help)
   --version     die Versionsnummer
 
 Rückgabewert:
@@ -47,10 +50,10 @@ Rückgabewert:
   2  Aufruf, Datei oder Wert abgelehnt; nichts berechnet
   3  Rechenfehler: ein Ergebnis liegt außerhalb des Zahlbereichs; bei --csv
      und tabelle: mindestens eine Zeile oder Zelle wurde nicht berechnet
-  1  die Ausgabe ließ sich nicht schreiben (etwa volle Platte)
+  1  die Ausgabe oder eine Datei ließ sich nicht schreiben (etwa volle Platte)
 
 Ausgaben gehen nur auf die Standardausgabe, Hinweise und Fehler nur auf die
-Standardfehlerausgabe; es werden keine Dateien geschrieben.
+Standardfehlerausgabe; Dateien schreibt nur profil, und nur auf Verlangen.
 
 Beispiele:
   kantrix-cli r=3 s=1.5 beta=120 a=50 b=80
@@ -58,6 +61,7 @@ Beispiele:
   kantrix-cli --csv teile.csv > ergebnisse.csv
   printf 'r;s;beta\n2,5;1,5;120\n' | kantrix-cli --csv -
   kantrix-cli tabelle --dicke 1:3:0.5 --radius 1/2/4/6 --beta 90/120
+  kantrix-cli profil --dicke 2 --radius 2 --schenkel 50/100/50 --winkel 90/90
 )";
 }
 
@@ -95,6 +99,68 @@ eine Zelle mit Rechenfehler (im Text "Fehler", in CSV leer).
 Beispiele:
   kantrix-cli tabelle --dicke 1:3:0.5 --radius 1/2/4/6
   kantrix-cli tabelle -s 2 -r 1:10:1 --beta 60/90/120 --csv --semikolon
+)";
+}
+
+std::string_view profileHelpText()
+{
+    return R"(kantrix-cli profil – Zuschnitt eines Profils mit mehreren Biegungen nach DIN 6935
+
+Aufruf:
+  kantrix-cli profil --dicke S --radius R --schenkel LISTE --winkel LISTE
+                     [--radien LISTE] [--innen LISTE] [--richtung LISTE]
+                     [--breite W] [AUSGABEN]
+  kantrix-cli profil TEIL.kprofil [AUSGABEN]
+
+Ein Profil ist eine Kette von Schenkeln mit je einer Biegung dazwischen: n
+Schenkel brauchen n - 1 Öffnungswinkel. Jede Biegung wird wie die eine Biegung
+des Fensters gerechnet. Ausgegeben werden die Schenkel (wie eingegeben, außen
+gemessen und ihr gerades Stück), die Biegungen (β, α, r, k, v, bz und die Lage
+der Biegelinie), die gestreckte Länge L und die Hinweise.
+
+Listen werden mit "/" getrennt, Zahlen mit Dezimalpunkt wie überall (2.5,
+nicht 2,5). Nichts wird berichtigt: ein Wert außerhalb des zulässigen
+Bereichs, Listen, die nicht zusammenpassen, mehr als 100 Biegungen oder ein
+Schenkel, der für seine Biegungen zu kurz ist, werden abgelehnt.
+
+Werte:
+  -s, --dicke S      die Blechdicke s in mm
+  -r, --radius R     der Biegeradius r in mm für jede Biegung ohne eigenen
+  --schenkel LISTE   die Schenkellängen in mm von links nach rechts, außen
+                     gemessen (bei mehr als 90° Öffnung bis zum Schnittpunkt
+                     der Außenflächen), z. B. 50/100/50
+  --winkel LISTE     die Öffnungswinkel β in Grad, einer je Biegung, 0 < β < 180
+  --radien LISTE     eigene Biegeradien je Biegung; ein leeres Feld nimmt r,
+                     z. B. 3// für einen eigenen Radius nur an Biegung 1
+  --innen LISTE      die Nummern der innen gemessenen Schenkel, von 1 an, z. B. 1/3
+  --richtung LISTE   + oder - je Biegung (ohne Angabe alle +): + biegt zum
+                     Betrachter des Zuschnitts hin, - von ihm weg, z. B. +/-
+  --breite W         die Breite des Zuschnitts entlang der Biegelinien in mm
+
+Ausgaben:
+  --json             das Ergebnis als JSON-Objekt statt als Tabelle; jede Zahl
+                     mit "text" wie angezeigt und "value" als genaue Zahl
+  --dxf DATEI        der Zuschnitt als DXF für den Laser (braucht --breite)
+  --svg DATEI        der Zuschnitt als SVG (braucht --breite)
+  --schnitt DATEI    der Querschnitt als SVG
+  --speichern DATEI  das Profil als .kprofil-Datei
+  -h, --help         diese Hilfe
+
+Eine Profildatei (.kprofil, "-" liest die Standardeingabe) ersetzt die Werte;
+beides zusammen wird abgelehnt. Dateien werden ganz oder gar nicht
+geschrieben: erst alle unter einem vorläufigen Namen im selben Ordner, dann
+umbenannt; eine vorhandene Datei bleibt bis dahin unberührt.
+
+Rückgabewert: 0 berechnet, 2 Aufruf, Datei oder Wert abgelehnt (nichts
+berechnet, nichts geschrieben), 3 Rechenfehler, 1 eine Ausgabe ließ sich nicht
+schreiben.
+
+Beispiele:
+  kantrix-cli profil --dicke 2 --radius 2 --schenkel 50/100/50 --winkel 90/90
+  kantrix-cli profil -s 2 -r 2 --schenkel 30/60/30 --winkel 90/90 --richtung +/-
+  kantrix-cli profil --dicke 1.5 --radius 2 --schenkel 20/30/40/30/20 \
+      --winkel 90/90/90/90 --richtung -/+/+/- --breite 300 --dxf haube.dxf
+  kantrix-cli profil teil.kprofil --json
 )";
 }
 

@@ -4,8 +4,9 @@
 
 namespace kantrix::cli {
 
-// The German help of the program and of its table command, with examples.
+// The German help of the program and of its table and profile commands, with examples.
 std::string_view helpText();
 std::string_view tableHelpText();
+std::string_view profileHelpText();
 
 } // namespace kantrix::cli

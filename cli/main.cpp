@@ -46,7 +46,8 @@ int main(int argc, char** argv)
     std::setlocale(LC_MESSAGES, "");
     std::string out;
     std::string err;
-    const int status = kantrix::cli::runCommandLine(argc, argv, readInput, out, err);
+    const int status = kantrix::cli::runCommandLine(argc, argv, readInput,
+                                                    kantrix::cli::writeFilesWhole, out, err);
     const bool written = write(stdout, out);
     write(stderr, err);
     // A result that never reached its reader must not pass for a success.

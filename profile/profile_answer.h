@@ -20,8 +20,9 @@ std::string answerTable(const Profile& profile, const ProfileResult& result);
 //  "hinweise": [...]}; every number is {"text", "value"}, as in the single bend's JSON.
 std::string answerJson(const Profile& profile, const ProfileResult& result);
 
-// The name proposed for the profile's files, without suffix: "Profil U 50-100-50" for a U
-// channel, "Profil 20-30-40-30-20" otherwise.
+// The name proposed for the profile's files, without suffix: "Profil U 50-100-50" for three legs
+// whose two bends turn the same way, "Profil Z 30-60-30" where they turn opposite ways,
+// "Profil 20-30-40-30-20" otherwise.
 std::string profileBaseName(const Profile& profile);
 
 } // namespace kantrix::profile

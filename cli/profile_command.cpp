@@ -1,0 +1,164 @@
+#include "profile_command.h"
+
+#include "bend_error.h"
+#include "exit_status.h"
+#include "profile_answer.h"
+#include "profile_calculation.h"
+#include "profile_drawing.h"
+#include "profile_file.h"
+#include "profile_options.h"
+#include "profile_refusal.h"
+#include "single_bend.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <vector>
+
+namespace kantrix::cli {
+
+namespace {
+
+using namespace kantrix::profile;
+
+int refuse(std::string& err, const std::string& why)
+{
+    err += why + '\n';
+    return Refused;
+}
+
+// A call that does not fit together, rather than a value that is wrong.
+int refuseCall(std::string& err, const std::string& why)
+{
+    return refuse(err, why + "\nHilfe: kantrix-cli profil --help");
+}
+
+} // namespace
+
+bool ProfileCommand::Value::given() const
+{
+    return option && option->count() > 0;
+}
+
+std::optional<std::string> ProfileCommand::Value::optional() const
+{
+    return given() ? std::optional<std::string>(text) : std::nullopt;
+}
+
+CLI::App* ProfileCommand::add(CLI::App& app)
+{
+    CLI::App* command = app.add_subcommand("profil");
+    command->set_help_flag();
+    command->allow_extras();
+    command->add_flag("-h,--help", m_help);
+    command->add_flag("--json", m_json);
+    // One value each, taken as it stands even where it begins with "-", as in --richtung -/+.
+    auto value = [command](const char* name, Value& target) {
+        target.option = command->add_option(name, target.text)->allow_extra_args(false);
+    };
+    value("datei", m_file);
+    value("-s,--dicke", m_dicke);
+    value("-r,--radius", m_radius);
+    value("--schenkel", m_schenkel);
+    value("--winkel", m_winkel);
+    value("--radien", m_radien);
+    value("--innen", m_innen);
+    value("--richtung", m_richtung);
+    value("--breite", m_breite);
+    value("--dxf", m_dxf);
+    value("--svg", m_svg);
+    value("--schnitt", m_schnitt);
+    value("--speichern", m_speichern);
+    return command;
+}
+
+int ProfileCommand::run(const InputReader& read, const OutputWriter& write, std::string& out,
+                        std::string& err) const
+{
+    const std::vector<const Value*> values = {&m_dicke,  &m_radius, &m_schenkel, &m_winkel,
+                                              &m_radien, &m_innen,  &m_richtung, &m_breite};
+    const bool anyValue =
+        std::any_of(values.begin(), values.end(), [](const Value* v) { return v->given(); });
+
+    Profile profile;
+    if (m_file.given()) {
+        if (anyValue)
+            return refuseCall(err, "profil nimmt entweder eine Profildatei (hier „" + m_file.text +
+                                       "“) oder Werte wie --dicke und --schenkel, nicht beides");
+        std::string reason;
+        const std::optional<std::string> text = read(m_file.text, reason);
+        if (!text)
+            return refuse(err, reason);
+        try {
+            profile = readProfileFile(*text, m_file.text == "-" ? "Standardeingabe" : m_file.text);
+        } catch (const ProfileFileError& error) {
+            return refuse(err, error.what());
+        }
+    } else {
+        if (!m_dicke.given() || !m_radius.given() || !m_schenkel.given() || !m_winkel.given())
+            return refuseCall(err, "profil braucht --dicke, --radius, --schenkel und --winkel "
+                                   "oder eine Profildatei");
+        ProfileOptions options;
+        options.dicke = m_dicke.text;
+        options.radius = m_radius.text;
+        options.schenkel = m_schenkel.text;
+        options.winkel = m_winkel.text;
+        options.radien = m_radien.optional();
+        options.innen = m_innen.optional();
+        options.richtung = m_richtung.optional();
+        options.breite = m_breite.optional();
+        try {
+            profile = readProfileOptions(options, NumberStyle::Plain);
+        } catch (const ProfileRefusal& refusal) {
+            return refuse(err, refusal.what());
+        }
+    }
+    return runOn(profile, write, out, err);
+}
+
+int ProfileCommand::runOn(const Profile& profile, const OutputWriter& write, std::string& out,
+                          std::string& err) const
+{
+    if ((m_dxf.given() || m_svg.given()) && !profile.width)
+        return refuseCall(
+            err, std::string(m_dxf.given() ? "--dxf" : "--svg") +
+                     " zeichnet den Zuschnitt und braucht dessen Breite W" +
+                     (m_file.given() ? ", die die Profildatei nicht nennt" : ": --breite"));
+    const std::vector<const Value*> outputs = {&m_dxf, &m_svg, &m_schnitt, &m_speichern};
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        for (std::size_t j = i + 1; j < outputs.size(); ++j)
+            if (outputs[i]->given() && outputs[j]->given() && outputs[i]->text == outputs[j]->text)
+                return refuseCall(err, "Die Datei „" + outputs[i]->text +
+                                           "“ ist für zwei Ausgaben angegeben");
+
+    std::vector<OutputFile> files;
+    std::string answer;
+    try {
+        const ProfileResult result = computeProfile(profile);
+        if (m_dxf.given())
+            files.push_back({m_dxf.text, blankDxf(profile, result)});
+        if (m_svg.given())
+            files.push_back({m_svg.text, blankSvg(profile, result)});
+        if (m_schnitt.given())
+            files.push_back({m_schnitt.text, sectionSvg(profile, result)});
+        answer = m_json ? answerJson(profile, result) : answerTable(profile, result);
+    } catch (const ProfileRefusal& refusal) {
+        return refuse(err, refusal.what());
+    } catch (const BendError& error) {
+        err += faultText(error.kind()) + '\n';
+        return Fault;
+    }
+    if (m_speichern.given())
+        files.push_back({m_speichern.text, writeProfileFile(profile)});
+
+    if (!files.empty()) {
+        std::string reason;
+        if (!write(files, reason)) {
+            err += reason + '\n';
+            return Unwritten;
+        }
+    }
+    out += answer;
+    return Success;
+}
+
+} // namespace kantrix::cli

@@ -1,0 +1,69 @@
+#pragma once
+
+// The SVG text of the drawings, in the part of SVG Tiny 1.2 that Qt's QSvgRenderer and the
+// browsers draw alike: presentation attributes only, no CSS. The writer keeps the box around all
+// it has drawn, texts by an estimate of their width, so that a drawing can size itself to it.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace kantrix::profile::svg {
+
+// A point of the picture, y downwards as SVG counts.
+struct Point
+{
+    double x = 0;
+    double y = 0;
+};
+
+struct Box
+{
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+// The width of a text in the sans-serif font at the given size, close enough to leave room for it.
+double textLength(std::string_view utf8, double size);
+
+// A stroke-dasharray value.
+std::string dashes(std::initializer_list<double> lengths);
+
+// Coordinates to three decimals, a micrometre where the unit is the millimetre.
+void appendNumber(std::string& out, double value);
+void appendPoint(std::string& out, Point point);
+
+class Writer
+{
+public:
+    Writer();
+
+    void title(std::string_view text);
+    void rect(double x, double y, double width, double height, const char* fill, const char* stroke,
+              double strokeWidth);
+    void line(Point from, Point to, const char* stroke, double width, std::string_view dash = {});
+    void triangle(Point a, Point b, Point c, const char* fill);
+    // `d` is path data written with appendPoint; the caller includes its points in the box.
+    void path(std::string_view d, const char* fill, const char* stroke, double strokeWidth);
+    void include(Point point);
+    // `angle` in degrees, clockwise on the screen; `anchor` is SVG's text-anchor.
+    void text(Point at, double angle, const char* anchor, double size, const char* fill,
+              std::string_view text);
+    // A measure's line with an arrowhead at each end, its tip on the end.
+    void dimensionLine(Point from, Point to, const char* colour, double textSize);
+
+    Box bounds() const { return m_box; }
+
+    // The document around what was drawn, on a white ground that fills `view`, the viewBox;
+    // `width` and `height` as given, with their unit.
+    std::string finish(Box view, std::string_view width, std::string_view height) const;
+
+private:
+    std::string m_body;
+    Box m_box;
+    bool m_empty = true;
+};
+
+} // namespace kantrix::profile::svg
