@@ -72,8 +72,9 @@ ProfileResults::ProfileResults(QWidget* parent)
     m_bends->verticalHeader()->hide();
     m_bends->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_bends->setTabKeyNavigation(false);
-    m_bends->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_bends->horizontalHeader()->setStretchLastSection(true);
+    m_bends->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_bends->horizontalHeader()->setMinimumSectionSize(
+        m_bends->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 8);
     heading->setBuddy(m_bends);
     layout->addWidget(m_bends, 1);
 

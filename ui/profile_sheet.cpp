@@ -198,19 +198,19 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
     y += mm(57);
 
     // The legs and the bends side by side, as small as needed to leave room for the notes.
-    Table legs{{QStringLiteral("Schenkel"), QStringLiteral("Länge"), QStringLiteral("Maß"),
+    Table legs{{QStringLiteral("Nr."), QStringLiteral("Länge"), QStringLiteral("Maß"),
                 QStringLiteral("außen"), QStringLiteral("gerade")},
-               {15, 16, 11, 16, 16},
+               {8, 18, 14, 17, 17},
                {}};
     for (std::size_t i = 0; i < part.legs.size(); ++i)
         legs.rows.push_back({QString::number(i + 1), shownLength(part.legs[i].length),
                              QString::fromLatin1(profile::measureName(part.legs[i].measure)),
                              shownLength(result.legs[i].outer),
                              shownLength(result.legs[i].straight)});
-    Table bends{{QStringLiteral("Biegung"), QStringLiteral("β in °"), QStringLiteral("r"),
+    Table bends{{QStringLiteral("Nr."), QStringLiteral("β in °"), QStringLiteral("r"),
                  QStringLiteral("k"), QStringLiteral("v"), QStringLiteral("bz"),
                  QStringLiteral("Biegelinie"), QStringLiteral("Ri.")},
-                {13, 12, 10, 11, 12, 11, 16, 7},
+                {8, 12, 10, 11, 12, 11, 19, 7},
                 {}};
     for (std::size_t i = 0; i < result.bends.size(); ++i) {
         const profile::BendResult& bend = result.bends[i];
@@ -219,11 +219,14 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
                               shownLength(bend.v), shownLength(bend.bz), shownLength(bend.bendLine),
                               QString::fromLatin1(profile::directionName(bend.direction))});
     }
+    const double bendsLeft = left + mm(77);
     painter.setPen(headingInk);
-    painter.setFont(sheetFont(8.5));
-    painter.drawText(QRectF(left, y, right - left, mm(5)), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Längen in mm; die Biegelinie vom linken Ende des Zuschnitts"));
-    y += mm(5);
+    painter.setFont(sheetFont(10, true));
+    painter.drawText(QRectF(left, y, mm(74), mm(6)), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Schenkel"));
+    painter.drawText(QRectF(bendsLeft, y, right - bendsLeft, mm(6)),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Biegungen"));
+    y += mm(6);
     const std::size_t rows = std::max(legs.rows.size(), bends.rows.size()) + 1;
     const double notesRoom =
         mm(8) + mm(5) * static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
@@ -231,8 +234,14 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
         std::clamp((footerTop - mm(4) - notesRoom - y) / static_cast<double>(rows), mm(1.6), mm(5));
     QFont cells = sheetFont(std::min(9.0, 9.0 * rowHeight / mm(5)));
     paintTable(painter, left, y, legs, rowHeight, cells, mm);
-    paintTable(painter, left + mm(78), y, bends, rowHeight, cells, mm);
-    y += rowHeight * static_cast<double>(rows) + mm(5);
+    paintTable(painter, bendsLeft, y, bends, rowHeight, cells, mm);
+    y += rowHeight * static_cast<double>(rows) + mm(2);
+    painter.setPen(ruleInk);
+    painter.setFont(sheetFont(8));
+    painter.drawText(QRectF(left, y, right - left, mm(4)), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Längen in mm. Biegelinie: Abstand vom linken Ende des "
+                                    "Zuschnitts; Ri.: Richtung, + zum Betrachter, - von ihm weg."));
+    y += mm(7);
 
     painter.setPen(headingInk);
     painter.setFont(sheetFont(10, true));

@@ -132,8 +132,9 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     upper->setSizes({560, 540});
     split->addWidget(upper);
     split->addWidget(buildDrawings());
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({360, 380});
     split->setChildrenCollapsible(false);
     upper->setChildrenCollapsible(false);
     split->setContentsMargins(6, 6, 6, 6);
