@@ -24,7 +24,9 @@ int main(int argc, char* argv[])
 
     kantrix::accessibility::startBeforeTheWindow();
     // `kantrix TEIL.kprofil …` opens the profiles, each in a window of its own, and no bend.
-    if (const QStringList files = QApplication::arguments().mid(1); !files.isEmpty())
+    QStringList files = QApplication::arguments().mid(1);
+    files.removeIf([](const QString& argument) { return argument.startsWith(QLatin1Char('-')); });
+    if (!files.isEmpty())
         return kantrix::openProfileFiles(files) > 0 ? QApplication::exec() : 1;
     kantrix::Verdano window;
     window.move(0, 0);

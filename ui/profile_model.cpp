@@ -17,8 +17,8 @@ using profile::ProfileItem;
 
 namespace {
 
-const QColor markedBackground{255, 205, 205};
-const QColor noBendBackground{236, 236, 236};
+constexpr QColor markedBackground{255, 205, 205};
+constexpr QColor noBendBackground{236, 236, 236};
 
 const char* const commonNames[] = {"Blechdicke s", "Biegeradius r", "Breite W"};
 
@@ -221,8 +221,15 @@ QVariant ProfileModel::data(const QModelIndex& index, int role) const
         return {};
     case Qt::AccessibleTextRole:
         return cellName(row, column);
-    case Qt::AccessibleDescriptionRole:
-        return isMarked(index) && m_check.cell == index ? m_check.message : QString();
+    // A screen reader speaks the name and then this: the value, and why it is refused.
+    case Qt::AccessibleDescriptionRole: {
+        QString value = data(index, Qt::DisplayRole).toString();
+        if (value.isEmpty())
+            value = QStringLiteral("leer");
+        if (m_check.cell == index)
+            return value + QStringLiteral(". ") + m_check.message;
+        return isMarked(index) ? value + QStringLiteral(". Keine Zahl.") : value;
+    }
     case Qt::ToolTipRole:
         if (column == BendRadius && hasBend)
             return QStringLiteral("Leer: der Biegeradius r des Profils");

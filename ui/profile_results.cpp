@@ -12,9 +12,12 @@ namespace kantrix {
 
 namespace {
 
-const QStringList bendColumns{QStringLiteral("Biegung"),  QStringLiteral("Biegelinie in mm"),
-                              QStringLiteral("Richtung"), QStringLiteral("k"),
-                              QStringLiteral("v in mm"),  QStringLiteral("bz in mm")};
+QStringList bendColumns()
+{
+    return {QStringLiteral("Biegung"),  QStringLiteral("Biegelinie in mm"),
+            QStringLiteral("Richtung"), QStringLiteral("k"),
+            QStringLiteral("v in mm"),  QStringLiteral("bz in mm")};
+}
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight)
 {
@@ -28,7 +31,7 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
 
 ProfileResults::ProfileResults(QWidget* parent)
     : QWidget(parent), m_length(new QLabel(this)), m_stale(new QLabel(this)),
-      m_bends(new QTableWidget(0, static_cast<int>(bendColumns.size()), this)),
+      m_bends(new QTableWidget(0, static_cast<int>(bendColumns().size()), this)),
       m_notes(new QLabel(this))
 {
     setObjectName(QStringLiteral("Profil_Ergebnis"));
@@ -68,7 +71,7 @@ ProfileResults::ProfileResults(QWidget* parent)
     layout->addWidget(heading);
     m_bends->setObjectName(QStringLiteral("Profil_Biegelinien"));
     m_bends->setAccessibleName(QStringLiteral("Biegelinien und Werte der Biegungen"));
-    m_bends->setHorizontalHeaderLabels(bendColumns);
+    m_bends->setHorizontalHeaderLabels(bendColumns());
     m_bends->verticalHeader()->hide();
     m_bends->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_bends->setTabKeyNavigation(false);

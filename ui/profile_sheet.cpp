@@ -21,9 +21,9 @@ namespace kantrix {
 namespace {
 
 constexpr const char* textFamily = "Liberation Sans";
-const QColor ink{0, 0, 0};
-const QColor headingInk{0, 0, 160};
-const QColor ruleInk{120, 120, 120};
+constexpr QColor ink{0, 0, 0};
+constexpr QColor headingInk{0, 0, 160};
+constexpr QColor ruleInk{120, 120, 120};
 
 QFont sheetFont(double points, bool bold = false)
 {

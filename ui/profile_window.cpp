@@ -40,7 +40,7 @@ namespace kantrix {
 
 namespace {
 
-const QColor markedBase{255, 205, 205};
+constexpr QColor markedBase{255, 205, 205};
 
 struct FieldDescription
 {

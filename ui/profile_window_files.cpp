@@ -29,7 +29,11 @@ namespace kantrix {
 
 namespace {
 
-const QString profileFilter = QStringLiteral("Kantrix-Profil (*.kprofil)");
+// Functions, not constants: nothing of the profile windows runs before one is opened.
+QString profileFilter()
+{
+    return QStringLiteral("Kantrix-Profil (*.kprofil)");
+}
 
 QString shownPath(const QString& path)
 {
@@ -101,7 +105,7 @@ ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
 void ProfileWindow::open()
 {
     auto* dialog = new QFileDialog(this, QStringLiteral("Profil öffnen"), m_folder,
-                                   profileFilter + QStringLiteral(";;Alle Dateien (*)"));
+                                   profileFilter() + QStringLiteral(";;Alle Dateien (*)"));
     dialog->setObjectName(QStringLiteral("ProfileOpenDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -136,7 +140,7 @@ QString ProfileWindow::askSavePath()
                        QDir(m_folder).filePath(m_path.isEmpty()
                                                    ? proposedName(QStringLiteral(".kprofil"))
                                                    : QFileInfo(m_path).fileName()),
-                       profileFilter);
+                       profileFilter());
     dialog.setObjectName(QStringLiteral("ProfileSaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -377,7 +381,7 @@ QString ProfileWindow::proposedName(const QString& suffix) const
 void askForProfile(QWidget* parent)
 {
     auto* dialog = new QFileDialog(parent, QStringLiteral("Profil öffnen"), QString(),
-                                   profileFilter + QStringLiteral(";;Alle Dateien (*)"));
+                                   profileFilter() + QStringLiteral(";;Alle Dateien (*)"));
     dialog->setObjectName(QStringLiteral("ProfileOpenDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);

@@ -10,6 +10,7 @@
 #include "svg_view.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -279,9 +280,20 @@ TEST_P(ExportTest, WritesTheKindTheNameDecides)
     ASSERT_TRUE(window().exportTo(file, kind));
     const profile::ProfileResult result = profile::computeProfile(part);
     switch (kind) {
-    case ProfileWindow::Export::BlankDxf:
+    case ProfileWindow::Export::BlankDxf: {
         EXPECT_EQ(contents(file).toStdString(), profile::blankDxf(part, result));
+        // A CAD reader takes it: a line per bend, both bending up.
+        QProcess reader;
+        // Debian's own Python, which has python3-ezdxf.
+        reader.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import sys, ezdxf; print(len(ezdxf.readfile(sys.argv[1])"
+                                     ".modelspace().query('LINE[layer==\"BIEGUNG_AUF\"]')))"),
+                      file});
+        ASSERT_TRUE(reader.waitForFinished(20000));
+        EXPECT_EQ(reader.readAllStandardOutput().trimmed().toStdString(), "2");
         break;
+    }
     case ProfileWindow::Export::BlankSvg:
         EXPECT_EQ(contents(file).toStdString(), profile::blankSvg(part, result));
         break;
@@ -414,6 +426,41 @@ TEST_F(ProfileWindowTest, CopiesTheAnswerTable)
     press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               profile::answerTable(part, profile::computeProfile(part)));
+}
+
+// A screen reader reaches a cell and speaks its name, then its value and why it is refused.
+TEST_F(ProfileWindowTest, CellsAreNamedForScreenReaders)
+{
+    Profile part = uChannel();
+    part.legs[2].length = 1;
+    open(&part);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window().table());
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    const struct
+    {
+        int row;
+        int column;
+        const char* name;
+        const char* description;
+    } cells[] = {
+        {1, ProfileModel::Length, "Schenkel 2, Länge, Millimeter", "100.000"},
+        {0, ProfileModel::Angle, "Biegung 1, Winkel, Grad", "90.00"},
+        {1, ProfileModel::BendRadius, "Biegung 2, Radius, Millimeter", "leer"},
+        {2, ProfileModel::Length, "Schenkel 3, Länge, Millimeter", "1.000. Schenkel 3 ist zu kurz"},
+    };
+    for (const auto& expected : cells) {
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(expected.row, expected.column);
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), expected.name);
+        EXPECT_TRUE(cell->text(QAccessible::Description)
+                        .startsWith(QString::fromUtf8(expected.description)))
+            << cell->text(QAccessible::Description).toStdString();
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window().field(ProfileCommon::Width))
+                  ->text(QAccessible::Name)
+                  .toStdString(),
+              "Breite W, Millimeter");
 }
 
 class OpenedFromTheWindow : public WindowTest
