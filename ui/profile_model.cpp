@@ -1,6 +1,7 @@
 #include "profile_model.h"
 
 #include "bend_error.h"
+#include "field_set.h"
 #include "number_text.h"
 #include "profile_options.h"
 #include "profile_refusal.h"
@@ -86,6 +87,11 @@ std::optional<Direction> directionOf(const QString& text)
 QString shownLength(double value)
 {
     return QString::fromStdString(FormatNumber(value, threeDecimals));
+}
+
+QColor keyResultOrange()
+{
+    return QColor(redOf(lightOrange), greenOf(lightOrange), blueOf(lightOrange));
 }
 
 QString shownTwoDecimals(double value)

@@ -13,6 +13,7 @@
 #include "profile_calculation.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QString>
 
 #include <array>
@@ -126,6 +127,8 @@ private:
 // The texts values are shown in, with a decimal point: two decimals for thickness, radii and
 // angles, three for all other lengths.
 QString shownLength(double value);
+// The orange the window sets its key results on.
+QColor keyResultOrange();
 QString shownTwoDecimals(double value);
 
 } // namespace kantrix

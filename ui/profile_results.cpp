@@ -1,6 +1,5 @@
 #include "profile_results.h"
 
-#include "form_style.h"
 #include "profile_model.h"
 
 #include <QHeaderView>
@@ -40,17 +39,17 @@ ProfileResults::ProfileResults(QWidget* parent)
 
     // L as the window shows it: bold, on the orange of the key results, in a box of its own.
     m_length->setObjectName(QStringLiteral("Profil_L"));
-    m_length->setFont(style::formFont(true));
     m_length->setFrameShape(QFrame::Panel);
     m_length->setFrameShadow(QFrame::Sunken);
     m_length->setMargin(6);
     m_length->setAutoFillBackground(true);
     QPalette orange = m_length->palette();
-    orange.setColor(QPalette::Window, style::toQColor(lightOrange));
+    orange.setColor(QPalette::Window, keyResultOrange());
     m_length->setPalette(orange);
     m_length->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_length->setFocusPolicy(Qt::StrongFocus);
     QFont big = m_length->font();
+    big.setBold(true);
     if (big.pixelSize() > 0)
         big.setPixelSize(big.pixelSize() * 5 / 4);
     else

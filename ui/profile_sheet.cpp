@@ -1,7 +1,6 @@
 #include "profile_sheet.h"
 
 #include "bend_sheet.h"
-#include "form_style.h"
 #include "profile_drawing.h"
 #include "profile_model.h"
 
@@ -178,7 +177,7 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
     // L and W set apart, on the orange of the window's key results.
     const QFont key = sheetFont(12, true);
     const double keyHeight = QFontMetricsF(key, painter.device()).height() + mm(3);
-    painter.fillRect(QRectF(left, y, right - left, keyHeight), style::toQColor(lightOrange));
+    painter.fillRect(QRectF(left, y, right - left, keyHeight), keyResultOrange());
     painter.setFont(key);
     const QRectF keyBox(left + mm(3), y, right - left - mm(6), keyHeight);
     painter.drawText(

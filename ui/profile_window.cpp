@@ -2,7 +2,6 @@
 
 #include "accessibility.h"
 #include "bend_state.h"
-#include "form_style.h"
 #include "help_window.h"
 #include "profile_drawing.h"
 #include "profile_launch.h"
