@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -29,7 +30,9 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 namespace kantrix::test {
 namespace {
@@ -321,6 +324,32 @@ INSTANTIATE_TEST_SUITE_P(
                     ExportRow{"SvgOfTheSection", "a.svg", 2, ProfileWindow::Export::SectionSvg},
                     ExportRow{"SvgUnderTheDxfFilter", "a.svg", 0, ProfileWindow::Export::BlankSvg}),
     rowName<ExportRow>);
+
+// A write that fails midway (past the file size limit) says so and keeps the old file whole.
+TEST_F(ProfileWindowTest, FailingExportKeepsTheOldFile)
+{
+    const Profile part = uChannel();
+    open(&part);
+    const QString file = path("U.pdf");
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the sheet before") > 0);
+    old.close();
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = window().exportTo(file, ProfileWindow::Export::SheetPdf);
+    setrlimit(RLIMIT_FSIZE, &before);
+    EXPECT_FALSE(written);
+    auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains(QStringLiteral("konnte nicht geschrieben werden")));
+    message->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(contents(file), QByteArray("the sheet before"));
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("U.pdf")});
+}
 
 struct LegEntry
 {
