@@ -2,6 +2,7 @@
 // into an empty profile, undo and redo, a file saved and opened again, the exports read back, a
 // refused value that keeps its text and the last results, and the question on closing.
 
+#include "help_window.h"
 #include "profile_answer.h"
 #include "profile_drawing.h"
 #include "profile_model.h"
@@ -27,6 +28,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -490,6 +493,20 @@ TEST_F(ProfileWindowTest, CellsAreNamedForScreenReaders)
                   ->text(QAccessible::Name)
                   .toStdString(),
               "Breite W, Millimeter");
+}
+
+// F1 opens the user notes at their section on profiles.
+TEST_F(ProfileWindowTest, HelpOpensAtTheProfiles)
+{
+    open();
+    press(Qt::Key_F1);
+    auto* help = window().findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    QCoreApplication::processEvents();
+    QTextBrowser* browser = help->browser();
+    EXPECT_EQ(browser->cursorForPosition(QPoint(4, 4)).block().text().toStdString(), "Profile");
+    help->close();
 }
 
 class OpenedFromTheWindow : public WindowTest
