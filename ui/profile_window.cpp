@@ -266,6 +266,10 @@ QWidget* ProfileWindow::buildDrawings()
         addDrawing(QStringLiteral("Zuschnitt mit Biegelinien"), QStringLiteral("Profil_Zuschnitt"),
                    QStringLiteral("Zeichnung des Zuschnitts mit Biegelinien"));
     drawings->setChildrenCollapsible(false);
+    const QString none = QStringLiteral("Noch kein berechnetes Profil: die Zeile unter der "
+                                        "Tabelle sagt, was fehlt.");
+    m_section->show({}, none);
+    m_blank->show({}, none);
     return drawings;
 }
 
