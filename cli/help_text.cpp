@@ -104,7 +104,7 @@ Beispiele:
 
 std::string_view profileHelpText()
 {
-    return R"(kantrix-cli profil – Zuschnitt eines Profils mit mehreren Biegungen nach DIN 6935
+    return R"(kantrix-cli profil – Zuschnitt eines Profils mit mehreren Biegungen (DIN 6935)
 
 Aufruf:
   kantrix-cli profil --dicke S --radius R --schenkel LISTE --winkel LISTE
@@ -129,10 +129,12 @@ Werte:
   --schenkel LISTE   die Schenkellängen in mm von links nach rechts, außen
                      gemessen (bei mehr als 90° Öffnung bis zum Schnittpunkt
                      der Außenflächen), z. B. 50/100/50
-  --winkel LISTE     die Öffnungswinkel β in Grad, einer je Biegung, 0 < β < 180
+  --winkel LISTE     die Öffnungswinkel β in Grad, einer je Biegung,
+                     0 < β < 180
   --radien LISTE     eigene Biegeradien je Biegung; ein leeres Feld nimmt r,
-                     z. B. 3// für einen eigenen Radius nur an Biegung 1
-  --innen LISTE      die Nummern der innen gemessenen Schenkel, von 1 an, z. B. 1/3
+                     z. B. 3// bei drei Biegungen: Radius 3 nur an Biegung 1
+  --innen LISTE      die Nummern der innen gemessenen Schenkel, von 1 an,
+                     z. B. 1/3
   --richtung LISTE   + oder - je Biegung (ohne Angabe alle +): + biegt zum
                      Betrachter des Zuschnitts hin, - von ihm weg, z. B. +/-
   --breite W         die Breite des Zuschnitts entlang der Biegelinien in mm

@@ -39,10 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return std::string("r,s,beta\n2,2,90\n1e300,1e-300,90\n1;5,2,90\n");
     };
+    // Files are kept in memory, never written.
+    const cli::OutputWriter write = [](const std::vector<cli::OutputFile>&, std::string&) {
+        return true;
+    };
     std::string out;
     std::string err;
     const int status =
-        cli::runCommandLine(static_cast<int>(argv.size() - 1), argv.data(), read, out, err);
+        cli::runCommandLine(static_cast<int>(argv.size() - 1), argv.data(), read, write, out, err);
     const std::string call = [&] {
         std::string joined;
         for (const std::string& argument : arguments)

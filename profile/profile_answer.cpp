@@ -3,6 +3,7 @@
 #include "number_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -147,7 +148,10 @@ std::string profileBaseName(const Profile& profile)
     if (profile.legs.size() == 3 && profile.bends.size() == 2)
         name += profile.bends[0].direction == profile.bends[1].direction ? "U " : "Z ";
     for (std::size_t i = 0; i < profile.legs.size(); ++i)
-        name += (i ? "-" : "") + NumberToText(profile.legs[i].length);
+        // An editor may ask for the name of a part it has not yet checked.
+        name += (i ? "-" : "") + (std::isfinite(profile.legs[i].length)
+                                      ? NumberToText(profile.legs[i].length)
+                                      : std::string("?"));
     return name;
 }
 

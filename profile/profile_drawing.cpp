@@ -231,8 +231,9 @@ void writeTables(DxfWriter& dxf, double length, double width)
     dxf.beginTable("LAYER", 4);
     writeLayer(dxf, "0", 7, "CONTINUOUS");
     writeLayer(dxf, contourLayer, 7, "CONTINUOUS");
-    writeLayer(dxf, bendUpLayer, 1, "DASHED");   // red
-    writeLayer(dxf, bendDownLayer, 5, "DASHED"); // blue
+    // The colours of the blank's SVG: up blue, down red.
+    writeLayer(dxf, bendUpLayer, 5, "DASHED");
+    writeLayer(dxf, bendDownLayer, 1, "DASHED");
     dxf.endTable();
     dxf.beginTable("STYLE", 1);
     dxf.text(0, "STYLE");
@@ -311,8 +312,12 @@ std::string blankSvg(const Profile& profile, const ProfileResult& result)
     const double length = result.developedLength;
 
     // The text is 3.5 mm high on a blank printed to scale and grows with a large blank, so that
-    // it stays readable when a window shows the whole blank.
-    const double u = std::max(3.5, std::max(length, width) / 80);
+    // it stays readable when a window shows the whole blank, but no more than the closest two
+    // bend lines leave room for.
+    double room = length;
+    for (std::size_t i = 0; i + 1 < result.bends.size(); ++i)
+        room = std::min(room, std::abs(result.bends[i + 1].bendLine - result.bends[i].bendLine));
+    const double u = std::max(3.5, std::min(std::max(length, width) / 80, room / 0.9));
     const double gap = 0.4 * u;
     const double mark = 0.7 * u; // the triangle that says up or down
 

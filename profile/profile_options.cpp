@@ -8,7 +8,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
+#include <version>
 
 namespace kantrix::profile {
 
@@ -222,11 +225,56 @@ ProfileOptions profileOptions(const Profile& profile)
     return options;
 }
 
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 std::string exactNumberText(double value)
 {
     char buffer[32];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return error == std::errc() ? std::string(buffer, end) : std::string();
 }
+#else
+// The libc++ of Debian's emscripten has no std::to_chars for doubles. The fewest significant
+// digits that read back are found by printf's correct rounding instead, and written as to_chars
+// writes them: plain, or with an exponent where that is shorter.
+std::string exactNumberText(double value)
+{
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
+    char buffer[40];
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+        if (std::strtod(buffer, nullptr) == value)
+            break;
+    }
+    std::string text(buffer);
+    const bool negative = text.front() == '-';
+    if (negative)
+        text.erase(0, 1);
+    const std::size_t e = text.find('e');
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    std::string digits = text.substr(0, e);
+    if (digits.size() > 1)
+        digits.erase(1, 1); // the point
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int count = static_cast<int>(digits.size());
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    const std::string scientific = digits.substr(0, 1) + (count > 1 ? "." + digits.substr(1) : "") +
+                                   (exponent < 0 ? "e-" : "e+") + (magnitude < 10 ? "0" : "") +
+                                   std::to_string(magnitude);
+    std::string plain;
+    if (exponent >= count - 1) {
+        // A whole number is written with all its digits, as to_chars writes it.
+        char whole[320]; // up to 309 digits
+        std::snprintf(whole, sizeof whole, "%.0f", negative ? -value : value);
+        plain = whole;
+    } else if (exponent >= 0)
+        plain = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
+                digits.substr(static_cast<std::size_t>(exponent) + 1);
+    else
+        plain = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    return (negative ? "-" : "") + (plain.size() <= scientific.size() ? plain : scientific);
+}
+#endif
 
 } // namespace kantrix::profile

@@ -17,8 +17,9 @@
 // sharp of the outer (aussen) or inner (innen) surfaces. For beta up to 90 degrees, as DIN 6935
 // measures it, that is the tangent to the arc square to the leg, r + s (or r) past the end of the
 // straight part; above 90 degrees the intersection of the surfaces, (r + s) t (or r t) past it.
-// Outer measures stand outside the whole part, where nothing crosses them; inner ones a little
-// inside the leg. Measures that face the same way and would overlap are moved out one step each.
+// Outer measures stand outside the part beside the leg, where nothing crosses them; inner ones a
+// little inside the leg. Measures that face the same way and would overlap are moved out one step
+// each.
 
 namespace kantrix::profile {
 
@@ -122,7 +123,11 @@ public:
             bottom = std::min(bottom, p.y);
             top = std::max(top, p.y);
         }
-        m_u = std::max(right - left, top - bottom) / 30;
+        // The text's height: a thirtieth of the part, less where its shortest leg would drown.
+        double shortest = m_profile.legs[0].length;
+        for (const Leg& leg : m_profile.legs)
+            shortest = std::min(shortest, leg.length);
+        m_u = std::min(std::max(right - left, top - bottom) / 30, 0.3 * shortest);
         m_sharpDrawn.assign(2 * m_bends.size(), false);
     }
 
@@ -260,12 +265,20 @@ private:
         return inner ? m_bends[bend].turn : -m_bends[bend].turn;
     }
 
-    // How far the part reaches beyond the leg's middle fibre towards `normal`.
+    // How far the part reaches beyond the leg's middle fibre towards `normal`, beside the leg
+    // and its measure only: a part with many bends gets its measures near their legs.
     double extent(std::size_t leg, Vec normal) const
     {
+        const LegLine& line = m_legs[leg];
+        const double before = (leg > 0 ? m_result.bends[leg - 1].setback : 0) + 2 * m_u;
+        const double after = m_result.legs[leg].straight +
+                             (leg < m_bends.size() ? m_result.bends[leg].setback : 0) + 2 * m_u;
         double reach = 0;
-        for (Vec p : m_outline)
-            reach = std::max(reach, dot(p - m_legs[leg].start, normal));
+        for (Vec p : m_outline) {
+            const double along = dot(p - line.start, line.d);
+            if (along >= -before && along <= after)
+                reach = std::max(reach, dot(p - line.start, normal));
+        }
         return reach;
     }
 
@@ -312,8 +325,13 @@ private:
         const bool inner = m_profile.legs[i].measure == Measure::Innen;
 
         int side = i > 0 ? measureSide(i, i - 1) : measureSide(i, i);
-        if (i > 0 && i < bendCount && measureSide(i, i - 1) != measureSide(i, i))
-            side = extent(i, leg.n * -1) < extent(i, leg.n) ? -1 : 1;
+        double reach = -1; // of the part towards the measure's side, where it is needed
+        if (i > 0 && i < bendCount && measureSide(i, i - 1) != measureSide(i, i)) {
+            const double left = extent(i, leg.n);
+            const double right = extent(i, leg.n * -1);
+            side = right < left ? -1 : 1;
+            reach = std::min(left, right);
+        }
         const Vec normal = leg.n * side;
 
         const MeasureEnd ends[2] = {endAt(i, false, side), endAt(i, true, side)};
@@ -330,7 +348,9 @@ private:
         const double half = std::max(std::abs(a2 - a1), svg::textLength(text, m_u)) / 2;
 
         const double step = 1.6 * m_u;
-        double line = (inner ? m_s / 2 : extent(i, normal)) + 1.5 * m_u;
+        if (!inner && reach < 0)
+            reach = extent(i, normal);
+        double line = (inner ? m_s / 2 : reach) + 1.5 * m_u;
         const Vec origin = leg.start;
         const double base = dot(origin, normal);
         const double from = dot(origin, leg.d) + middle - half - 0.5 * m_u;

@@ -8,7 +8,9 @@ namespace kantrix::profile::svg {
 
 namespace {
 
-constexpr const char* fontFamily = "Liberation Sans, sans-serif";
+// One family, not a list: Qt's SVG renderer takes a list for one family's name and falls back to
+// a wider font. Liberation Sans comes with the window's packages; its widths are Arial's.
+constexpr const char* fontFamily = "Liberation Sans";
 
 void appendEscaped(std::string& out, std::string_view text)
 {
@@ -142,19 +144,6 @@ void appendPoint(std::string& out, Point point)
 Writer::Writer()
 {
     m_body.reserve(16384);
-}
-
-void Writer::include(Point point)
-{
-    if (m_empty) {
-        m_box = {point.x, point.y, point.x, point.y};
-        m_empty = false;
-        return;
-    }
-    m_box.left = std::min(m_box.left, point.x);
-    m_box.top = std::min(m_box.top, point.y);
-    m_box.right = std::max(m_box.right, point.x);
-    m_box.bottom = std::max(m_box.bottom, point.y);
 }
 
 void Writer::title(std::string_view text)

@@ -47,7 +47,18 @@ public:
     void triangle(Point a, Point b, Point c, const char* fill);
     // `d` is path data written with appendPoint; the caller includes its points in the box.
     void path(std::string_view d, const char* fill, const char* stroke, double strokeWidth);
-    void include(Point point);
+    void include(Point point)
+    {
+        if (m_empty) {
+            m_box = {point.x, point.y, point.x, point.y};
+            m_empty = false;
+            return;
+        }
+        m_box.left = point.x < m_box.left ? point.x : m_box.left;
+        m_box.top = point.y < m_box.top ? point.y : m_box.top;
+        m_box.right = point.x > m_box.right ? point.x : m_box.right;
+        m_box.bottom = point.y > m_box.bottom ? point.y : m_box.bottom;
+    }
     // `angle` in degrees, clockwise on the screen; `anchor` is SVG's text-anchor.
     void text(Point at, double angle, const char* anchor, double size, const char* fill,
               std::string_view text);

@@ -1,6 +1,9 @@
 #include "bend_calculation.h"
 #include "correction.h"
 #include "number_text.h"
+#include "profile_calculation.h"
+#include "profile_drawing.h"
+#include "profile_file.h"
 #include "quantities.h"
 #include "quantity_lines.h"
 #include "row_names.h"
@@ -508,6 +511,190 @@ INSTANTIATE_TEST_SUITE_P(Specs, ValueLists, testing::Values(
     test::rowName<ListCase>);
 // clang-format on
 
+std::vector<std::string> profil(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), "profil");
+    return arguments;
+}
+
+const std::vector<std::string> channel = {"--dicke",    "2",         "--radius", "2",
+                                          "--schenkel", "50/100/50", "--winkel", "90/90"};
+
+std::vector<std::string> channelWith(std::vector<std::string> more)
+{
+    std::vector<std::string> arguments = profil(channel);
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+// "50/50/…/50", `count` items.
+std::string repeated(const std::string& item, int count)
+{
+    std::string list = item;
+    for (int i = 1; i < count; ++i)
+        list += "/" + item;
+    return list;
+}
+
+struct ProfileCall
+{
+    const char* name;
+    std::vector<std::string> arguments;
+    int status;
+    std::vector<std::string> shown; // on standard output for 0, else on standard error
+};
+
+class ProfileCalls : public testing::TestWithParam<ProfileCall>
+{};
+
+TEST_P(ProfileCalls, AnswerOrRefuseWithTheirStatus)
+{
+    const Outcome result = run(GetParam().arguments);
+    EXPECT_EQ(result.status, GetParam().status) << result.err;
+    if (GetParam().status != 0) {
+        EXPECT_EQ(result.out, "");
+    }
+    for (const std::string& text : GetParam().shown)
+        EXPECT_THAT(GetParam().status == 0 ? result.out : result.err, HasSubstr(text));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Parts, ProfileCalls, testing::Values(
+    ProfileCall{"U", profil(channel), 0, {"Profil U 50-100-50\n", "Gestreckte Länge L = 192.325 mm\n", "   48.081\n", "  144.244\n"}},
+    ProfileCall{"ZWithMinusFirst", profil({"-s", "2", "-r", "2", "--schenkel", "30/60/30", "--winkel", "90/90", "--richtung", "-/+"}), 0,
+        {"Profil Z 30-60-30\n", "L = 112.325 mm", "      1          -   90.00"}},
+    ProfileCall{"Hat", profil({"--dicke", "2", "--radius", "2", "--schenkel", "20/30/40/30/20", "--winkel", "90/90/90/90"}), 0,
+        {"Profil 20-30-40-30-20\n", "L = 124.650 mm"}},
+    ProfileCall{"UMeasuredInside", profil({"--dicke", "2", "--radius", "2", "--schenkel", "48/96/48", "--winkel", "90/90", "--innen", "1/2/3"}), 0,
+        {"L = 192.325 mm", "       2   innen       96.000   100.000   92.000\n"}},
+    ProfileCall{"OwnRadiusAndNote", channelWith({"--radien", "/30"}), 0, {"\nHinweise:\n- Biegung 2: k = 1: ", "\n- Schenkel 3 ist kürzer als 4 · r = 120.000 mm"}}));
+
+INSTANTIATE_TEST_SUITE_P(Refusals, ProfileCalls, testing::Values(
+    ProfileCall{"DecimalComma", profil({"--dicke", "1,5", "--radius", "2", "--schenkel", "50/100/50", "--winkel", "90/90"}), 2, {"„1,5“ für Blechdicke s (--dicke)"}},
+    ProfileCall{"Unit", profil({"--dicke", "2", "--radius", "2", "--schenkel", "50/12 mm/50", "--winkel", "90/90"}), 2, {"„12 mm“ für Schenkel 2 (--schenkel)"}},
+    ProfileCall{"RadiusZero", profil({"--dicke", "2", "--radius", "0", "--schenkel", "50/100/50", "--winkel", "90/90"}), 2, {"Biegeradius r = 0: muss eine Zahl größer als 0 sein\n"}},
+    ProfileCall{"NegativeWidth", channelWith({"--breite", "-300"}), 2, {"Breite W = -300: muss eine Zahl größer als 0 sein\n"}},
+    ProfileCall{"Angle180", profil({"--dicke", "2", "--radius", "2", "--schenkel", "50/100/50", "--winkel", "90/180"}), 2, {"Öffnungswinkel β von Biegung 2 = 180"}},
+    ProfileCall{"AnglesTooFew", profil({"--dicke", "2", "--radius", "2", "--schenkel", "50/100/50", "--winkel", "90"}), 2, {"3 Schenkel brauchen 2 Öffnungswinkel in --winkel, angegeben sind 1\n"}},
+    ProfileCall{"DirectionsTooMany", channelWith({"--richtung", "-/+/-"}), 2, {"3 Schenkel brauchen 2 Richtungen in --richtung, angegeben sind 3\n"}},
+    ProfileCall{"LegTooShort", profil({"--dicke", "2", "--radius", "2", "--schenkel", "50/6/50", "--winkel", "90/90"}), 2, {"Schenkel 2 ist zu kurz für seine Biegungen: mindestens 8.000 mm\n"}},
+    ProfileCall{"TooManyBends", profil({"--dicke", "2", "--radius", "2", "--schenkel", repeated("50", 102), "--winkel", "90"}), 2, {"Ein Profil hat 2 bis 101 Schenkel (höchstens 100 Biegungen), --schenkel nennt 102\n"}},
+    ProfileCall{"OptionTwice", channelWith({"--dicke", "3"}), 2, {"Option --dicke: der Wert fehlt oder sie ist mehr als einmal angegeben"}},
+    ProfileCall{"ValuesMissing", profil({"--dicke", "2"}), 2, {"profil braucht --dicke, --radius, --schenkel und --winkel"}},
+    ProfileCall{"FileAndValues", profil({"teil.kprofil", "--dicke", "2"}), 2, {"nicht beides"}},
+    ProfileCall{"FileMissing", profil({"/nonexistent/teil.kprofil"}), 2, {"„/nonexistent/teil.kprofil“ kann nicht gelesen werden"}},
+    ProfileCall{"BlankWithoutWidth", channelWith({"--svg", "/nonexistent/z.svg"}), 2, {"--svg zeichnet den Zuschnitt und braucht dessen Breite W: --breite"}},
+    ProfileCall{"SameFileTwice", channelWith({"--schnitt", "a.svg", "--speichern", "a.svg"}), 2, {"Die Datei „a.svg“ ist für zwei Ausgaben angegeben"}},
+    ProfileCall{"JsonBeforeProfil", [] { auto a = profil(channel); a.insert(a.begin(), "--json"); return a; }(), 2, {"--json steht nach profil"}},
+    ProfileCall{"Overflow", profil({"--dicke", "2", "--radius", "1e300", "--schenkel", "1e308/1e308", "--winkel", "90"}), 3, {"Rechenfehler: Überlauf\n"}}),
+    test::rowName<ProfileCall>);
+// clang-format on
+
+profile::Profile channelProfile(std::optional<double> width)
+{
+    profile::Profile part;
+    part.width = width;
+    part.legs = {{50, profile::Measure::Aussen},
+                 {100, profile::Measure::Aussen},
+                 {50, profile::Measure::Aussen}};
+    part.bends = {{90, std::nullopt, profile::Direction::Plus},
+                  {90, std::nullopt, profile::Direction::Plus}};
+    return part;
+}
+
+TEST(KantrixCliProfile, WritesItsFilesWholeOrNone)
+{
+    const std::string dxf = scratch("u.dxf");
+    const std::string svg = scratch("u.svg");
+    const std::string section = scratch("schnitt.svg");
+    const std::string saved = scratch("u.kprofil");
+    for (const std::string& path : {dxf, svg, section, saved})
+        std::remove(path.c_str());
+    // Refused: nothing is written.
+    EXPECT_EQ(run(channelWith({"--dxf", dxf, "--speichern", saved})).status, 2);
+    EXPECT_FALSE(std::ifstream(dxf).good());
+    EXPECT_FALSE(std::ifstream(saved).good());
+
+    const Outcome written = run(channelWith({"--breite", "300", "--dxf", dxf, "--svg", svg,
+                                             "--schnitt", section, "--speichern", saved}));
+    ASSERT_EQ(written.status, 0) << written.err;
+    const profile::Profile part = channelProfile(300);
+    const profile::ProfileResult result = profile::computeProfile(part);
+    EXPECT_EQ(readFile(dxf), profile::blankDxf(part, result));
+    EXPECT_EQ(readFile(svg), profile::blankSvg(part, result));
+    EXPECT_EQ(readFile(section), profile::sectionSvg(part, result));
+    EXPECT_EQ(readFile(saved), profile::writeProfileFile(part));
+
+    // The last output cannot be written: exit 1, and the ones before keep their old text.
+    std::ofstream(section, std::ios::binary) << "alt";
+    const Outcome failed =
+        run(channelWith({"--schnitt", section, "--speichern", "/nonexistent/u.kprofil"}));
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_THAT(failed.err,
+                HasSubstr("Die Datei „/nonexistent/u.kprofil“ kann nicht geschrieben werden: "));
+    EXPECT_EQ(readFile(section), "alt");
+}
+
+TEST(KantrixCliProfile, ReadsBackTheFileItSaved)
+{
+    const std::string saved = scratch("z.kprofil");
+    const std::vector<std::string> z =
+        profil({"--dicke", "1.5", "--radius", "2", "--schenkel", "30/60.25/30", "--winkel",
+                "90/120", "--radien", "/3", "--innen", "2", "--richtung", "-/+", "--json"});
+    std::vector<std::string> saving = z;
+    saving.insert(saving.end(), {"--speichern", saved});
+    const Outcome first = run(saving);
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(run(profil({saved, "--json"})).out, first.out);
+    EXPECT_EQ(run(profil({"-", "--json"}), readFile(saved)).out, first.out);
+    const Outcome broken = run(profil({"-"}), "{}");
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_THAT(broken.err, HasSubstr("Die Profildatei „Standardeingabe“ wird nicht geöffnet: "));
+}
+
+// Every number is an object of the text shown and the double itself, and the text shows that
+// double to its decimals.
+void expectShownNumbers(const nlohmann::json& value, const std::string& where, int& numbers)
+{
+    if (value.is_object() && value.contains("text")) {
+        ++numbers;
+        EXPECT_EQ(value.size(), 2u) << where;
+        EXPECT_NEAR(value.at("value").get<double>(),
+                    ParseNumber(value.at("text").get<std::string>()), 0.005)
+            << where;
+        return;
+    }
+    if (value.is_structured())
+        for (const auto& [key, item] : value.items())
+            expectShownNumbers(item, where + "/" + key, numbers);
+}
+
+TEST(KantrixCliProfile, JsonKeysHoldTextAndValue)
+{
+    const Outcome answer = run(channelWith({"--breite", "300", "--json"}));
+    ASSERT_EQ(answer.status, 0) << answer.err;
+    const nlohmann::ordered_json json = nlohmann::ordered_json::parse(answer.out);
+    auto keys = [](const nlohmann::ordered_json& object) {
+        std::vector<std::string> names;
+        for (const auto& [key, item] : object.items())
+            names.push_back(key);
+        return names;
+    };
+    using Keys = std::vector<std::string>;
+    EXPECT_EQ(keys(json), (Keys{"dicke", "breite", "L", "schenkel", "biegungen", "hinweise"}));
+    EXPECT_EQ(keys(json.at("schenkel").at(0)), (Keys{"mass", "eingegeben", "aussen", "gerade"}));
+    EXPECT_EQ(keys(json.at("biegungen").at(1)),
+              (Keys{"winkel", "alpha", "radius", "k", "n", "v", "bz", "biegelinie", "richtung"}));
+    EXPECT_EQ(json.at("L").at("value").get<double>(),
+              profile::computeProfile(channelProfile(300)).developedLength);
+    EXPECT_EQ(json.at("L").at("text"), "192.325");
+    EXPECT_EQ(json.at("dicke").at("text"), "2.00");
+    int numbers = 0;
+    expectShownNumbers(json, "", numbers);
+    EXPECT_EQ(numbers, 3 + 3 * 3 + 2 * 8);
+}
+
 TEST(KantrixCli, HelpNamesTheExitStatusesAndTheListSyntax)
 {
     const Outcome help = run({"--help"});
@@ -515,6 +702,9 @@ TEST(KantrixCli, HelpNamesTheExitStatusesAndTheListSyntax)
     EXPECT_THAT(help.out, HasSubstr("Rückgabewert:\n  0  alles berechnet\n  2  Aufruf"));
     EXPECT_THAT(help.out, HasSubstr("--dicke 1:3:0.5 --radius 1/2/4/6"));
     EXPECT_THAT(run({"tabelle", "--help"}).out, HasSubstr("--dicke 1:3:0.5"));
+    EXPECT_THAT(help.out, HasSubstr("kantrix-cli profil --help"));
+    EXPECT_THAT(run({"profil", "--help"}).out,
+                HasSubstr("  --richtung LISTE   + oder - je Biegung"));
     EXPECT_EQ(run({"--version"}).out, "kantrix-cli 1.00\n");
 }
 

@@ -52,8 +52,7 @@ Profile hat()
         part({20, 30, 40, 30, 20},
              {Direction::Plus, Direction::Minus, Direction::Minus, Direction::Plus}, 500);
     profile.legs[2].measure = Measure::Innen;
-    profile.bends[1].angle = 100;
-    profile.bends[2].angle = 100;
+    profile.bends[1].radius = 4;
     return profile;
 }
 

@@ -1,0 +1,384 @@
+#!/usr/bin/python3
+"""The profile page in a real browser: headless Chromium from Debian, driven by selenium with real
+key, mouse and touch events, against what the command line shows and writes.
+
+Usage: profile_page_test.py SITE CLI EXPECTATIONS
+  SITE          the assembled site (build-web/site)
+  CLI           kantrix-cli, whose `profil` answer and files the page must give to the byte
+  EXPECTATIONS  the native program that prints the link's fragment of a profile
+                (kantrix_profile_expectations)
+Prints one line per failure and a closing line "N passed, N failed"; exits 1 on any failure.
+"""
+import base64
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+import ezdxf
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+sys.path.insert(0, os.path.dirname(__file__))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', '..', 'scripts'))
+from page_test import chromium  # noqa: E402
+from serve_site import SiteServer  # noqa: E402
+
+SITE, CLI, EXPECTATIONS = sys.argv[1:4] if len(sys.argv) >= 4 else (None, None, None)
+WAIT = 30
+
+U_CHANNEL = {'dicke': '2', 'radius': '2', 'schenkel': '50/100/50', 'winkel': '90/90', 'breite': '300'}
+Z_PROFILE = {**U_CHANNEL, 'richtung': '+/-'}
+Z_LINK = '#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300'
+HAT = {'dicke': '1.5', 'radius': '3', 'schenkel': '20/30/40/30/20', 'winkel': '90/120/120/90',
+       'radien': '/4//', 'innen': '3', 'richtung': '+/-/-/+'}
+
+
+def native(kind, options):
+    """The command line's answer (json), one of its files (dxf, svg, kprofil), or the fragment of
+    the library's link (link), as bytes."""
+    if kind == 'link':
+        arguments = [EXPECTATIONS] + [f'{name}={value}' for name, value in options.items()]
+        return subprocess.run(arguments, check=True, capture_output=True).stdout
+    arguments = [CLI, 'profil'] + [f'--{name}={value}' for name, value in options.items()]
+    if kind == 'json':
+        return subprocess.run(arguments + ['--json'], check=True, capture_output=True).stdout
+    with tempfile.TemporaryDirectory(prefix='kantrix-cli-') as folder:
+        path = os.path.join(folder, 'out')
+        option = {'dxf': '--dxf', 'svg': '--svg', 'kprofil': '--speichern'}[kind]
+        subprocess.run(arguments + [option, path], check=True, capture_output=True)
+        return open(path, 'rb').read()
+
+
+def by_name(name):
+    return (By.CSS_SELECTOR, f'[aria-label="{name}"]')
+
+
+class ProfilePage(unittest.TestCase):
+    """A fresh browser profile per test, the site served from a port of its own."""
+
+    def setUp(self):
+        self.server = SiteServer(SITE)
+        self.addCleanup(self.stop_server)
+        self.profile = tempfile.TemporaryDirectory(prefix='kantrix-chromium-')
+        self.addCleanup(self.profile.cleanup)
+        self.driver = chromium(self.profile.name, '1280,900')
+        self.addCleanup(self.driver.quit)
+        self.downloads = os.path.join(self.profile.name, 'downloads')
+        self.driver.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': self.downloads})
+
+    def stop_server(self):
+        if self.server:
+            self.server.stop()
+            self.server = None
+
+    def open(self, fragment=''):
+        self.driver.get(self.server.address + 'profil.html' + fragment)
+        self.wait_ready()
+
+    def wait_ready(self):
+        WebDriverWait(self.driver, WAIT).until(
+            lambda d: d.execute_script('return document.documentElement.dataset.ready') == 'true')
+
+    def find(self, name):
+        return self.driver.find_element(*by_name(name))
+
+    def text(self, name):
+        return self.find(name).get_attribute('textContent')
+
+    def type_into(self, name, text):
+        field = self.find(name)
+        ActionChains(self.driver, duration=0).move_to_element(field).click() \
+            .key_down(Keys.CONTROL).send_keys('a').key_up(Keys.CONTROL).send_keys(text or Keys.DELETE).perform()
+
+    def tap(self, element):
+        """A finger's tap: touch events at the middle of the element."""
+        self.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 1})
+        x, y = self.driver.execute_script("""arguments[0].scrollIntoView({block: 'center'});
+            const box = arguments[0].getBoundingClientRect(); return [box.x + box.width / 2, box.y + box.height / 2];""",
+                                          element)
+        for event, points in [('touchStart', [{'x': x, 'y': y}]), ('touchEnd', [])]:
+            self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': event, 'touchPoints': points})
+
+    def shown(self):
+        """L, the bend lines and v of every bend, the notes, and whether the results are current."""
+        return self.driver.execute_script("""
+            const named = (name) => document.querySelector(`[aria-label="${name}"]`);
+            const bends = document.querySelectorAll('#Biegungen tbody tr').length;
+            const each = (name) => Array.from({length: bends}, (_, i) => named(`${name} ${i + 1}, Millimeter`).textContent);
+            return {L: named('Gestreckte Länge L, Millimeter').textContent, lines: each('Biegelinie'), v: each('Verdano v'),
+                    notes: [...document.querySelectorAll('#Hinweise li')].map((li) => li.textContent),
+                    current: !document.getElementById('Ergebnis').classList.contains('not-current')};""")
+
+    def expected(self, options):
+        answer = json.loads(native('json', options))
+        return {'L': answer['L']['text'], 'lines': [b['biegelinie']['text'] for b in answer['biegungen']],
+                'v': [b['v']['text'] for b in answer['biegungen']], 'notes': answer['hinweise'] or ['Keine.'],
+                'current': True}
+
+    def refusals(self):
+        return self.driver.execute_script("""return [...document.querySelectorAll('.refusal')]
+            .filter((p) => !p.hidden).map((p) => p.textContent);""")
+
+    def downloaded(self, name):
+        path = os.path.join(self.downloads, name)
+        WebDriverWait(self.driver, WAIT).until(lambda d: os.path.exists(path))
+        return open(path, 'rb').read()
+
+    def errors(self):
+        return [e['message'] for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
+
+
+class Entry(ProfilePage):
+    def test_a_u_channel_typed_from_an_empty_profile(self):
+        self.open()
+        self.assertEqual(self.text('Gestreckte Länge L, Millimeter'), '–')
+        history = self.driver.execute_script('return history.length')
+        # A comma and blanks as a person types them; the third leg comes by a tap.
+        for name, text in [('Blechdicke s, Millimeter', '2,0'), ('Biegeradius r, Millimeter', ' 2 '),
+                           ('Breite W, Millimeter', '300'), ('Schenkel 1, Millimeter', '50'),
+                           ('Schenkel 2, Millimeter', '100')]:
+            self.type_into(name, text)
+        self.tap(self.driver.find_element(By.ID, 'Anfuegen'))
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute('aria-label'), 'Schenkel 3, Millimeter')
+        self.driver.switch_to.active_element.send_keys('50')
+        self.assertEqual(self.find('Öffnungswinkel b 2, Grad').get_attribute('value'), '90')
+        self.assertEqual(self.shown(), self.expected(U_CHANNEL))
+        self.assertEqual(self.driver.execute_script('return location.hash'), native('link', U_CHANNEL).decode())
+        # The second bend turned the other way makes a Z.
+        Select(self.find('Richtung von Biegung 2')).select_by_value('-')
+        self.assertEqual(self.shown(), self.expected(Z_PROFILE))
+        self.assertEqual(self.driver.execute_script('return location.hash'), native('link', Z_PROFILE).decode())
+        self.assertEqual(self.driver.execute_script('return history.length'), history, 'no entry per key')
+        WebDriverWait(self.driver, WAIT).until(lambda d: d.find_element(By.ID, 'Ansage').get_attribute('textContent')
+                                               == f'Gestreckte Länge L = {self.shown()["L"]} mm')
+        for name in ['Blechdicke s, Millimeter', 'Biegeradius r, Millimeter', 'Breite W, Millimeter',
+                     'Schenkel 1, Millimeter', 'Öffnungswinkel b 1, Grad']:
+            self.assertEqual(self.find(name).get_attribute('inputmode'), 'decimal', name)
+        self.assertEqual(self.errors(), [])
+
+    def test_a_refused_leg_is_shown_at_its_field_and_the_last_results_stay(self):
+        self.open(Z_LINK)
+        before = self.shown()
+        # (typed into leg 2, refusal shown, results current after it)
+        for typed, refused, current in [('3', 'Schenkel 2 ist zu kurz', False), ('1/2', 'Schenkel 2', False),
+                                        ('abc', 'Schenkel 2', False), ('100', None, True)]:
+            with self.subTest(typed=typed):
+                self.type_into('Schenkel 2, Millimeter', typed)
+                field = self.find('Schenkel 2, Millimeter')
+                self.assertEqual(field.get_attribute('value'), typed, 'kept as typed')
+                shown = self.shown()
+                self.assertEqual(shown['current'], current)
+                self.assertEqual({k: shown[k] for k in ('L', 'lines', 'v')}, {k: before[k] for k in ('L', 'lines', 'v')})
+                self.assertEqual(self.driver.find_element(By.ID, 'Stand').is_displayed(), not current)
+                if refused:
+                    self.assertEqual(len(self.refusals()), 1)
+                    self.assertIn(refused, self.refusals()[0])
+                    self.assertEqual(field.get_attribute('aria-invalid'), 'true')
+                    message = self.driver.find_element(By.ID, field.get_attribute('aria-describedby'))
+                    self.assertEqual(message.get_attribute('textContent'), self.refusals()[0])
+                    self.assertEqual(self.driver.execute_script('return location.hash'), Z_LINK)
+                    self.assertFalse(self.driver.find_element(By.ID, 'DxfLaden').is_enabled())
+                else:
+                    self.assertEqual(self.refusals(), [])
+                    self.assertIsNone(field.get_attribute('aria-invalid'))
+
+    def test_insert_and_remove_keep_legs_and_bends_in_step(self):
+        self.open(Z_LINK)
+        self.driver.find_element(*by_name('Schenkel vor Schenkel 2 einfügen')).click()
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute('aria-label'), 'Schenkel 2, Millimeter')
+        self.driver.switch_to.active_element.send_keys('30')
+        options = {**U_CHANNEL, 'schenkel': '50/30/100/50', 'winkel': '90/90/90', 'richtung': '+/+/-'}
+        self.assertEqual(self.shown(), self.expected(options))
+        for leg, left in [(4, '50/30/100'), (1, '30/100')]:
+            self.driver.find_element(*by_name(f'Schenkel {leg} entfernen')).click()
+            self.assertEqual(self.driver.execute_script('return [...document.querySelectorAll(".leg input")].map((i) => i.value).join("/")'), left)
+        self.assertFalse(self.find('Schenkel 1 entfernen').is_enabled(), 'two legs at least')
+
+
+# How a profile arrives: (name, way, what, the options it must show or the start of its message)
+OPENED = [
+    ('link', 'link', Z_LINK, Z_PROFILE),
+    ('link with every option', 'link', '#dicke=1.5&radius=3&schenkel=20/30/40/30/20&winkel=90/120/120/90'
+     '&radien=/4//&innen=3&richtung=+/-/-/+', HAT),
+    ('refused link', 'link', '#dicke=2&radius=2&schenkel=50/-1/50&winkel=90/90', 'Der Link beschreibt kein gültiges Profil'),
+    ('link with an unknown key', 'link', '#dicke=2&laenge=5', 'Der Link beschreibt kein gültiges Profil'),
+    ('file by the picker', 'picker', 'hat', HAT),
+    ('file dropped', 'drop', 'hat', HAT),
+    ('not a profile file', 'picker', '{"format": "etwas anderes"}', 'kaputt.kprofil'),
+]
+
+
+class Opening(ProfilePage):
+    def open_file(self, way, text):
+        name = 'Profil.kprofil' if text == 'hat' else 'kaputt.kprofil'
+        data = native('kprofil', HAT) if text == 'hat' else text.encode()
+        if way == 'picker':
+            path = os.path.join(self.profile.name, name)
+            open(path, 'wb').write(data)
+            self.driver.find_element(By.ID, 'Datei').send_keys(path)
+        else:
+            self.driver.execute_script("""const transfer = new DataTransfer();
+                transfer.items.add(new File([Uint8Array.from(atob(arguments[0]), (c) => c.charCodeAt(0))], arguments[1]));
+                for (const type of ['dragover', 'drop'])
+                  document.body.dispatchEvent(new DragEvent(type, {dataTransfer: transfer, bubbles: true, cancelable: true}));""",
+                                       base64.b64encode(data).decode(), name)
+
+    def test_a_profile_opened_from_a_link_or_a_file(self):
+        for name, way, what, expected in OPENED:
+            with self.subTest(name):
+                self.open(what if way == 'link' else '')
+                if way != 'link':
+                    self.open_file(way, what)
+                    time.sleep(0.3)
+                if isinstance(expected, dict):
+                    self.assertEqual(self.shown(), self.expected(expected))
+                    self.assertEqual(self.refusals(), [])
+                    self.assertEqual(self.driver.execute_script('return location.hash'),
+                                     native('link', expected).decode())
+                elif way == 'link':
+                    message = self.driver.find_element(By.ID, 'LinkMeldung')
+                    self.assertTrue(message.is_displayed())
+                    self.assertTrue(message.text.startswith(expected), message.text)
+                    # An empty profile that takes typing.
+                    self.assertEqual(self.find('Schenkel 1, Millimeter').get_attribute('value'), '')
+                    self.type_into('Blechdicke s, Millimeter', '2')
+                    self.assertEqual(self.find('Blechdicke s, Millimeter').get_attribute('value'), '2')
+                else:
+                    message = self.driver.find_element(By.ID, 'Dateimeldung').text
+                    self.assertIn(expected, message)
+                    self.assertEqual(self.text('Gestreckte Länge L, Millimeter'), '–')
+        self.assertEqual(self.errors(), [])
+
+
+class Files(ProfilePage):
+    def test_the_downloads_are_the_native_librarys_bytes(self):
+        self.open(Z_LINK)
+        # (button, file name, native kind)
+        for button, name, kind in [('DxfLaden', 'Profil Z 50-100-50.dxf', 'dxf'),
+                                   ('SvgLaden', 'Profil Z 50-100-50.svg', 'svg'),
+                                   ('Speichern', 'Profil Z 50-100-50.kprofil', 'kprofil')]:
+            with self.subTest(name):
+                self.driver.find_element(By.ID, button).click()
+                self.assertEqual(self.downloaded(name), native(kind, Z_PROFILE))
+        blank = ezdxf.readfile(os.path.join(self.downloads, 'Profil Z 50-100-50.dxf'))
+        lines = [(line.dxf.layer, round(line.dxf.start.x, 3)) for line in blank.modelspace().query('LINE')]
+        shown = self.shown()['lines']
+        self.assertEqual(sorted(x for layer, x in lines if layer.startswith('BIEGUNG')), [float(x) for x in shown])
+        self.assertEqual([layer for layer, x in lines if layer.startswith('BIEGUNG')], ['BIEGUNG_AUF', 'BIEGUNG_AB'])
+
+    def test_link_kopieren_puts_the_profiles_link_on_the_clipboard(self):
+        self.open(Z_LINK)
+        self.driver.execute_cdp_cmd('Browser.grantPermissions', {
+            'origin': self.server.address.rstrip('/'), 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+        self.driver.find_element(By.ID, 'LinkKopieren').click()
+        copied = self.driver.execute_async_script(
+            'const done = arguments[0]; navigator.clipboard.readText().then(done, (e) => done(String(e)))')
+        self.assertEqual(copied, self.server.address + 'profil.html' + Z_LINK)
+
+    def test_the_print_is_one_a4_page_without_buttons(self):
+        self.open(Z_LINK)
+        pdf = base64.b64decode(self.driver.execute_cdp_cmd('Page.printToPDF', {'preferCSSPageSize': True})['data'])
+        self.assertEqual(pdf.count(b'/Type /Page\n') + pdf.count(b'/Type /Page>') + pdf.count(b'/Type /Page/'), 1)
+        self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'media': 'print'})
+        self.assertEqual([b.text for b in self.driver.find_elements(By.TAG_NAME, 'button') if b.is_displayed()], [])
+        self.assertTrue(self.find('Gestreckte Länge L, Millimeter').is_displayed())
+
+
+# Viewports from a phone held upright to a 4K desktop: (width, height)
+SIZES = [(360, 640), (412, 915), (768, 1024), (1280, 800), (1920, 1080), (3840, 2160)]
+
+LAYOUT = """
+const clipped = [];
+// Text only for screen readers is clipped on purpose.
+const unseen = (element) => element && (getComputedStyle(element).clipPath !== 'none' || unseen(element.parentElement));
+for (const each of document.querySelectorAll('body *')) {
+  const style = getComputedStyle(each);
+  if (style.display === 'none' || style.visibility === 'hidden' || each.closest('[hidden], svg') || unseen(each))
+    continue;
+  if (each.scrollWidth > each.clientWidth + 1 && each.clientWidth > 0 && (each.tagName === 'INPUT' || style.overflowX !== 'visible'))
+    clipped.push(each.id || each.getAttribute('aria-label') || each.textContent.slice(0, 30));
+  const box = each.getBoundingClientRect();
+  if (box.width > 0 && (box.right > document.documentElement.clientWidth + 0.5 || box.left < -0.5))
+    clipped.push('outside: ' + (each.id || each.tagName + ' ' + each.textContent.slice(0, 30)));
+}
+const small = [...document.querySelectorAll('button, input:not([type=file]), select, a')]
+  .filter((e) => e.offsetParent && !e.closest('.unseen'))
+  .filter((e) => { const b = e.getBoundingClientRect(); return b.width < 44 || b.height < 44; })
+  .map((e) => e.id || e.getAttribute('aria-label') || e.textContent);
+const tinyText = [...document.querySelectorAll('input, select')]
+  .filter((e) => parseFloat(getComputedStyle(e).fontSize) < 16).map((e) => e.id);
+return {scroll: document.scrollingElement.scrollWidth - document.documentElement.clientWidth, clipped, small, tinyText,
+        columns: getComputedStyle(document.querySelector('.sheet')).gridTemplateColumns.split(' ').length};
+"""
+
+
+class Layout(ProfilePage):
+    def test_no_clipped_text_and_no_horizontal_scroll_from_a_phone_to_a_4k_desktop(self):
+        for width, height in SIZES:
+            with self.subTest(size=f'{width}x{height}'):
+                self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                    'width': width, 'height': height, 'deviceScaleFactor': 1, 'mobile': width < 600})
+                self.open('#dicke=1.5&radius=3&schenkel=20/30/40/30/20&winkel=90/120/120/90&richtung=+/-/-/+&breite=1250')
+                layout = self.driver.execute_script(LAYOUT)
+                self.assertEqual(layout['scroll'], 0)
+                self.assertEqual(layout['clipped'], [])
+                self.assertEqual(layout['small'], [])
+                self.assertEqual(layout['tinyText'], [])
+                if width < 600:
+                    self.assertEqual(layout['columns'], 1)
+
+
+class Offline(ProfilePage):
+    def test_the_profile_page_reloads_with_the_server_stopped(self):
+        self.open(Z_LINK)
+        self.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            navigator.serviceWorker.ready.then(() => {
+              if (navigator.serviceWorker.controller) done();
+              else navigator.serviceWorker.addEventListener('controllerchange', () => done());
+            });""")
+        expected = self.shown()
+        self.stop_server()
+        self.driver.refresh()
+        self.wait_ready()
+        self.assertEqual(self.shown(), expected)
+
+
+class Links(ProfilePage):
+    def test_the_bend_page_links_to_the_profile_page_and_back(self):
+        self.driver.get(self.server.address)
+        self.wait_ready()
+        link = self.driver.find_element(By.LINK_TEXT, 'Profil mit mehreren Biegungen')
+        self.assertTrue(link.is_displayed())
+        link.click()
+        self.wait_ready()
+        self.assertTrue(self.driver.current_url.endswith('/profil.html'))
+        self.driver.find_element(By.LINK_TEXT, 'Eine Biegung').click()
+        self.wait_ready()
+        self.assertEqual(self.driver.title.split(' ')[0], 'Kantrix')
+        manifest = json.load(open(os.path.join(SITE, 'manifest.webmanifest'), encoding='utf-8'))
+        self.assertEqual([s['url'] for s in manifest['shortcuts']], ['profil.html'])
+
+
+def main():
+    if len(sys.argv) < 4:
+        print(__doc__, file=sys.stderr)
+        return 2
+    suite = unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__])
+    if os.environ.get('PAGE_TESTS'):  # a class name, to run only its tests
+        suite = unittest.defaultTestLoader.loadTestsFromName(os.environ['PAGE_TESTS'], sys.modules[__name__])
+    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
+    failed = len(result.failures) + len(result.errors)
+    passed = result.testsRun - failed - len(result.skipped)
+    print(f'{passed} passed, {failed} failed')
+    return 0 if failed == 0 and result.testsRun > 0 else 1
+
+
+if __name__ == '__main__':
+    sys.exit(main())

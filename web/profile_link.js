@@ -1,0 +1,42 @@
+// The link is the part: the URL fragment holds the profile in the command line's option names
+// ("#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300"). The fragment is
+// read here into option texts and written from them; whether the texts make a profile is the
+// library's decision.
+
+export const optionNames = ['dicke', 'radius', 'schenkel', 'winkel', 'radien', 'innen', 'richtung', 'breite'];
+
+// "/" and "+" stand as they are, so that a link reads like the command line.
+function encoded(text) {
+  return encodeURIComponent(text).replace(/%2F/g, '/').replace(/%2B/g, '+');
+}
+
+// The options of a fragment ("#dicke=2&..."), {options} or {message}; an empty fragment gives
+// {options: null}.
+export function optionsOfFragment(fragment) {
+  const text = fragment.startsWith('#') ? fragment.slice(1) : fragment;
+  if (text === '')
+    return { options: null };
+  const options = {};
+  for (const part of text.split('&')) {
+    const equals = part.indexOf('=');
+    const name = equals < 0 ? part : part.slice(0, equals);
+    if (!optionNames.includes(name))
+      return { message: `Der Link enthält die unbekannte Angabe „${name}“.` };
+    if (name in options)
+      return { message: `Der Link enthält die Angabe „${name}“ zweimal.` };
+    let value;
+    try {
+      value = decodeURIComponent(equals < 0 ? '' : part.slice(equals + 1));
+    } catch {
+      return { message: `Die Angabe „${name}“ im Link ist falsch kodiert.` };
+    }
+    options[name] = value;
+  }
+  return { options };
+}
+
+// The fragment of the options, in the command line's order, without the ones left out.
+export function fragmentOf(options) {
+  return '#' + optionNames.filter((name) => options[name] !== undefined && options[name] !== null)
+    .map((name) => `${name}=${encoded(options[name])}`).join('&');
+}

@@ -1,0 +1,133 @@
+// Starts the profile page: loads the library's module, takes the profile from the link, and after
+// every edit lets the library read, check and work out the entry. An accepted entry shows its
+// results and becomes the link; a refused one is shown at its field while the last results stay.
+import createKantrix from './kantrix.js';
+import { ProfileEditor } from './profile_editor.js';
+import { ProfileResults } from './profile_results.js';
+import { fragmentOf, optionsOfFragment } from './profile_link.js';
+import { acceptFiles, download } from './profile_files.js';
+
+const kantrix = await createKantrix();
+const results = new ProfileResults(document);
+const announcement = document.getElementById('Ansage');
+const linkMessage = document.getElementById('LinkMeldung');
+const fileMessage = document.getElementById('Dateimeldung');
+const fileButtons = ['Speichern', 'DxfLaden', 'SvgLaden', 'LinkKopieren'].map((id) => document.getElementById(id));
+
+let accepted = null; // the last answer the library gave for an accepted entry
+let announceTimer = 0;
+let announced = '';
+
+// A new L is announced once typing pauses, not at every key.
+function announce(length) {
+  clearTimeout(announceTimer);
+  announceTimer = setTimeout(() => {
+    const text = `Gestreckte Länge L = ${length} mm`;
+    if (text !== announced)
+      announcement.textContent = announced = text;
+  }, 500);
+}
+
+function enableFiles() {
+  const current = accepted && !document.getElementById('Ergebnis').classList.contains('not-current');
+  for (const button of fileButtons)
+    button.disabled = !current;
+  for (const id of ['DxfLaden', 'SvgLaden'])
+    document.getElementById(id).disabled = !current || accepted.dxf === null;
+}
+
+// Works out the entry. Returns true when the library accepted it.
+function recalculate(editor, { initial = false } = {}) {
+  const refusal = editor.slashRefusal();
+  const answer = refusal ? { refusal } : kantrix.calculateProfile(editor.options());
+  if (answer.refusal || answer.fault) {
+    editor.showRefusal(answer.refusal ?? { item: 'listen', index: 0, message: answer.fault });
+    results.setCurrent(false);
+    enableFiles();
+    return false;
+  }
+  editor.showRefusal(null);
+  accepted = answer;
+  const json = results.show(answer);
+  if (!initial)
+    announce(json.L.text);
+  history.replaceState(null, '', fragmentOf(answer.options));
+  enableFiles();
+  return true;
+}
+
+const editor = new ProfileEditor(document, (changed) => {
+  linkMessage.hidden = true;
+  recalculate(changed);
+});
+
+// The profile of the link, or its refusal above an empty profile.
+function openLink() {
+  const read = optionsOfFragment(location.hash);
+  linkMessage.hidden = true;
+  if (read.options === null) {
+    editor.setEmpty();
+    recalculate(editor, { initial: true });
+    return;
+  }
+  let message = read.message;
+  if (!message) {
+    const answer = kantrix.calculateProfile(read.options);
+    if (answer.refusal || answer.fault)
+      message = answer.refusal ? answer.refusal.message : answer.fault;
+  }
+  if (message) {
+    editor.setEmpty();
+    recalculate(editor, { initial: true });
+    linkMessage.textContent = `Der Link beschreibt kein gültiges Profil: ${message}`;
+    linkMessage.hidden = false;
+    return;
+  }
+  editor.setOptions(read.options);
+  recalculate(editor, { initial: true });
+}
+
+window.addEventListener('hashchange', openLink);
+openLink();
+
+acceptFiles(document, (text, fileName) => {
+  const read = kantrix.readProfileFile(text, fileName);
+  if (read.message) {
+    fileMessage.textContent = read.message;
+    fileMessage.classList.add('refused');
+    return;
+  }
+  linkMessage.hidden = true;
+  editor.setOptions(read.options);
+  recalculate(editor);
+  fileMessage.textContent = `„${fileName}“ geöffnet.`;
+  fileMessage.classList.remove('refused');
+});
+
+document.getElementById('Speichern').addEventListener('click', () =>
+  download(`${accepted.name}.kprofil`, accepted.file, 'application/json'));
+document.getElementById('DxfLaden').addEventListener('click', () =>
+  download(`${accepted.name}.dxf`, accepted.dxf, 'application/dxf'));
+document.getElementById('SvgLaden').addEventListener('click', () =>
+  download(`${accepted.name}.svg`, accepted.blank, 'image/svg+xml'));
+document.getElementById('LinkKopieren').addEventListener('click', async () => {
+  const linkText = document.getElementById('LinkText');
+  try {
+    await navigator.clipboard.writeText(location.href);
+    fileMessage.textContent = 'Der Link zum Profil ist kopiert.';
+    linkText.hidden = true;
+  } catch {
+    // Without the clipboard the link is offered selected, to be copied by hand.
+    fileMessage.textContent = 'Der Link konnte nicht kopiert werden; er steht markiert hier:';
+    linkText.value = location.href;
+    linkText.hidden = false;
+    linkText.select();
+  }
+  fileMessage.classList.remove('refused');
+});
+
+performance.mark('kantrix-ready');
+document.documentElement.dataset.ready = 'true';
+
+if ('serviceWorker' in navigator)
+  navigator.serviceWorker.register('service_worker.js');
