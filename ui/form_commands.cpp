@@ -2,6 +2,7 @@
 
 #include "bend_sheet.h"
 #include "help_window.h"
+#include "profile_launch.h"
 #include "quantity_lines.h"
 #include "sheet_content.h"
 #include "sheet_output.h"
@@ -27,6 +28,9 @@ FormCommands::FormCommands(Verdano& window) : QObject(&window), m_window(window)
     addCommand(QStringLiteral("Als PDF speichern…"), QKeySequence::Save, &FormCommands::saveAsPdf);
     addCommand(QStringLiteral("Werte kopieren"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                &FormCommands::copyValues);
+    m_commands.push_back(nullptr);
+    addCommand(QStringLiteral("Neues Profil"), QKeySequence::New, &FormCommands::newProfile);
+    addCommand(QStringLiteral("Profil öffnen…"), QKeySequence::Open, &FormCommands::openProfile);
     m_commands.push_back(nullptr);
     addCommand(QStringLiteral("Benutzerhinweise"), QKeySequence::HelpContents,
                &FormCommands::showHelp);
@@ -145,6 +149,18 @@ void FormCommands::copyValues()
     if (!m_window.commitEntry())
         return;
     QApplication::clipboard()->setText(QString::fromStdString(quantityLines(m_window.fields())));
+}
+
+void FormCommands::newProfile()
+{
+    if (!m_window.commitEntry())
+        return;
+    openProfileOfBend(m_window.form().state());
+}
+
+void FormCommands::openProfile()
+{
+    askForProfile(&m_window);
 }
 
 void FormCommands::showHelp()

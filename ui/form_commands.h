@@ -1,10 +1,11 @@
 #pragma once
 
 // The commands of the window beyond its fields: print the bend sheet, save it as PDF, copy the
-// values, the user notes and the program's particulars. They sit on keyboard shortcuts and in a
-// context menu on the form (the input fields keep their own edit menu), so the window keeps
-// its layout and controls. Only the shortcuts exist from the start; the menu is built at its first
-// right click, and dialogs, printer and help window when first used.
+// values, open a profile window, the user notes and the program's particulars. They sit on
+// keyboard shortcuts and in a context menu on the form (the input fields keep their own edit
+// menu), so the window keeps its layout and controls. Only the shortcuts exist from the start; the
+// menu is built at its first right click, and dialogs, printer, help and profile windows when
+// first used.
 //
 // A command that uses the values first runs the leave rule of the field being typed in, as if
 // it had been left; if that rule faults, the fault is reported and the command does nothing.
@@ -40,6 +41,9 @@ public:
     void print();
     void saveAsPdf();
     void copyValues();
+    // A profile window with the bend shown, or with a .kprofil file.
+    void newProfile();
+    void openProfile();
     void showHelp();
     void showAbout();
 

@@ -1,12 +1,21 @@
+#include "profile_launch.h"
 #include "program.h"
 #include "verdano.h"
 
 #include <QApplication>
+#include <QStringList>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     kantrix::setUpApplication(application);
+    // `kantrix TEIL.kprofil …` opens the profiles, each in a window of its own, and no bend.
+    QStringList files = QApplication::arguments().mid(1);
+    files.removeIf([](const QString& argument) { return argument.startsWith(QLatin1Char('-')); });
+    if (!files.isEmpty()) {
+        kantrix::installDialogTranslations();
+        return kantrix::openProfileFiles(files) > 0 ? QApplication::exec() : 1;
+    }
     kantrix::Verdano window;
     kantrix::showWindow(window);
     return QApplication::exec();

@@ -28,7 +28,7 @@ protected:
         if (watched == m_window && event->type() == QEvent::Paint) {
             m_window->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                install();
+                installDialogTranslations();
                 deleteLater();
             });
         }
@@ -36,20 +36,20 @@ protected:
     }
 
 private:
-    static void install()
-    {
-        auto* dialogs = new QTranslator(qApp);
-        if (dialogs->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(dialogs);
-        else
-            delete dialogs;
-    }
-
     QWidget* m_window;
 };
 
 } // namespace
+
+void installDialogTranslations()
+{
+    auto* dialogs = new QTranslator(qApp);
+    if (dialogs->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(dialogs);
+    else
+        delete dialogs;
+}
 
 void setUpApplication(QApplication& application)
 {

@@ -19,4 +19,7 @@ void setUpApplication(QApplication& application);
 // translations where they are installed.
 void showWindow(Verdano& window);
 
+// Installs Qt's German translations at once, for a start that opens profile windows and no bend.
+void installDialogTranslations();
+
 } // namespace kantrix

@@ -1,11 +1,13 @@
 """The window as a screen reader meets it over AT-SPI: roles, names and states of the tree, the
-focus events of a Tab cycle, and what real X clicks and keys change. Run by run_atspi_test.sh."""
+focus events of a Tab cycle, and what real X clicks and keys change; a profile window's table
+cells reached by Tab. Run by run_atspi_test.sh."""
 
 import os
 import signal
 import struct
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -93,12 +95,12 @@ def click(accessible):
     xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2), "click", "1")
 
 
-def activate():
+def activate(title="^Kantrix"):
     """Asks the window manager to activate the window, as a click on it would; it may take a few
     tries while the window manager is still taking the new window in."""
     last = None
     for _ in range(40):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kantrix"],
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
                                capture_output=True, text=True).stdout.split()
         for window in found:
             done = subprocess.run(["xdotool", "windowactivate", "--sync", window],
@@ -193,6 +195,51 @@ def start_with_a_stalled_registry(binary, environment):
     program.wait(10)
 
 
+PROFILE = ('{"format": "kantrix-profil", "version": 1, "dicke": 2, "radius": 2, "breite": 300,'
+           ' "schenkel": [{"laenge": 50, "mass": "aussen"}, {"laenge": 100, "mass": "aussen"},'
+           ' {"laenge": 50, "mass": "aussen"}], "biegungen": ['
+           '{"winkel": 90, "radius": null, "richtung": "+"},'
+           ' {"winkel": 90, "radius": null, "richtung": "+"}]}')
+
+
+def profile_cells(binary, environment):
+    """A profile window: Tab reaches the table of legs and bends and goes on from cell to cell;
+    each cell reached is announced with its name, and its value as its description."""
+    folder = tempfile.mkdtemp()
+    path = os.path.join(folder, "U.kprofil")
+    with open(path, "w") as f:
+        f.write(PROFILE)
+    program = subprocess.Popen([binary, path], env=environment)
+    try:
+        if not pump(40, lambda: find_application() is not None):
+            check(False, "the profile window did not appear on the accessibility bus")
+            return
+        window = find_application()[0]
+        check(window.name.startswith("U.kprofil"), "the profile window is named %r" % window.name)
+        check(activate("U.kprofil"), "the profile window could not be activated")
+        pump(0.5)
+        named = {accessible.name: accessible for accessible in descendants(window)}
+        for name in ("Blechdicke s, Millimeter", "Biegeradius r, Millimeter",
+                     "Breite W, Millimeter", "Zeichnung des Schnitts"):
+            check(name in named, "no control named %r in the profile window" % name)
+        # From s over r and W into the table, then two cells on.
+        for _ in range(3):
+            xdotool("key", "Tab")
+        pump(0.5)
+        for name, value in (("Schenkel 1, Maß", "aussen"), ("Biegung 1, Winkel, Grad", "90.00")):
+            start = len(events)
+            xdotool("key", "Tab")
+            wait_for_focus(name)
+            sources = [e for e in events[start:] if e[1] == name]
+            check(sources, "no event from the cell %r" % name)
+            cells = [a for a in descendants(window) if a.name == name]
+            check(cells and cells[0].description.startswith(value),
+                  "%r reads %r" % (name, cells[0].description if cells else None))
+    finally:
+        program.terminate()
+        program.wait(10)
+
+
 def main():
     binary = sys.argv[1]
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
@@ -203,6 +250,7 @@ def main():
     finally:
         program.terminate()
         program.wait(10)
+    profile_cells(binary, environment)
     if failures:
         print("%d failures" % len(failures))
         return 1

@@ -1,0 +1,545 @@
+// The profile window driven as a user does, by keys on the offscreen platform: a U channel typed
+// into an empty profile, undo and redo, a file saved and opened again, the exports read back, a
+// refused value that keeps its text and the last results, and the question on closing.
+
+#include "help_window.h"
+#include "profile_answer.h"
+#include "profile_drawing.h"
+#include "profile_model.h"
+#include "profile_results.h"
+#include "profile_window.h"
+#include "svg_view.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUndoStack>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+namespace kantrix::test {
+namespace {
+
+using kantrix::test::PrintTo;
+using profile::Profile;
+
+Profile uChannel()
+{
+    Profile part;
+    part.thickness = 2;
+    part.radius = 2;
+    part.width = 300;
+    part.legs = {{50, profile::Measure::Aussen},
+                 {100, profile::Measure::Aussen},
+                 {50, profile::Measure::Aussen}};
+    part.bends = {{90, std::nullopt, profile::Direction::Plus},
+                  {90, std::nullopt, profile::Direction::Plus}};
+    return part;
+}
+
+QString lengthText(const Profile& part)
+{
+    return shownLength(profile::computeProfile(part).developedLength);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Deleting a window deletes the dialogs it owns, which are top-level widgets too.
+void closeProfileWindows()
+{
+    QList<QPointer<ProfileWindow>> open;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<ProfileWindow*>(top))
+            open << window;
+    for (const QPointer<ProfileWindow>& window : open) {
+        if (!window)
+            continue;
+        window->model()->undoStack()->setClean();
+        delete window.data();
+    }
+}
+
+class ProfileWindowTest : public testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
+    void TearDown() override
+    {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "an unexpected modal dialog";
+        closeProfileWindows();
+    }
+
+    ProfileWindow& open(const Profile* part = nullptr, const QString& path = {})
+    {
+        m_window = new ProfileWindow(part ? ProfileDraft::of(*part) : ProfileDraft::empty(), path);
+        m_window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_window));
+        return *m_window;
+    }
+    ProfileWindow& window() { return *m_window; }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+    }
+    void type(const QString& text)
+    {
+        for (const QChar character : text)
+            QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr),
+                                Qt::Key(character.toUpper().unicode()), QString(character),
+                                Qt::NoModifier);
+    }
+    // Puts the cursor on a cell and types a value into it, as a spreadsheet takes it.
+    void typeInCell(int row, int column, const QString& text, Qt::Key then = Qt::Key_Return)
+    {
+        window().table()->setFocus();
+        window().table()->setCurrentIndex(window().model()->index(row, column));
+        type(text);
+        press(then);
+    }
+    QString cell(int row, int column) const
+    {
+        return m_window->model()->index(row, column).data().toString();
+    }
+    QString lengthShown() const { return m_window->results()->length()->text(); }
+
+    // Acts on the next modal dialog of type Dialog as soon as it is open, also within exec().
+    template <typename Dialog> void whenOpen(std::function<void(Dialog*)> act)
+    {
+        auto* timer = new QTimer(m_window);
+        QObject::connect(timer, &QTimer::timeout, [timer, act] {
+            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                act(dialog);
+            }
+        });
+        timer->start(20);
+    }
+    void answerFileDialog(const QString& file)
+    {
+        whenOpen<QFileDialog>([file](QFileDialog* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+        });
+    }
+
+    QString path(const char* name) const { return m_folder.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir m_folder;
+    QPointer<ProfileWindow> m_window;
+};
+
+// State: an empty profile. Action: s, r and W typed into their fields, the legs into the table,
+// a third leg inserted by its key. Expected: the U channel, its L and both drawings.
+TEST_F(ProfileWindowTest, BuildsUChannelFromEmptyProfileByKeys)
+{
+    open();
+    EXPECT_EQ(window().windowTitle().toStdString(), "Unbenanntes Profil[*] – Kantrix");
+    EXPECT_FALSE(window().results()->hasResult());
+    for (const char* value : {"2", "2", "300"}) {
+        type(QString::fromLatin1(value));
+        press(Qt::Key_Tab);
+    }
+    typeInCell(0, ProfileModel::Length, QStringLiteral("50"), Qt::Key_Tab);
+    // Tab walks the row, into the next one's length.
+    for (int i = 0; i < 4; ++i)
+        press(Qt::Key_Tab);
+    type(QStringLiteral("100"));
+    press(Qt::Key_Return);
+    press(Qt::Key_Insert, Qt::ControlModifier);
+    type(QStringLiteral("50"));
+    press(Qt::Key_Return);
+
+    EXPECT_EQ(window().model()->profile(), uChannel());
+    EXPECT_TRUE(window().message()->text().isEmpty()) << window().message()->text().toStdString();
+    EXPECT_TRUE(lengthShown().contains(lengthText(uChannel()))) << lengthShown().toStdString();
+    EXPECT_TRUE(window().results()->isCurrent());
+    EXPECT_FALSE(window().section()->svg().isEmpty());
+    EXPECT_FALSE(window().blank()->svg().isEmpty());
+    EXPECT_TRUE(window().isWindowModified());
+}
+
+// State: the U channel. Action: s = 3 typed, then undo and redo by their keys. Expected: each
+// step shows its s and L, and the menu names the change.
+TEST_F(ProfileWindowTest, UndoAndRedoTheThickness)
+{
+    const Profile part = uChannel();
+    open(&part);
+    Profile thicker = part;
+    thicker.thickness = 3;
+    QLineEdit* s = window().field(ProfileCommon::Thickness);
+    s->setFocus();
+    s->selectAll();
+    type(QStringLiteral("3"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(s->text().toStdString(), "3.00");
+    EXPECT_TRUE(lengthShown().contains(lengthText(thicker)));
+    EXPECT_TRUE(window().isWindowModified());
+
+    const auto undoEntry = [this] {
+        for (QAction* action : window().actions())
+            if (action->shortcut() == QKeySequence::Undo)
+                return action->text().toStdString();
+        return std::string();
+    };
+    EXPECT_EQ(undoEntry(), "&Rückgängig: Blechdicke s");
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(s->text().toStdString(), "2.00");
+    EXPECT_TRUE(lengthShown().contains(lengthText(part)));
+    EXPECT_FALSE(window().isWindowModified());
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(s->text().toStdString(), "3.00");
+    EXPECT_EQ(window().model()->profile(), thicker);
+}
+
+// State: the U channel, never saved. Action: Ctrl+S with a name, then the file opened again.
+// Expected: the same profile, unchanged, under the file's name.
+TEST_F(ProfileWindowTest, SavesAndOpensAgain)
+{
+    const Profile part = uChannel();
+    open(&part);
+    answerFileDialog(path("u"));
+    press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QFile::exists(path("u.kprofil")));
+    EXPECT_EQ(window().windowTitle().toStdString(), "u.kprofil[*] – Kantrix");
+    EXPECT_FALSE(window().isWindowModified());
+
+    QPointer<ProfileWindow> first = m_window;
+    delete first;
+    ProfileWindow* again = ProfileWindow::openFile(path("u.kprofil"), nullptr);
+    ASSERT_NE(again, nullptr);
+    m_window = again;
+    EXPECT_EQ(again->model()->profile(), part);
+    EXPECT_FALSE(again->isWindowModified());
+    EXPECT_EQ(again->filePath(), path("u.kprofil"));
+}
+
+// A refused file is named in a message, and no window opens.
+TEST_F(ProfileWindowTest, RefusedFileOpensNothing)
+{
+    QFile file(path("kaputt.kprofil"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\": \"kantrix-profil\", \"version\": 1, \"dicke\": -2}");
+    file.close();
+    open();
+    QString shown;
+    whenOpen<QMessageBox>([&shown](QMessageBox* box) {
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(ProfileWindow::openFile(path("kaputt.kprofil"), nullptr), nullptr);
+    EXPECT_TRUE(shown.contains(QStringLiteral("kaputt.kprofil"))) << shown.toStdString();
+    int windows = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        windows += qobject_cast<ProfileWindow*>(top) && top->isVisible();
+    EXPECT_EQ(windows, 1);
+}
+
+struct ExportRow
+{
+    const char* name;
+    const char* file;
+    int filter; // index into ProfileWindow::exportFilters()
+    ProfileWindow::Export kind;
+};
+
+class ExportTest : public ProfileWindowTest, public testing::WithParamInterface<ExportRow>
+{};
+
+// State: the U channel. Action: an export under a name and a filter. Expected: the kind the name
+// decides, or the filter for .svg; the file holds the library's text, or the sheet with L.
+TEST_P(ExportTest, WritesTheKindTheNameDecides)
+{
+    const Profile part = uChannel();
+    open(&part);
+    const ExportRow& row = GetParam();
+    const QString file = path(row.file);
+    const auto kind =
+        ProfileWindow::exportKind(file, ProfileWindow::exportFilters().value(row.filter));
+    ASSERT_EQ(kind, row.kind);
+    ASSERT_TRUE(window().exportTo(file, kind));
+    const profile::ProfileResult result = profile::computeProfile(part);
+    switch (kind) {
+    case ProfileWindow::Export::BlankDxf: {
+        EXPECT_EQ(contents(file).toStdString(), profile::blankDxf(part, result));
+        // A CAD reader takes it: a line per bend, both bending up.
+        QProcess reader;
+        // Debian's own Python, which has python3-ezdxf.
+        reader.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import sys, ezdxf; print(len(ezdxf.readfile(sys.argv[1])"
+                                     ".modelspace().query('LINE[layer==\"BIEGUNG_AUF\"]')))"),
+                      file});
+        ASSERT_TRUE(reader.waitForFinished(20000));
+        EXPECT_EQ(reader.readAllStandardOutput().trimmed().toStdString(), "2");
+        break;
+    }
+    case ProfileWindow::Export::BlankSvg:
+        EXPECT_EQ(contents(file).toStdString(), profile::blankSvg(part, result));
+        break;
+    case ProfileWindow::Export::SectionSvg:
+        EXPECT_EQ(contents(file).toStdString(), profile::sectionSvg(part, result));
+        break;
+    case ProfileWindow::Export::SheetPdf: {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished(10000));
+        const QString sheet = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(
+            sheet.contains(QStringLiteral("L = ") + lengthText(part) + QStringLiteral(" mm")))
+            << sheet.toStdString();
+        EXPECT_TRUE(sheet.contains(QStringLiteral("DIN 6935")));
+    }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileWindow, ExportTest,
+    testing::Values(ExportRow{"DxfWhateverTheFilter", "a.dxf", 3, ProfileWindow::Export::BlankDxf},
+                    ExportRow{"PdfWhateverTheFilter", "a.pdf", 0, ProfileWindow::Export::SheetPdf},
+                    ExportRow{"SvgOfTheBlank", "a.svg", 1, ProfileWindow::Export::BlankSvg},
+                    ExportRow{"SvgOfTheSection", "a.svg", 2, ProfileWindow::Export::SectionSvg},
+                    ExportRow{"SvgUnderTheDxfFilter", "a.svg", 0, ProfileWindow::Export::BlankSvg}),
+    rowName<ExportRow>);
+
+// A write that fails midway (past the file size limit) says so and keeps the old file whole.
+TEST_F(ProfileWindowTest, FailingExportKeepsTheOldFile)
+{
+    const Profile part = uChannel();
+    open(&part);
+    const QString file = path("U.pdf");
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the sheet before") > 0);
+    old.close();
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = window().exportTo(file, ProfileWindow::Export::SheetPdf);
+    setrlimit(RLIMIT_FSIZE, &before);
+    EXPECT_FALSE(written);
+    auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains(QStringLiteral("konnte nicht geschrieben werden")));
+    message->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(contents(file), QByteArray("the sheet before"));
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("U.pdf")});
+}
+
+struct LegEntry
+{
+    const char* name;
+    const char* typed;
+    const char* shown;   // the cell's text afterwards
+    const char* message; // a part of the line under the table; empty when taken
+};
+
+class LegEntryTest : public ProfileWindowTest, public testing::WithParamInterface<LegEntry>
+{};
+
+// State: the U channel. Action: a text typed into leg 2's length. Expected: a number is taken
+// with a point or a comma and shown with a point; anything refused keeps its text, is marked and
+// named under the table, while the results keep the U channel's, marked as not current.
+TEST_P(LegEntryTest, IsTakenOrKeptAsTyped)
+{
+    const Profile part = uChannel();
+    open(&part);
+    const QString before = lengthShown();
+    const LegEntry& row = GetParam();
+    typeInCell(1, ProfileModel::Length, QString::fromUtf8(row.typed), Qt::Key_Tab);
+    EXPECT_EQ(cell(1, ProfileModel::Length).toStdString(), row.shown);
+    const QModelIndex leg = window().model()->index(1, ProfileModel::Length);
+    // The focus stays in the table, on the cell Tab moved to (its editor open).
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus == window().table() || window().table()->isAncestorOf(focus));
+    EXPECT_EQ(window().table()->currentIndex().column(), ProfileModel::Measure);
+    if (*row.message == 0) {
+        EXPECT_TRUE(window().results()->isCurrent());
+        EXPECT_FALSE(window().model()->isMarked(leg));
+        EXPECT_NE(lengthShown(), before);
+        return;
+    }
+    EXPECT_TRUE(window().model()->isMarked(leg));
+    EXPECT_TRUE(window().message()->text().contains(QString::fromUtf8(row.message)))
+        << window().message()->text().toStdString();
+    EXPECT_FALSE(window().results()->isCurrent());
+    EXPECT_EQ(lengthShown(), before);
+    EXPECT_EQ(window().section()->svg().toStdString(),
+              profile::sectionSvg(part, profile::computeProfile(part)));
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfileWindow, LegEntryTest,
+                         testing::Values(LegEntry{"DecimalComma", "100,5", "100.500", ""},
+                                         LegEntry{"DecimalPointAndBlanks", " 100.5 ", "100.500",
+                                                  ""},
+                                         LegEntry{"NoNumber", "1OO", "1OO", "„1OO“ ist keine Zahl"},
+                                         LegEntry{"Unit", "100 mm", "100 mm", "ist keine Zahl"},
+                                         LegEntry{"Zero", "0", "0.000", "größer als 0"},
+                                         LegEntry{"TooShortForItsBends", "5", "5.000", "zu kurz"}),
+                         rowName<LegEntry>);
+
+struct CloseAnswer
+{
+    const char* name;
+    const char* button;
+    bool closes;
+    bool saves;
+};
+
+class CloseTest : public ProfileWindowTest, public testing::WithParamInterface<CloseAnswer>
+{};
+
+// State: a saved U channel with s changed. Action: closing, and an answer to the question.
+// Expected: Abbrechen keeps the window, Verwerfen closes it and leaves the file, Speichern
+// writes the change first.
+TEST_P(CloseTest, ChangedProfileAsks)
+{
+    const Profile part = uChannel();
+    const QString file = path("u.kprofil");
+    open(&part, file);
+    ASSERT_TRUE(window().saveTo(file));
+    const QByteArray saved = contents(file);
+    window().model()->setCommonText(ProfileCommon::Thickness, QStringLiteral("3"));
+    QString asked;
+    const QString button = QString::fromUtf8(GetParam().button);
+    whenOpen<QMessageBox>([&asked, button](QMessageBox* box) {
+        asked = box->text();
+        for (QAbstractButton* each : box->buttons())
+            if (each->text().remove(QLatin1Char('&')) == button)
+                each->click();
+    });
+    window().close();
+    EXPECT_TRUE(asked.contains(QStringLiteral("u.kprofil"))) << asked.toStdString();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(m_window.isNull(), GetParam().closes);
+    EXPECT_EQ(contents(file) != saved, GetParam().saves);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfileWindow, CloseTest,
+                         testing::Values(CloseAnswer{"Cancel", "Abbrechen", false, false},
+                                         CloseAnswer{"Discard", "Verwerfen", true, false},
+                                         CloseAnswer{"Save", "Speichern", true, true}),
+                         rowName<CloseAnswer>);
+
+// Ctrl+Shift+C puts the command line's table on the clipboard.
+TEST_F(ProfileWindowTest, CopiesTheAnswerTable)
+{
+    const Profile part = uChannel();
+    open(&part);
+    QApplication::clipboard()->clear();
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              profile::answerTable(part, profile::computeProfile(part)));
+}
+
+// A screen reader reaches a cell and speaks its name, then its value and why it is refused.
+TEST_F(ProfileWindowTest, CellsAreNamedForScreenReaders)
+{
+    Profile part = uChannel();
+    part.legs[2].length = 1;
+    open(&part);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window().table());
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    const struct
+    {
+        int row;
+        int column;
+        const char* name;
+        const char* description;
+    } cells[] = {
+        {1, ProfileModel::Length, "Schenkel 2, Länge, Millimeter", "100.000"},
+        {0, ProfileModel::Angle, "Biegung 1, Winkel, Grad", "90.00"},
+        {1, ProfileModel::BendRadius, "Biegung 2, Radius, Millimeter", "leer"},
+        {2, ProfileModel::Length, "Schenkel 3, Länge, Millimeter", "1.000. Schenkel 3 ist zu kurz"},
+    };
+    for (const auto& expected : cells) {
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(expected.row, expected.column);
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), expected.name);
+        EXPECT_TRUE(cell->text(QAccessible::Description)
+                        .startsWith(QString::fromUtf8(expected.description)))
+            << cell->text(QAccessible::Description).toStdString();
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window().field(ProfileCommon::Width))
+                  ->text(QAccessible::Name)
+                  .toStdString(),
+              "Breite W, Millimeter");
+}
+
+// F1 opens the user notes at their section on profiles.
+TEST_F(ProfileWindowTest, HelpOpensAtTheProfiles)
+{
+    open();
+    press(Qt::Key_F1);
+    auto* help = window().findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    QCoreApplication::processEvents();
+    QTextBrowser* browser = help->browser();
+    EXPECT_EQ(browser->cursorForPosition(QPoint(4, 4)).block().text().toStdString(), "Profile");
+    help->close();
+}
+
+class OpenedFromTheWindow : public WindowTest
+{
+protected:
+    void TearDown() override
+    {
+        closeProfileWindows();
+        WindowTest::TearDown();
+    }
+};
+
+// State: the window's bend, r = 3 typed. Action: Ctrl+N. Expected: a profile window whose one
+// bend is that bend, with a and b as its legs.
+TEST_F(OpenedFromTheWindow, NewProfileStartsFromTheBend)
+{
+    enterText(Field::Txt_Radius, "3");
+    press(Qt::Key_N, Qt::ControlModifier);
+    settle();
+    ProfileWindow* opened = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* profile = qobject_cast<ProfileWindow*>(top))
+            opened = profile;
+    ASSERT_NE(opened, nullptr);
+    const Profile& part = opened->model()->profile();
+    EXPECT_EQ(part.radius, 3);
+    EXPECT_EQ(part.thickness, state().s);
+    ASSERT_EQ(part.legs.size(), 2u);
+    EXPECT_EQ(part.legs[0].length, state().l(1));
+    EXPECT_EQ(part.legs[1].length, state().l(2));
+    EXPECT_EQ(part.bends.at(0).angle, state().beta);
+    EXPECT_EQ(part.width, 100);
+}
+
+} // namespace
+} // namespace kantrix::test

@@ -1,0 +1,308 @@
+#include "profile_sheet.h"
+
+#include "bend_sheet.h"
+#include "profile_drawing.h"
+#include "profile_model.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+
+namespace kantrix {
+
+namespace {
+
+constexpr const char* textFamily = "Liberation Sans";
+constexpr QColor ink{0, 0, 0};
+constexpr QColor headingInk{0, 0, 160};
+constexpr QColor ruleInk{120, 120, 120};
+
+QFont sheetFont(double points, bool bold = false)
+{
+    QFont font(QString::fromLatin1(textFamily));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+class PageUnits
+{
+public:
+    explicit PageUnits(const QPaintDevice* device) : m_perMm(device->logicalDpiX() / 25.4) {}
+    double operator()(double mm) const { return mm * m_perMm; }
+
+private:
+    double m_perMm;
+};
+
+QString millimetres(double value)
+{
+    return shownLength(value) + QStringLiteral(" mm");
+}
+
+// A drawing of the library in a framed box, to scale within it and centred.
+void paintDrawing(QPainter& painter, const QRectF& box, const QByteArray& svg,
+                  const QString& caption, const QString& absent, const PageUnits& mm)
+{
+    painter.setPen(headingInk);
+    painter.setFont(sheetFont(10, true));
+    const QRectF heading(box.left(), box.top(), box.width(), mm(6));
+    painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter, caption);
+    const QRectF frame = box.adjusted(0, mm(6.5), 0, 0);
+    painter.setPen(QPen(ruleInk, mm(0.2)));
+    painter.drawRect(frame);
+    const QRectF room = frame.adjusted(mm(3), mm(3), -mm(3), -mm(3));
+    QSvgRenderer renderer(svg);
+    if (svg.isEmpty() || !renderer.isValid()) {
+        painter.setPen(ruleInk);
+        painter.setFont(sheetFont(10));
+        painter.drawText(room, Qt::AlignCenter, absent);
+        return;
+    }
+    const QSizeF fitted = renderer.viewBoxF().size().scaled(room.size(), Qt::KeepAspectRatio);
+    renderer.render(&painter,
+                    QRectF(room.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted));
+}
+
+struct Table
+{
+    QStringList headings;
+    std::vector<double> widths; // mm, the first column left-aligned, the others right
+    std::vector<QStringList> rows;
+};
+
+void paintTable(QPainter& painter, double left, double top, const Table& table, double rowHeight,
+                const QFont& font, const PageUnits& mm)
+{
+    const QFont bold = [&] {
+        QFont heading = font;
+        heading.setBold(true);
+        return heading;
+    }();
+    double width = 0;
+    for (double column : table.widths)
+        width += mm(column);
+    const auto paintRow = [&](double y, const QStringList& cells) {
+        double x = left;
+        for (std::size_t i = 0; i < table.widths.size(); ++i) {
+            const QRectF box(x + mm(1), y, mm(table.widths[i]) - mm(2), rowHeight);
+            painter.drawText(box, (i == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
+                             cells.value(static_cast<qsizetype>(i)));
+            x += mm(table.widths[i]);
+        }
+    };
+    painter.setPen(headingInk);
+    painter.setFont(bold);
+    paintRow(top, table.headings);
+    painter.setPen(QPen(headingInk, mm(0.25)));
+    painter.drawLine(QPointF(left, top + rowHeight), QPointF(left + width, top + rowHeight));
+    painter.setPen(ink);
+    painter.setFont(font);
+    double y = top + rowHeight;
+    for (const QStringList& row : table.rows) {
+        paintRow(y, row);
+        y += rowHeight;
+    }
+}
+
+} // namespace
+
+ProfileSheet profileSheetOf(const profile::Profile& profile, const profile::ProfileResult& result,
+                            const QString& path, const QDateTime& made)
+{
+    ProfileSheet sheet;
+    sheet.made = made;
+    sheet.fileName = path.isEmpty() ? QString() : QFileInfo(path).fileName();
+    sheet.profile = profile;
+    sheet.result = result;
+    sheet.section = QByteArray::fromStdString(profile::sectionSvg(profile, result));
+    if (profile.width)
+        sheet.blank = QByteArray::fromStdString(profile::blankSvg(profile, result));
+    return sheet;
+}
+
+void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileSheet& sheet)
+{
+    const PageUnits mm(painter.device());
+    const profile::Profile& part = sheet.profile;
+    const profile::ProfileResult& result = sheet.result;
+    const double left = paper.left() + mm(20);
+    const double right = paper.right() - mm(20);
+    const double footerTop = paper.bottom() - mm(17);
+    double y = paper.top() + mm(18);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(ink);
+
+    const QFont title = sheetFont(20, true);
+    painter.setFont(title);
+    const double titleHeight = QFontMetricsF(title, painter.device()).height();
+    painter.drawText(QRectF(left, y, right - left, titleHeight), Qt::AlignLeft | Qt::AlignBottom,
+                     QStringLiteral("Profilblatt"));
+    painter.setFont(sheetFont(10));
+    painter.drawText(QRectF(left, y, right - left, titleHeight - mm(1)),
+                     Qt::AlignRight | Qt::AlignBottom,
+                     sheet.made.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")));
+    y += titleHeight + mm(2);
+    painter.setPen(QPen(ink, mm(0.4)));
+    painter.drawLine(QPointF(left, y), QPointF(right, y));
+    y += mm(2);
+
+    painter.setPen(ink);
+    const QFont plain = sheetFont(10);
+    painter.setFont(plain);
+    const double line = QFontMetricsF(plain, painter.device()).height();
+    painter.drawText(QRectF(left, y, right - left, line), Qt::AlignLeft,
+                     QStringLiteral("Datei: %1")
+                         .arg(sheet.fileName.isEmpty() ? QStringLiteral("(nicht gespeichert)")
+                                                       : sheet.fileName));
+    y += line;
+    painter.drawText(
+        QRectF(left, y, right - left, line), Qt::AlignLeft,
+        QStringLiteral("Blechdicke s = %1 mm    Biegeradius r = %2 mm    %3 Schenkel, %4 Biegungen")
+            .arg(shownTwoDecimals(part.thickness), shownTwoDecimals(part.radius))
+            .arg(part.legs.size())
+            .arg(part.bends.size()));
+    y += line + mm(4);
+
+    // L and W set apart, on the orange of the window's key results.
+    const QFont key = sheetFont(12, true);
+    const double keyHeight = QFontMetricsF(key, painter.device()).height() + mm(3);
+    painter.fillRect(QRectF(left, y, right - left, keyHeight), keyResultOrange());
+    painter.setFont(key);
+    const QRectF keyBox(left + mm(3), y, right - left - mm(6), keyHeight);
+    painter.drawText(
+        keyBox, Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Gestreckte Länge L = %1").arg(millimetres(result.developedLength)));
+    painter.drawText(keyBox, Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("Breite W = %1")
+                         .arg(part.width ? millimetres(*part.width) : QStringLiteral("–")));
+    y += keyHeight + mm(5);
+
+    paintDrawing(painter, QRectF(left, y, right - left, mm(58)), sheet.section,
+                 QStringLiteral("Schnitt"), QString(), mm);
+    y += mm(61);
+    paintDrawing(painter, QRectF(left, y, right - left, mm(52)), sheet.blank,
+                 QStringLiteral("Zuschnitt, Biegelinien vom linken Ende bemaßt"),
+                 QStringLiteral("Ohne Breite W kein Zuschnitt"), mm);
+    y += mm(57);
+
+    // The legs and the bends side by side, as small as needed to leave room for the notes.
+    Table legs{{QStringLiteral("Nr."), QStringLiteral("Länge"), QStringLiteral("Maß"),
+                QStringLiteral("außen"), QStringLiteral("gerade")},
+               {8, 18, 14, 17, 17},
+               {}};
+    for (std::size_t i = 0; i < part.legs.size(); ++i)
+        legs.rows.push_back({QString::number(i + 1), shownLength(part.legs[i].length),
+                             QString::fromLatin1(profile::measureName(part.legs[i].measure)),
+                             shownLength(result.legs[i].outer),
+                             shownLength(result.legs[i].straight)});
+    Table bends{{QStringLiteral("Nr."), QStringLiteral("β in °"), QStringLiteral("r"),
+                 QStringLiteral("k"), QStringLiteral("v"), QStringLiteral("bz"),
+                 QStringLiteral("Biegelinie"), QStringLiteral("Ri.")},
+                {8, 12, 10, 11, 12, 11, 19, 7},
+                {}};
+    for (std::size_t i = 0; i < result.bends.size(); ++i) {
+        const profile::BendResult& bend = result.bends[i];
+        bends.rows.push_back({QString::number(i + 1), shownTwoDecimals(bend.beta),
+                              shownTwoDecimals(bend.radius), shownLength(bend.k),
+                              shownLength(bend.v), shownLength(bend.bz), shownLength(bend.bendLine),
+                              QString::fromLatin1(profile::directionName(bend.direction))});
+    }
+    const double bendsLeft = left + mm(77);
+    painter.setPen(headingInk);
+    painter.setFont(sheetFont(10, true));
+    painter.drawText(QRectF(left, y, mm(74), mm(6)), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Schenkel"));
+    painter.drawText(QRectF(bendsLeft, y, right - bendsLeft, mm(6)),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Biegungen"));
+    y += mm(6);
+    const std::size_t rows = std::max(legs.rows.size(), bends.rows.size()) + 1;
+    const double notesRoom =
+        mm(8) + mm(5) * static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
+    const double rowHeight =
+        std::clamp((footerTop - mm(4) - notesRoom - y) / static_cast<double>(rows), mm(1.6), mm(5));
+    QFont cells = sheetFont(std::min(9.0, 9.0 * rowHeight / mm(5)));
+    paintTable(painter, left, y, legs, rowHeight, cells, mm);
+    paintTable(painter, bendsLeft, y, bends, rowHeight, cells, mm);
+    y += rowHeight * static_cast<double>(rows) + mm(2);
+    painter.setPen(ruleInk);
+    painter.setFont(sheetFont(8));
+    painter.drawText(QRectF(left, y, right - left, mm(4)), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Längen in mm. Biegelinie: Abstand vom linken Ende des "
+                                    "Zuschnitts; Ri.: Richtung, + zum Betrachter, - von ihm weg."));
+    y += mm(7);
+
+    painter.setPen(headingInk);
+    painter.setFont(sheetFont(10, true));
+    painter.drawText(QRectF(left, y, right - left, mm(5)), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Hinweise"));
+    y += mm(6);
+    painter.setPen(ink);
+    painter.setFont(sheetFont(9));
+    QStringList notes;
+    for (const std::string& note : result.notes)
+        notes << QStringLiteral("– ") + QString::fromStdString(note);
+    if (notes.isEmpty())
+        notes << QStringLiteral("Keine Hinweise zu diesem Profil.");
+    for (const QString& note : notes) {
+        const QRectF box(left, y, right - left, footerTop - y);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRectF used = painter.boundingRect(box, flags, note);
+        painter.drawText(box, flags, note);
+        y += used.height() + mm(1);
+    }
+
+    painter.setPen(QPen(ruleInk, mm(0.2)));
+    painter.drawLine(QPointF(left, footerTop), QPointF(right, footerTop));
+    painter.setFont(sheetFont(8.5));
+    painter.setPen(ruleInk);
+    const QRectF footer(left, footerTop + mm(1.5), right - left, mm(6));
+    painter.drawText(footer, Qt::AlignLeft | Qt::AlignTop, programNameAndVersion());
+    painter.drawText(footer, Qt::AlignRight | Qt::AlignTop,
+                     QStringLiteral("Abwicklung eines Profils nach DIN 6935"));
+    painter.restore();
+}
+
+QByteArray profileSheetPdf(const ProfileSheet& sheet)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(QStringLiteral("Profilblatt"));
+        writer.setCreator(programNameAndVersion());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        paintProfileSheet(painter, QRectF(0, 0, writer.width(), writer.height()), sheet);
+        if (!painter.end())
+            return {};
+    }
+    return bytes;
+}
+
+bool printProfileSheet(QPrinter& printer, const ProfileSheet& sheet)
+{
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    paintProfileSheet(
+        painter, QRectF(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size()), sheet);
+    return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+} // namespace kantrix

@@ -1,0 +1,503 @@
+#include "profile_window.h"
+
+#include "accessibility.h"
+#include "bend_state.h"
+#include "help_window.h"
+#include "profile_drawing.h"
+#include "profile_launch.h"
+#include "profile_refusal.h"
+#include "profile_results.h"
+#include "svg_view.h"
+
+#include <QAbstractItemDelegate>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace kantrix {
+
+namespace {
+
+constexpr QColor markedBase{255, 205, 205};
+
+struct FieldDescription
+{
+    const char* name;
+    const char* caption;
+    const char* accessibleName;
+    const char* toolTip;
+};
+
+const FieldDescription fieldDescriptions[] = {
+    {"Txt_Profil_Dicke", "Blechdicke s", "Blechdicke s, Millimeter", nullptr},
+    {"Txt_Profil_Radius", "Biegeradius r", "Biegeradius r, Millimeter",
+     "Der Innenradius jeder Biegung, die keinen eigenen hat"},
+    {"Txt_Profil_Breite", "Breite W", "Breite W, Millimeter",
+     "Die Länge der Biegelinien; nur für den Zuschnitt nötig"},
+};
+
+// Measure and direction are picked from their two words; the numbers are typed as in a
+// spreadsheet.
+class CellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        if (index.column() == ProfileModel::Measure || index.column() == ProfileModel::Direction) {
+            auto* box = new QComboBox(parent);
+            box->addItems(index.column() == ProfileModel::Measure
+                              ? QStringList{QStringLiteral("aussen"), QStringLiteral("innen")}
+                              : QStringList{QStringLiteral("+"), QStringLiteral("-")});
+            box->setAccessibleName(ProfileModel::cellName(index.row(), index.column()));
+            return box;
+        }
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        editor->setAccessibleName(ProfileModel::cellName(index.row(), index.column()));
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        if (auto* box = qobject_cast<QComboBox*>(editor))
+            return box->setCurrentText(index.data(Qt::EditRole).toString());
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override
+    {
+        if (auto* box = qobject_cast<QComboBox*>(editor))
+            return static_cast<void>(model->setData(index, box->currentText()));
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
+
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/assets/kantrix-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/assets/kantrix-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/assets/kantrix.svg"));
+    return icon;
+}
+
+} // namespace
+
+ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
+    : m_model(new ProfileModel(this)), m_path(path)
+{
+    accessibility::install();
+    setObjectName(QStringLiteral("Profil"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
+    m_model->reset(draft);
+    m_folder = path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                              : QFileInfo(path).absolutePath();
+    if (!QDir(m_folder).exists())
+        m_folder = QDir::homePath();
+
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("Profil_Teilung"));
+    auto* upper = new QSplitter(Qt::Horizontal, split);
+    upper->addWidget(buildEditor());
+    m_results = new ProfileResults(upper);
+    upper->addWidget(m_results);
+    upper->setStretchFactor(0, 1);
+    upper->setStretchFactor(1, 1);
+    upper->setSizes({560, 540});
+    split->addWidget(upper);
+    split->addWidget(buildDrawings());
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({360, 380});
+    split->setChildrenCollapsible(false);
+    upper->setChildrenCollapsible(false);
+    split->setContentsMargins(6, 6, 6, 6);
+    setCentralWidget(split);
+    buildActions();
+
+    connect(m_model, &ProfileModel::draftChanged, this, &ProfileWindow::showDraft);
+    connect(m_model->undoStack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+    showDraft();
+    updateTitle();
+    resize(1120, 780);
+    m_table->setCurrentIndex(m_model->index(0, ProfileModel::Length));
+    m_fields[0]->setFocus(Qt::OtherFocusReason);
+}
+
+ProfileWindow::~ProfileWindow() = default;
+
+QLineEdit* ProfileWindow::field(ProfileCommon which) const
+{
+    return m_fields[static_cast<int>(which)];
+}
+
+QWidget* ProfileWindow::buildEditor()
+{
+    auto* editor = new QWidget(this);
+    auto* layout = new QVBoxLayout(editor);
+    layout->setContentsMargins(0, 0, 6, 0);
+
+    auto* common = new QGridLayout;
+    for (int i = 0; i < 3; ++i) {
+        const FieldDescription& description = fieldDescriptions[i];
+        auto* caption = new QLabel(QString::fromUtf8(description.caption), editor);
+        auto* text = new QLineEdit(editor);
+        text->setObjectName(QString::fromLatin1(description.name));
+        text->setAccessibleName(QString::fromUtf8(description.accessibleName));
+        text->setAlignment(Qt::AlignRight);
+        text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) +
+                              16);
+        if (description.toolTip)
+            text->setToolTip(QString::fromUtf8(description.toolTip));
+        caption->setBuddy(text);
+        const auto which = ProfileCommon(i);
+        connect(text, &QLineEdit::editingFinished, this, [this, which] { takeField(which); });
+        text->installEventFilter(this);
+        m_fields[i] = text;
+        common->addWidget(caption, 0, 3 * i, Qt::AlignRight);
+        common->addWidget(text, 0, 3 * i + 1);
+        common->addWidget(new QLabel(QStringLiteral("mm"), editor), 0, 3 * i + 2);
+        common->setColumnMinimumWidth(3 * i + 2, 30);
+    }
+    common->setColumnStretch(9, 1);
+    layout->addLayout(common);
+
+    auto* heading = new QLabel(QStringLiteral("Schenkel und die Biegung nach jedem"), editor);
+    layout->addWidget(heading);
+    m_table = new QTableView(editor);
+    m_table->setObjectName(QStringLiteral("Profil_Tabelle"));
+    m_table->setAccessibleName(QStringLiteral("Schenkel und Biegungen"));
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(new CellDelegate(m_table));
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                             QAbstractItemView::EditKeyPressed);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    heading->setBuddy(m_table);
+    layout->addWidget(m_table, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* insert = new QPushButton(QStringLiteral("Schenkel einfügen"), editor);
+    insert->setObjectName(QStringLiteral("Profil_Einfuegen"));
+    insert->setToolTip(
+        QStringLiteral("Ein Schenkel mit seiner Biegung nach der Zeile (Strg+Einfg)"));
+    auto* remove = new QPushButton(QStringLiteral("Schenkel löschen"), editor);
+    remove->setObjectName(QStringLiteral("Profil_Loeschen"));
+    remove->setToolTip(QStringLiteral("Der Schenkel der Zeile mit seiner Biegung (Strg+Entf)"));
+    // The cursor goes to the length of the new leg, or stays on the row of the one removed.
+    connect(insert, &QPushButton::clicked, this, [this] {
+        commitEntry();
+        const int row = m_table->currentIndex().isValid() ? m_table->currentIndex().row()
+                                                          : m_model->rowCount() - 1;
+        m_model->insertLeg(row);
+        m_table->setCurrentIndex(m_model->index(row + 1, ProfileModel::Length));
+        m_table->setFocus(Qt::OtherFocusReason);
+    });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        commitEntry();
+        const int row = m_table->currentIndex().row();
+        m_model->removeLeg(row);
+        m_table->setCurrentIndex(
+            m_model->index(std::min(row, m_model->rowCount() - 1), ProfileModel::Length));
+        m_table->setFocus(Qt::OtherFocusReason);
+    });
+    buttons->addWidget(insert);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+
+    m_message = new QLabel(editor);
+    m_message->setObjectName(QStringLiteral("Profil_Meldung"));
+    m_message->setWordWrap(true);
+    m_message->setMinimumHeight(2 * m_message->fontMetrics().lineSpacing() + 4);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette red = m_message->palette();
+    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    m_message->setPalette(red);
+    layout->addWidget(m_message);
+    return editor;
+}
+
+QWidget* ProfileWindow::buildDrawings()
+{
+    auto* drawings = new QSplitter(Qt::Horizontal, this);
+    const auto addDrawing = [drawings](const QString& caption, const QString& name,
+                                       const QString& spoken) {
+        auto* frame = new QGroupBox(caption, drawings);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(4, 4, 4, 4);
+        auto* view = new SvgView(frame);
+        view->setObjectName(name);
+        view->setAccessibleName(spoken);
+        layout->addWidget(view);
+        drawings->addWidget(frame);
+        return view;
+    };
+    m_section = addDrawing(QStringLiteral("Schnitt"), QStringLiteral("Profil_Schnitt"),
+                           QStringLiteral("Zeichnung des Schnitts"));
+    m_blank =
+        addDrawing(QStringLiteral("Zuschnitt mit Biegelinien"), QStringLiteral("Profil_Zuschnitt"),
+                   QStringLiteral("Zeichnung des Zuschnitts mit Biegelinien"));
+    drawings->setChildrenCollapsible(false);
+    const QString none = QStringLiteral("Noch kein berechnetes Profil: die Zeile unter der "
+                                        "Tabelle sagt, was fehlt.");
+    m_section->show({}, none);
+    m_blank->show({}, none);
+    return drawings;
+}
+
+QAction* ProfileWindow::addCommand(const QString& text, const QKeySequence& keys,
+                                   void (ProfileWindow::*command)())
+{
+    auto* action = new QAction(text, this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, command);
+    addAction(action);
+    return action;
+}
+
+void ProfileWindow::buildActions()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    QAction* create =
+        addCommand(QStringLiteral("&Neues Profil"), QKeySequence::New, &ProfileWindow::newProfile);
+    QAction* open =
+        addCommand(QStringLiteral("Ö&ffnen…"), QKeySequence::Open, &ProfileWindow::open);
+    file->addAction(create);
+    file->addAction(open);
+    auto* saveAction = new QAction(QStringLiteral("&Speichern"), this);
+    saveAction->setShortcut(QKeySequence::Save);
+    connect(saveAction, &QAction::triggered, this, [this] { this->save(); });
+    auto* saveAsAction = new QAction(QStringLiteral("Speichern &unter…"), this);
+    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAsAction, &QAction::triggered, this, [this] { saveAs(); });
+    addAction(saveAction);
+    addAction(saveAsAction);
+    file->addAction(saveAction);
+    file->addAction(saveAsAction);
+    file->addSeparator();
+    QAction* exporting = addCommand(QStringLiteral("&Exportieren…"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_E), &ProfileWindow::exportFile);
+    QAction* printing =
+        addCommand(QStringLiteral("&Drucken…"), QKeySequence::Print, &ProfileWindow::print);
+    file->addAction(exporting);
+    file->addAction(printing);
+    file->addSeparator();
+    auto* closing = new QAction(QStringLiteral("S&chließen"), this);
+    closing->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
+    file->addAction(closing);
+    auto* quit = new QAction(QStringLiteral("&Beenden"), this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, qApp, &QApplication::closeAllWindows, Qt::QueuedConnection);
+    addAction(quit);
+    file->addAction(quit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    QUndoStack* stack = m_model->undoStack();
+    m_undo = new QAction(this);
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_redo = new QAction(this);
+    m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    const auto name = [stack, this] {
+        m_undo->setEnabled(stack->canUndo());
+        m_undo->setText(stack->canUndo() ? QStringLiteral("&Rückgängig: %1").arg(stack->undoText())
+                                         : QStringLiteral("&Rückgängig"));
+        m_redo->setEnabled(stack->canRedo());
+        m_redo->setText(stack->canRedo() ? QStringLiteral("&Wiederholen: %1").arg(stack->redoText())
+                                         : QStringLiteral("&Wiederholen"));
+    };
+    connect(stack, &QUndoStack::indexChanged, this, name);
+    connect(stack, &QUndoStack::cleanChanged, this, name);
+    name();
+    // What is being typed counts first, so that undo takes back the last change, that one.
+    connect(m_undo, &QAction::triggered, this, [this, stack] {
+        commitEntry();
+        stack->undo();
+    });
+    connect(m_redo, &QAction::triggered, this, [this, stack] {
+        commitEntry();
+        stack->redo();
+    });
+    addAction(m_undo);
+    addAction(m_redo);
+    edit->addAction(m_undo);
+    edit->addAction(m_redo);
+    edit->addSeparator();
+    m_insert = new QAction(QStringLiteral("Schenkel &einfügen"), this);
+    m_insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    connect(m_insert, &QAction::triggered, this,
+            [this] { findChild<QPushButton*>(QStringLiteral("Profil_Einfuegen"))->click(); });
+    m_remove = new QAction(QStringLiteral("Schenkel &löschen"), this);
+    m_remove->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    connect(m_remove, &QAction::triggered, this,
+            [this] { findChild<QPushButton*>(QStringLiteral("Profil_Loeschen"))->click(); });
+    addAction(m_insert);
+    addAction(m_remove);
+    edit->addAction(m_insert);
+    edit->addAction(m_remove);
+    edit->addSeparator();
+    QAction* copy =
+        addCommand(QStringLiteral("Ergebnis &kopieren"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ProfileWindow::copyAnswer);
+    edit->addAction(copy);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    help->addAction(addCommand(QStringLiteral("&Benutzerhinweise"), QKeySequence::HelpContents,
+                               &ProfileWindow::showHelp));
+    help->addAction(
+        addCommand(QStringLiteral("Über &Kantrix"), QKeySequence(), &ProfileWindow::showAbout));
+
+    QToolBar* tools = addToolBar(QStringLiteral("Befehle"));
+    tools->setObjectName(QStringLiteral("Profil_Werkzeuge"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->setMovable(false);
+    for (QAction* action : {create, open, saveAction, exporting, printing})
+        tools->addAction(action);
+    tools->addSeparator();
+    tools->addAction(m_undo);
+    tools->addAction(m_redo);
+    tools->addSeparator();
+    tools->addAction(copy);
+}
+
+bool ProfileWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The fields' own undo would take Ctrl+Z from the window's, which undoes whole changes.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ProfileWindow::takeField(ProfileCommon which)
+{
+    m_model->setCommonText(which, field(which)->text());
+}
+
+void ProfileWindow::commitEntry()
+{
+    QWidget* focus = QApplication::focusWidget();
+    for (int i = 0; i < 3; ++i) {
+        if (focus == m_fields[i])
+            takeField(ProfileCommon(i));
+    }
+    // An open cell editor hands its text over and stays open.
+    if (focus && m_table->viewport()->isAncestorOf(focus)) {
+        QWidget* editor = focus;
+        while (editor->parentWidget() != m_table->viewport())
+            editor = editor->parentWidget();
+        Q_EMIT m_table->itemDelegate()->commitData(editor);
+    }
+}
+
+void ProfileWindow::showDraft()
+{
+    const ProfileCheck& check = m_model->check();
+    for (int i = 0; i < 3; ++i) {
+        const auto which = ProfileCommon(i);
+        QLineEdit* text = m_fields[i];
+        if (text->text() != m_model->commonText(which))
+            text->setText(m_model->commonText(which));
+        QPalette colours = text->palette();
+        colours.setColor(QPalette::Base, m_model->isMarked(which)
+                                             ? markedBase
+                                             : QApplication::palette().color(QPalette::Base));
+        text->setPalette(colours);
+        text->setAccessibleDescription(check.common == which ? check.message : QString());
+    }
+    m_message->setText(check.message);
+    m_remove->setEnabled(m_model->rowCount() > static_cast<int>(profile::minLegs));
+    m_insert->setEnabled(m_model->rowCount() < static_cast<int>(profile::maxLegs));
+    findChild<QPushButton*>(QStringLiteral("Profil_Loeschen"))->setEnabled(m_remove->isEnabled());
+    findChild<QPushButton*>(QStringLiteral("Profil_Einfuegen"))->setEnabled(m_insert->isEnabled());
+
+    if (!check.result) {
+        m_results->setCurrent(false);
+        m_section->setStale(true);
+        m_blank->setStale(true);
+        return;
+    }
+    const profile::Profile& shape = m_model->profile();
+    m_results->show(*check.result);
+    m_section->setStale(false);
+    m_blank->setStale(false);
+    m_section->show(QByteArray::fromStdString(profile::sectionSvg(shape, *check.result)));
+    if (shape.width)
+        m_blank->show(QByteArray::fromStdString(profile::blankSvg(shape, *check.result)));
+    else
+        m_blank->show({}, QStringLiteral("Für den Zuschnitt fehlt die Breite W."));
+}
+
+void ProfileWindow::updateTitle()
+{
+    const QString name =
+        m_path.isEmpty() ? QStringLiteral("Unbenanntes Profil") : QFileInfo(m_path).fileName();
+    setWindowTitle(QStringLiteral("%1[*] – Kantrix").arg(name));
+    setWindowModified(!m_model->undoStack()->isClean());
+}
+
+void ProfileWindow::newProfile()
+{
+    auto* window = new ProfileWindow;
+    window->show();
+}
+
+void ProfileWindow::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    m_help->browser()->scrollToAnchor(HelpWindow::anchorName(QStringLiteral("Profile")));
+}
+
+void openProfileOfBend(const BendState& bend)
+{
+    profile::Profile part;
+    part.thickness = bend.s;
+    part.radius = bend.r;
+    part.width = 100;
+    part.legs = {{bend.l(1), profile::Measure::Aussen}, {bend.l(2), profile::Measure::Aussen}};
+    part.bends = {{bend.beta, std::nullopt, profile::Direction::Plus}};
+    auto* window = new ProfileWindow(ProfileDraft::of(part));
+    window->show();
+    window->activateWindow();
+}
+
+} // namespace kantrix

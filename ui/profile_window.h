@@ -1,0 +1,121 @@
+#pragma once
+
+// A profile window: the common values s, r and W in fields, the legs and bends in a table over
+// the window's ProfileModel, the results and the library's two drawings beside and below them.
+// Every change is on the model's undo stack, whose clean state is the saved file. The files, the
+// export, the profile sheet and the copy of the answer are in profile_window_files.cpp.
+
+#include "profile_model.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QTableView;
+
+namespace kantrix {
+
+class HelpWindow;
+class ProfileResults;
+class SvgView;
+
+class ProfileWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit ProfileWindow(const ProfileDraft& draft = ProfileDraft::empty(),
+                           const QString& path = {});
+    ~ProfileWindow() override;
+
+    // Reads a .kprofil file into a new window, shown; nullptr after telling the user, over
+    // `parent`, why the file is refused.
+    static ProfileWindow* openFile(const QString& path, QWidget* parent);
+
+    ProfileModel* model() const { return m_model; }
+    QTableView* table() const { return m_table; }
+    QLineEdit* field(ProfileCommon which) const;
+    QLabel* message() const { return m_message; }
+    ProfileResults* results() const { return m_results; }
+    SvgView* section() const { return m_section; }
+    SvgView* blank() const { return m_blank; }
+    QString filePath() const { return m_path; }
+
+    // The commands, as the menu and the keys run them.
+    void newProfile();
+    void open();
+    bool save();
+    bool saveAs();
+    void exportFile();
+    void print();
+    void copyAnswer();
+    void showHelp();
+    void showAbout();
+
+    // Writes the profile to `path`; false after telling the user why not.
+    bool saveTo(const QString& path);
+    // The kinds of file Ctrl+E writes, in the order of the export dialog's filters.
+    enum class Export
+    {
+        BlankDxf,
+        BlankSvg,
+        SectionSvg,
+        SheetPdf,
+    };
+    static QStringList exportFilters();
+    // The kind a name and the selected filter give: .dxf and .pdf decide by themselves.
+    static Export exportKind(const QString& path, const QString& filter);
+    bool exportTo(const QString& path, Export kind);
+
+Q_SIGNALS:
+    // A file is in place, saved or exported.
+    void fileWritten(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildActions();
+    QWidget* buildEditor();
+    QWidget* buildDrawings();
+    QAction* addCommand(const QString& text, const QKeySequence& keys,
+                        void (ProfileWindow::*command)());
+
+    void takeField(ProfileCommon which);
+    // Takes what is being typed, in a field or a cell, as leaving it would.
+    void commitEntry();
+    void showDraft();
+    void updateTitle();
+    // The profile and its result when the model takes it; otherwise says why in a message.
+    bool requireResult(const QString& what);
+    // Asks whether to save a changed profile; false when the user cancels or saving fails.
+    bool maybeSave();
+    QString askSavePath();
+    bool writeFile(const QString& path, const QByteArray& bytes);
+    void showError(const QString& message);
+    QString proposedName(const QString& suffix) const;
+
+    ProfileModel* m_model;
+    QTableView* m_table = nullptr;
+    QLineEdit* m_fields[3] = {};
+    QLabel* m_message = nullptr;
+    ProfileResults* m_results = nullptr;
+    SvgView* m_section = nullptr;
+    SvgView* m_blank = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_insert = nullptr;
+    QAction* m_remove = nullptr;
+    QString m_path;
+    QString m_folder;
+    QPointer<HelpWindow> m_help;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace kantrix
