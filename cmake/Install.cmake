@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 set(KANTRIX_APP_ID "io.github.kantrix.Kantrix")
 
 install(TARGETS kantrix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS kantrix_sheet_output LIBRARY DESTINATION ${KANTRIX_MODULE_DIR})
+install(TARGETS kantrix_sheet_output kantrix_profile_window LIBRARY DESTINATION ${KANTRIX_MODULE_DIR})
 install(FILES assets/${KANTRIX_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES assets/${KANTRIX_APP_ID}.metainfo.xml

@@ -2,11 +2,9 @@
 
 #include "bend_form.h"
 #include "form_description.h"
+#include "module_loader.h"
 #include "sheet_content.h"
 #include "sheet_output.h"
-
-#include <QCoreApplication>
-#include <QLibrary>
 
 namespace kantrix {
 
@@ -52,21 +50,10 @@ BendSheet bendSheetOf(const BendForm& form, const FieldSet& fields, const QDateT
 const SheetOutput* sheetOutput()
 {
     static const SheetOutput* const output = []() -> const SheetOutput* {
-        // Installed, the module lies at a fixed place relative to the program; in the build tree,
-        // where the tests and probes also run, it lies where it was built.
-        const QString folders[] = {QCoreApplication::applicationDirPath() +
-                                       QStringLiteral("/" KANTRIX_MODULE_FROM_BIN),
-                                   QStringLiteral(KANTRIX_MODULE_BUILD_DIR)};
-        QString errors;
-        for (const QString& folder : folders) {
-            QLibrary module(folder + QStringLiteral("/kantrix_sheet_output"));
-            using Entry = const SheetOutput* (*)();
-            if (const auto entry = reinterpret_cast<Entry>(module.resolve("kantrixSheetOutput")))
-                return entry();
-            errors += QStringLiteral("\n  ") + module.errorString();
-        }
-        qWarning("Kantrix: the sheet's output could not be loaded:%s", qPrintable(errors));
-        return nullptr;
+        using Entry = const SheetOutput* (*)();
+        const auto entry =
+            reinterpret_cast<Entry>(moduleEntry("kantrix_sheet_output", "kantrixSheetOutput"));
+        return entry ? entry() : nullptr;
     }();
     return output;
 }

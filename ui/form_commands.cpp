@@ -155,7 +155,7 @@ void FormCommands::newProfile()
 {
     if (!m_window.commitEntry())
         return;
-    openProfileOfBend(m_window.form().state());
+    openProfileOfBend(m_window.form().state(), &m_window);
 }
 
 void FormCommands::openProfile()

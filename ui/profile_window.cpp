@@ -4,7 +4,6 @@
 #include "bend_state.h"
 #include "help_window.h"
 #include "profile_drawing.h"
-#include "profile_launch.h"
 #include "profile_refusal.h"
 #include "profile_results.h"
 #include "svg_view.h"
@@ -487,7 +486,7 @@ void ProfileWindow::showHelp()
     m_help->browser()->scrollToAnchor(HelpWindow::anchorName(QStringLiteral("Profile")));
 }
 
-void openProfileOfBend(const BendState& bend)
+void ProfileWindow::openOfBend(const BendState& bend)
 {
     profile::Profile part;
     part.thickness = bend.s;

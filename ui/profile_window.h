@@ -20,6 +20,7 @@ class QTableView;
 
 namespace kantrix {
 
+struct BendState;
 class HelpWindow;
 class ProfileResults;
 class SvgView;
@@ -36,6 +37,11 @@ public:
     // Reads a .kprofil file into a new window, shown; nullptr after telling the user, over
     // `parent`, why the file is refused.
     static ProfileWindow* openFile(const QString& path, QWidget* parent);
+
+    // The ways in from the program (profile_launch.h).
+    static void openOfBend(const BendState& bend);
+    static void askAndOpen(QWidget* parent);
+    static int openFiles(const QStringList& paths);
 
     ProfileModel* model() const { return m_model; }
     QTableView* table() const { return m_table; }

@@ -6,7 +6,6 @@
 #include "profile_answer.h"
 #include "profile_drawing.h"
 #include "profile_file.h"
-#include "profile_launch.h"
 #include "profile_refusal.h"
 #include "profile_sheet.h"
 #include "profile_window.h"
@@ -378,7 +377,7 @@ QString ProfileWindow::proposedName(const QString& suffix) const
     return QString::fromStdString(profile::profileBaseName(m_model->profile())) + suffix;
 }
 
-void askForProfile(QWidget* parent)
+void ProfileWindow::askAndOpen(QWidget* parent)
 {
     auto* dialog = new QFileDialog(parent, QStringLiteral("Profil öffnen"), QString(),
                                    profileFilter() + QStringLiteral(";;Alle Dateien (*)"));
@@ -387,15 +386,15 @@ void askForProfile(QWidget* parent)
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QFileDialog::fileSelected, parent,
-                     [parent](const QString& path) { ProfileWindow::openFile(path, parent); });
+                     [parent](const QString& path) { openFile(path, parent); });
     dialog->open();
 }
 
-int openProfileFiles(const QStringList& paths)
+int ProfileWindow::openFiles(const QStringList& paths)
 {
     int opened = 0;
     for (const QString& path : paths) {
-        if (ProfileWindow::openFile(path, nullptr))
+        if (openFile(path, nullptr))
             ++opened;
     }
     return opened;
