@@ -1,11 +1,11 @@
 #include "picture_box.h"
 
+#include "raw_picture.h"
+
 #include <QImageReader>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-
-#include <utility>
 
 namespace kantrix {
 
@@ -30,18 +30,6 @@ QImage renderSvg(const QString& svgResource, const QSize& size)
 
 } // namespace
 
-QImage readPng(const QString& resource)
-{
-    QImageReader reader(resource, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-QString renderedPicture(const QString& svgResource, int ratio)
-{
-    return QStringLiteral(":/rendered/%1@%2x.png").arg(svgResource.mid(2)).arg(ratio);
-}
-
 PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
     : QFrame(parent), m_source(svgResource)
 {
@@ -50,28 +38,28 @@ PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
 
-    // A rendered picture tells its size from its header; the SVG is read only where none was
-    // rendered.
-    QImageReader rendered(renderedPicture(svgResource, 1), "png");
-    rendered.setAutoDetectImageFormat(false);
-    m_imageSize = rendered.size();
-    if (!m_imageSize.isValid())
+    // A rendered picture tells its size; the SVG is read only where none was rendered.
+    m_cache = rawPicture(renderedPicture(svgResource, 1));
+    m_imageSize = m_cache.size();
+    if (m_imageSize.isEmpty())
         m_imageSize = naturalSvgSize(svgResource);
     m_imageValid = !m_imageSize.isEmpty();
     if (!m_imageValid)
         qWarning("Kantrix: picture %s could not be loaded", qPrintable(svgResource));
 }
 
-const QPixmap& PictureBox::pixmapFor(qreal devicePixelRatio)
+// The image is drawn as it is: a raw picture straight from the program's memory, without a copy.
+const QImage& PictureBox::imageFor(qreal devicePixelRatio)
 {
     if (m_cache.isNull() || m_cache.devicePixelRatio() != devicePixelRatio) {
         QImage image;
         if (devicePixelRatio == 1 || devicePixelRatio == 2)
-            image = readPng(renderedPicture(m_source, static_cast<int>(devicePixelRatio)));
-        if (image.isNull())
+            image = rawPicture(renderedPicture(m_source, static_cast<int>(devicePixelRatio)));
+        if (image.isNull()) {
             image = renderSvg(m_source, m_imageSize * devicePixelRatio);
-        m_cache = QPixmap::fromImage(std::move(image));
-        m_cache.setDevicePixelRatio(devicePixelRatio);
+            image.setDevicePixelRatio(devicePixelRatio);
+        }
+        m_cache = image;
     }
     return m_cache;
 }
@@ -83,7 +71,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QRect client = contentsRect();
     painter.setClipRect(client);
     if (m_imageValid)
-        painter.drawPixmap(client.topLeft(), pixmapFor(painter.device()->devicePixelRatioF()));
+        painter.drawImage(client.topLeft(), imageFor(painter.device()->devicePixelRatioF()));
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);

@@ -6,6 +6,7 @@
 #include "form_layout.h"
 #include "form_style.h"
 #include "picture_box.h"
+#include "raw_picture.h"
 #include "result_announcer.h"
 #include "text_field.h"
 
@@ -31,10 +32,10 @@ QString toQString(std::string_view utf8)
 QIcon programIcon()
 {
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(readPng(QStringLiteral(":/assets/kantrix-16.png"))));
-    icon.addPixmap(QPixmap::fromImage(readPng(QStringLiteral(":/assets/kantrix-32.png"))));
-    icon.addPixmap(
-        QPixmap::fromImage(readPng(renderedPicture(QStringLiteral(":/assets/kantrix.svg"), 1))));
+    for (const char* picture :
+         {":/assets/kantrix-16.png", ":/assets/kantrix-32.png", ":/assets/kantrix.svg"}) {
+        icon.addPixmap(QPixmap::fromImage(rawPicture(renderedPicture(QLatin1String(picture), 1))));
+    }
     return icon;
 }
 

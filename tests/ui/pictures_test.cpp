@@ -21,8 +21,8 @@ TEST(PictureBox, ReportsAnImageThatIsMissingOrBroken)
 {
     const PictureBox missing(QStringLiteral(":/assets/no-such-picture.svg"), nullptr);
     EXPECT_FALSE(missing.hasImage());
-    const PictureBox notSvg(QStringLiteral(":/assets/kantrix-16.png"), nullptr);
-    EXPECT_FALSE(notSvg.hasImage());
+    const PictureBox notAPicture(QStringLiteral(":/docs/benutzerhinweise.md"), nullptr);
+    EXPECT_FALSE(notAPicture.hasImage());
 }
 
 struct Sample
