@@ -149,7 +149,14 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     m_fields[0]->setFocus(Qt::OtherFocusReason);
 }
 
-ProfileWindow::~ProfileWindow() = default;
+ProfileWindow::~ProfileWindow()
+{
+    // The children are deleted when this is no longer a ProfileWindow. What they signal then (a
+    // field that loses the focus, the undo stack clearing itself) must not reach it.
+    const QList<QObject*> children = findChildren<QObject*>();
+    for (QObject* child : children)
+        child->disconnect(this);
+}
 
 QLineEdit* ProfileWindow::field(ProfileCommon which) const
 {
