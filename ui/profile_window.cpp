@@ -61,7 +61,8 @@ const FieldDescription fieldDescriptions[] = {
 class CellDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    // `keys` watches each editor for the window's commands, as it watches the fields.
+    CellDelegate(QObject* keys, QObject* parent) : QStyledItemDelegate(parent), m_keys(keys) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override
@@ -72,10 +73,12 @@ public:
                               ? QStringList{QStringLiteral("aussen"), QStringLiteral("innen")}
                               : QStringList{QStringLiteral("+"), QStringLiteral("-")});
             box->setAccessibleName(ProfileModel::cellName(index.row(), index.column()));
+            box->installEventFilter(m_keys);
             return box;
         }
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         editor->setAccessibleName(ProfileModel::cellName(index.row(), index.column()));
+        editor->installEventFilter(m_keys);
         return editor;
     }
 
@@ -93,6 +96,9 @@ public:
             return static_cast<void>(model->setData(index, box->currentText()));
         QStyledItemDelegate::setModelData(editor, model, index);
     }
+
+private:
+    QObject* m_keys;
 };
 
 QIcon programIcon()
@@ -200,7 +206,7 @@ QWidget* ProfileWindow::buildEditor()
     m_table->setObjectName(QStringLiteral("Profil_Tabelle"));
     m_table->setAccessibleName(QStringLiteral("Schenkel und Biegungen"));
     m_table->setModel(m_model);
-    m_table->setItemDelegate(new CellDelegate(m_table));
+    m_table->setItemDelegate(new CellDelegate(this, m_table));
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                              QAbstractItemView::EditKeyPressed);
@@ -398,13 +404,17 @@ void ProfileWindow::buildActions()
 
 bool ProfileWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // The fields' own undo would take Ctrl+Z from the window's, which undoes whole changes.
+    // A line edit claims some of the window's keys for its own editing: Ctrl+Z for its undo,
+    // Ctrl+E for the end of the line, Ctrl+Ins to copy. In a field or cell of this window the
+    // window's command comes first; the window's undo takes back whole changes.
     if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-            key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z)) {
-            event->ignore();
-            return true;
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const QList<QAction*> commands = findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+        for (const QAction* command : commands) {
+            if (command->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);

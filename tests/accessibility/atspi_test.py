@@ -1,7 +1,9 @@
 """The window as a screen reader meets it over AT-SPI: roles, names and states of the tree, the
 focus events of a Tab cycle, and what real X clicks and keys change; a profile window's table
-cells reached by Tab. Run by run_atspi_test.sh."""
+cells reached by Tab, and a part changed, saved, exported and closed by real keys and clicks.
+Run by run_atspi_test.sh."""
 
+import json
 import os
 import signal
 import struct
@@ -10,7 +12,9 @@ import sys
 import tempfile
 import time
 
+import ezdxf
 import pyatspi
+from ezdxf.audit import Auditor
 from gi.repository import GLib
 
 WINDOW = "Kantrix v2.1"
@@ -240,6 +244,103 @@ def profile_cells(binary, environment):
         program.wait(10)
 
 
+def profile_by_keys(binary, environment):
+    """A part changed as a user changes it, by X keys and clicks: s typed, undone and redone, the
+    file saved, the blank and the sheet exported through the file dialog, a leg refused, and
+    closing the changed part asks before anything is lost."""
+    folder = tempfile.mkdtemp()
+    path = os.path.join(folder, "U.kprofil")
+    with open(path, "w") as f:
+        f.write(PROFILE)
+    program = subprocess.Popen([binary, path], env=environment)
+    try:
+        if not pump(40, lambda: find_application() is not None):
+            check(False, "the profile window did not appear on the accessibility bus")
+            return
+        application = find_application()
+        window = application[0]
+        check(activate("U.kprofil"), "the profile window could not be activated")
+        pump(0.5)
+
+        def control(name):
+            return next((a for a in descendants(window) if a.name == name), None)
+
+        def length():
+            shown = control("Gestreckte Länge L, Millimeter")
+            return shown.description if shown else None
+
+        def dialog_open():
+            return any(child is not None and child.getRole() in (
+                pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT, pyatspi.ROLE_FILE_CHOOSER)
+                for child in application)
+
+        check(length() == "192.325", "L of the U channel reads %r" % length())
+        click(control("Blechdicke s, Millimeter"))
+        xdotool("key", "ctrl+a")
+        xdotool("type", "3")
+        xdotool("key", "Tab")
+        check(pump(5, lambda: length() not in (None, "192.325")), "s = 3 did not change L")
+        thicker = length()
+        xdotool("key", "ctrl+z")
+        check(pump(5, lambda: length() == "192.325"), "undo left L at %r" % length())
+        xdotool("key", "ctrl+shift+z")
+        check(pump(5, lambda: length() == thicker), "redo left L at %r" % length())
+
+        xdotool("key", "ctrl+s")
+
+        def saved_thickness():
+            with open(path) as f:
+                return json.load(f)["dicke"]
+
+        check(pump(5, lambda: saved_thickness() == 3), "the saved file keeps s = %r"
+              % saved_thickness())
+
+        for name in ("blank.dxf", "sheet.pdf"):
+            target = os.path.join(folder, name)
+            xdotool("key", "ctrl+e")
+            check(pump(10, dialog_open), "no file dialog for %s" % name)
+            pump(0.5)
+            xdotool("key", "ctrl+a")
+            xdotool("type", target)
+            xdotool("key", "Return")
+            check(pump(10, lambda: os.path.exists(target)), "%s was not written" % name)
+        if os.path.exists(os.path.join(folder, "blank.dxf")):
+            drawing = ezdxf.readfile(os.path.join(folder, "blank.dxf"))
+            auditor = Auditor(drawing)
+            auditor.run()
+            check(not auditor.has_errors, "ezdxf finds errors in the DXF: %s" % auditor.errors)
+            bends = drawing.modelspace().query('LINE[layer=="BIEGUNG_AUF"]')
+            check(len(bends) == 2, "the DXF has %d bend lines up" % len(bends))
+        if os.path.exists(os.path.join(folder, "sheet.pdf")):
+            text = subprocess.run(["pdftotext", os.path.join(folder, "sheet.pdf"), "-"],
+                                  capture_output=True, text=True).stdout
+            check("L = %s mm" % thicker in text, "the sheet does not hold L = %s mm" % thicker)
+
+        # A leg the part cannot take keeps its text, and the last valid results stay.
+        click(control("Schenkel 2, Länge, Millimeter"))
+        xdotool("type", "abc")
+        xdotool("key", "Return")
+        refused = pump(5, lambda: any("Schenkel 2" in a.name for a in descendants(window)
+                                      if a.getRole() == pyatspi.ROLE_LABEL))
+        check(refused, "no message names the refused leg 2: %r" % [
+            (a.name, a.getRoleName()) for a in descendants(window) if "Schenkel" in a.name][:12])
+        check(length() == thicker, "after a refused leg L reads %r" % length())
+        cell = control("Schenkel 2, Länge, Millimeter")
+        check(cell is not None and cell.description.startswith("abc"),
+              "the refused cell reads %r" % (cell.description if cell else None))
+
+        # Closing the changed part asks; Escape keeps it open.
+        xdotool("key", "ctrl+w")
+        check(pump(10, dialog_open), "closing the changed part did not ask")
+        xdotool("key", "Escape")
+        check(pump(5, lambda: not dialog_open()), "the question did not close on Escape")
+        check(program.poll() is None and find_application() is not None,
+              "the part was closed although the question was cancelled")
+    finally:
+        program.terminate()
+        program.wait(10)
+
+
 def main():
     binary = sys.argv[1]
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
@@ -251,6 +352,7 @@ def main():
         program.terminate()
         program.wait(10)
     profile_cells(binary, environment)
+    profile_by_keys(binary, environment)
     if failures:
         print("%d failures" % len(failures))
         return 1

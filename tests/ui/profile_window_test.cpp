@@ -328,6 +328,50 @@ INSTANTIATE_TEST_SUITE_P(
                     ExportRow{"SvgUnderTheDxfFilter", "a.svg", 0, ProfileWindow::Export::BlankSvg}),
     rowName<ExportRow>);
 
+struct CommandKeyRow
+{
+    const char* name;
+    bool inCell; // an open cell editor, else the field s
+    Qt::Key key; // with Ctrl
+};
+
+class CommandKeyTest : public ProfileWindowTest, public testing::WithParamInterface<CommandKeyRow>
+{};
+
+// State: the U channel, typing in the field s or in a cell. Action: a command's key that a line
+// edit would take for itself (Ctrl+E: end of line, Ctrl+Ins: copy). Expected: the window's command.
+TEST_P(CommandKeyTest, ReachesTheWindowFromWhereTheUserTypes)
+{
+    const Profile part = uChannel();
+    open(&part);
+    if (GetParam().inCell) {
+        const QModelIndex length = window().model()->index(1, ProfileModel::Length);
+        window().table()->setFocus();
+        window().table()->setCurrentIndex(length);
+        window().table()->edit(length);
+    } else {
+        window().field(ProfileCommon::Thickness)->setFocus();
+    }
+    ASSERT_TRUE(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    bool asked = false;
+    whenOpen<QFileDialog>([&asked](QFileDialog* dialog) {
+        asked = dialog->windowTitle() == QStringLiteral("Exportieren");
+        dialog->reject();
+    });
+    press(GetParam().key, Qt::ControlModifier);
+    if (GetParam().key == Qt::Key_E)
+        EXPECT_TRUE(QTest::qWaitFor([&asked] { return asked; }, 2000));
+    else
+        EXPECT_EQ(window().model()->rowCount(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfileWindow, CommandKeyTest,
+                         testing::Values(CommandKeyRow{"ExportFromField", false, Qt::Key_E},
+                                         CommandKeyRow{"ExportFromCell", true, Qt::Key_E},
+                                         CommandKeyRow{"InsertFromField", false, Qt::Key_Insert},
+                                         CommandKeyRow{"InsertFromCell", true, Qt::Key_Insert}),
+                         rowName<CommandKeyRow>);
+
 // A write that fails midway (past the file size limit) says so and keeps the old file whole.
 TEST_F(ProfileWindowTest, FailingExportKeepsTheOldFile)
 {
