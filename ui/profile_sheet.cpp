@@ -3,6 +3,7 @@
 #include "bend_sheet.h"
 #include "profile_drawing.h"
 #include "profile_model.h"
+#include "sheet_page.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -19,29 +20,7 @@ namespace kantrix {
 
 namespace {
 
-constexpr const char* textFamily = "Liberation Sans";
-constexpr QColor ink{0, 0, 0};
-constexpr QColor headingInk{0, 0, 160};
-constexpr QColor ruleInk{120, 120, 120};
-
-QFont sheetFont(double points, bool bold = false)
-{
-    QFont font(QString::fromLatin1(textFamily));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-class PageUnits
-{
-public:
-    explicit PageUnits(const QPaintDevice* device) : m_perMm(device->logicalDpiX() / 25.4) {}
-    double operator()(double mm) const { return mm * m_perMm; }
-
-private:
-    double m_perMm;
-};
+using namespace sheet;
 
 QString millimetres(double value)
 {
@@ -262,47 +241,24 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
         y += used.height() + mm(1);
     }
 
-    painter.setPen(QPen(ruleInk, mm(0.2)));
-    painter.drawLine(QPointF(left, footerTop), QPointF(right, footerTop));
-    painter.setFont(sheetFont(8.5));
-    painter.setPen(ruleInk);
-    const QRectF footer(left, footerTop + mm(1.5), right - left, mm(6));
-    painter.drawText(footer, Qt::AlignLeft | Qt::AlignTop, programNameAndVersion());
-    painter.drawText(footer, Qt::AlignRight | Qt::AlignTop,
-                     QStringLiteral("Abwicklung eines Profils nach DIN 6935"));
+    paintFooter(painter, left, right, footerTop,
+                QStringLiteral("Abwicklung eines Profils nach DIN 6935"), mm);
     painter.restore();
 }
 
 QByteArray profileSheetPdf(const ProfileSheet& sheet)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setTitle(QStringLiteral("Profilblatt"));
-        writer.setCreator(programNameAndVersion());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return {};
-        paintProfileSheet(painter, QRectF(0, 0, writer.width(), writer.height()), sheet);
-        if (!painter.end())
-            return {};
-    }
-    return bytes;
+    return onePagePdf(QStringLiteral("Profilblatt"),
+                      [&sheet](QPainter& painter, const QRectF& page) {
+                          paintProfileSheet(painter, page, sheet);
+                      });
 }
 
 bool printProfileSheet(QPrinter& printer, const ProfileSheet& sheet)
 {
-    printer.setFullPage(true);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    paintProfileSheet(
-        painter, QRectF(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size()), sheet);
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    return printOnePage(printer, [&sheet](QPainter& painter, const QRectF& page) {
+        paintProfileSheet(painter, page, sheet);
+    });
 }
 
 } // namespace kantrix

@@ -5,6 +5,7 @@
 
 #include "form_description.h"
 #include "sheet_content.h"
+#include "sheet_page.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -26,30 +27,7 @@ QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-constexpr const char* textFamily = "Liberation Sans";
-const QColor ink{0, 0, 0};
-const QColor headingInk{0, 0, 160}; // the window's dark blue, a shade darker for paper
-const QColor ruleInk{120, 120, 120};
-
-QFont sheetFont(double points, bool bold = false)
-{
-    QFont font(QString::fromLatin1(textFamily));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
-// Lengths on the page in millimetres, turned into device units.
-class PageUnits
-{
-public:
-    explicit PageUnits(const QPaintDevice* device) : m_perMm(device->logicalDpiX() / 25.4) {}
-    double operator()(double mm) const { return mm * m_perMm; }
-
-private:
-    double m_perMm;
-};
+using namespace sheet;
 
 // Where a value goes, right-aligned at `right`. A text too wide for its column takes a smaller
 // size, and beyond the smallest it wraps within the room left of the column.
@@ -194,52 +172,24 @@ void paintBendSheet(QPainter& painter, const QRectF& paper, const BendSheet& she
     }
 
     // Footer.
-    const QFont small = sheetFont(8.5);
-    const double footerTop = paper.bottom() - mm(17);
-    painter.setPen(QPen(ruleInk, mm(0.2)));
-    painter.drawLine(QPointF(left, footerTop), QPointF(right, footerTop));
-    painter.setFont(small);
-    painter.setPen(ruleInk);
-    const QRectF footer(left, footerTop + mm(1.5), right - left, mm(6));
-    painter.drawText(footer, Qt::AlignLeft | Qt::AlignTop, programNameAndVersion());
-    painter.drawText(footer, Qt::AlignRight | Qt::AlignTop,
-                     QStringLiteral("Abwicklung einer Blechbiegung nach DIN 6935"));
+    paintFooter(painter, left, right, paper.bottom() - mm(17),
+                QStringLiteral("Abwicklung einer Blechbiegung nach DIN 6935"), mm);
     painter.restore();
 }
 
-// The sheet as a complete PDF file, vector graphics and embedded fonts; empty if it could not
-// be drawn.
 QByteArray bendSheetPdf(const BendSheet& sheet)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setTitle(toQString(sheetTitle));
-        writer.setCreator(programNameAndVersion());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return {};
-        paintBendSheet(painter, QRectF(0, 0, writer.width(), writer.height()), sheet);
-        if (!painter.end())
-            return {};
-    }
-    return bytes;
+    return onePagePdf(toQString(sheetTitle), [&sheet](QPainter& painter, const QRectF& page) {
+        paintBendSheet(painter, page, sheet);
+    });
 }
 
 // Prints the sheet on a printer the user has set up; false if the printer failed.
 bool printBendSheet(QPrinter& printer, const BendSheet& sheet)
 {
-    printer.setFullPage(true);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    paintBendSheet(painter, QRectF(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size()),
-                   sheet);
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    return printOnePage(printer, [&sheet](QPainter& painter, const QRectF& page) {
+        paintBendSheet(painter, page, sheet);
+    });
 }
 
 void openPrintDialog(QWidget* parent, std::shared_ptr<QPrinter>& printer,

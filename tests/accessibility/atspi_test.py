@@ -206,22 +206,29 @@ PROFILE = ('{"format": "kantrix-profil", "version": 1, "dicke": 2, "radius": 2, 
            ' {"winkel": 90, "radius": null, "richtung": "+"}]}')
 
 
-def profile_cells(binary, environment):
-    """A profile window: Tab reaches the table of legs and bends and goes on from cell to cell;
-    each cell reached is announced with its name, and its value as its description."""
-    folder = tempfile.mkdtemp()
-    path = os.path.join(folder, "U.kprofil")
+def start_profile(binary, environment):
+    """Kantrix started on a U channel's file, its window activated; the program and the file."""
+    path = os.path.join(tempfile.mkdtemp(), "U.kprofil")
     with open(path, "w") as f:
         f.write(PROFILE)
     program = subprocess.Popen([binary, path], env=environment)
+    if pump(40, lambda: find_application() is not None):
+        check(activate("U.kprofil"), "the profile window could not be activated")
+        pump(0.5)
+    else:
+        check(False, "the profile window did not appear on the accessibility bus")
+    return program, path
+
+
+def profile_cells(binary, environment):
+    """A profile window: Tab reaches the table of legs and bends and goes on from cell to cell;
+    each cell reached is announced with its name, and its value as its description."""
+    program, _ = start_profile(binary, environment)
     try:
-        if not pump(40, lambda: find_application() is not None):
-            check(False, "the profile window did not appear on the accessibility bus")
+        if not find_application():
             return
         window = find_application()[0]
         check(window.name.startswith("U.kprofil"), "the profile window is named %r" % window.name)
-        check(activate("U.kprofil"), "the profile window could not be activated")
-        pump(0.5)
         named = {accessible.name: accessible for accessible in descendants(window)}
         for name in ("Blechdicke s, Millimeter", "Biegeradius r, Millimeter",
                      "Breite W, Millimeter", "Zeichnung des Schnitts"):
@@ -248,19 +255,13 @@ def profile_by_keys(binary, environment):
     """A part changed as a user changes it, by X keys and clicks: s typed, undone and redone, the
     file saved, the blank and the sheet exported through the file dialog, a leg refused, and
     closing the changed part asks before anything is lost."""
-    folder = tempfile.mkdtemp()
-    path = os.path.join(folder, "U.kprofil")
-    with open(path, "w") as f:
-        f.write(PROFILE)
-    program = subprocess.Popen([binary, path], env=environment)
+    program, path = start_profile(binary, environment)
+    folder = os.path.dirname(path)
     try:
-        if not pump(40, lambda: find_application() is not None):
-            check(False, "the profile window did not appear on the accessibility bus")
-            return
         application = find_application()
+        if not application:
+            return
         window = application[0]
-        check(activate("U.kprofil"), "the profile window could not be activated")
-        pump(0.5)
 
         def control(name):
             return next((a for a in descendants(window) if a.name == name), None)
