@@ -3,32 +3,19 @@
 // output when it refuses the call, and say why on standard error whenever it does not succeed.
 
 #include "command_line.h"
+#include "fuzz_arguments.h"
 #include "fuzz_check.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace kantrix;
 
-    std::vector<std::string> arguments{"kantrix-cli"};
-    std::string current;
-    for (std::size_t i = 0; i < size && arguments.size() < 24; ++i) {
-        if (data[i] == 0) {
-            arguments.push_back(std::move(current));
-            current.clear();
-        } else {
-            current += static_cast<char>(data[i]);
-        }
-    }
-    arguments.push_back(std::move(current));
-    std::vector<const char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(argument.c_str());
-    argv.push_back(nullptr);
+    fuzz::Arguments arguments({"kantrix-cli"}, data, size, 24);
+    const std::string call = arguments.call();
 
     // Every file named holds a small batch with a faulting and a refused row.
     const cli::InputReader read = [](const std::string& path,
@@ -46,13 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string out;
     std::string err;
     const int status =
-        cli::runCommandLine(static_cast<int>(argv.size() - 1), argv.data(), read, write, out, err);
-    const std::string call = [&] {
-        std::string joined;
-        for (const std::string& argument : arguments)
-            joined += argument + " | ";
-        return joined;
-    }();
+        cli::runCommandLine(arguments.argc(), arguments.argv(), read, write, out, err);
     fuzz::require(status == 0 || status == 2 || status == 3, "a documented exit status", call);
     fuzz::require(status != 2 || out.empty(), "a refused call prints no result", call);
     fuzz::require(status == 0 || !err.empty(), "a failure is named on standard error", call);

@@ -4,6 +4,7 @@
 // reads back to a file of the same text.
 
 #include "command_line.h"
+#include "fuzz_arguments.h"
 #include "fuzz_check.h"
 #include "profile_file.h"
 
@@ -16,27 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace kantrix;
 
-    std::vector<std::string> arguments{"kantrix-cli", "profil"};
-    std::string current;
-    for (std::size_t i = 0; i < size && arguments.size() < 32; ++i) {
-        if (data[i] == 0) {
-            arguments.push_back(std::move(current));
-            current.clear();
-        } else {
-            current += static_cast<char>(data[i]);
-        }
-    }
-    arguments.push_back(std::move(current));
-    std::vector<const char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(argument.c_str());
-    argv.push_back(nullptr);
-    const std::string call = [&] {
-        std::string joined;
-        for (const std::string& argument : arguments)
-            joined += argument + " | ";
-        return joined;
-    }();
+    fuzz::Arguments arguments({"kantrix-cli", "profil"}, data, size, 32);
+    const std::string call = arguments.call();
 
     // A file named "kurz" holds a U channel, any other name is refused; a file named "voll"
     // cannot be written.
@@ -65,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string out;
     std::string err;
     const int status =
-        cli::runCommandLine(static_cast<int>(argv.size() - 1), argv.data(), read, write, out, err);
+        cli::runCommandLine(arguments.argc(), arguments.argv(), read, write, out, err);
 
     fuzz::require(status >= 0 && status <= 3, "a documented exit status", call);
     fuzz::require(status == 0 || out.empty(), "a failed call prints no result", call);
