@@ -167,13 +167,20 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
                          .arg(part.width ? millimetres(*part.width) : QStringLiteral("–")));
     y += keyHeight + mm(5);
 
-    paintDrawing(painter, QRectF(left, y, right - left, mm(58)), sheet.section,
+    // The drawings take what the tables and notes below leave of the page, at full row height and
+    // with two lines a note, so that a part of few legs is drawn large.
+    const std::size_t tableRows = std::max(part.legs.size(), part.bends.size()) + 1;
+    const double below =
+        mm(6) + mm(5) * static_cast<double>(tableRows) + mm(9) + mm(6) +
+        mm(10) * static_cast<double>(std::max<std::size_t>(1, result.notes.size())) + mm(4);
+    const double grown = std::max(0.0, (footerTop - y - below - mm(61) - mm(57)) / 2);
+    paintDrawing(painter, QRectF(left, y, right - left, mm(58) + grown), sheet.section,
                  QStringLiteral("Schnitt"), QString(), mm);
-    y += mm(61);
-    paintDrawing(painter, QRectF(left, y, right - left, mm(52)), sheet.blank,
+    y += mm(61) + grown;
+    paintDrawing(painter, QRectF(left, y, right - left, mm(52) + grown), sheet.blank,
                  QStringLiteral("Zuschnitt, Biegelinien vom linken Ende bemaßt"),
                  QStringLiteral("Ohne Breite W kein Zuschnitt"), mm);
-    y += mm(57);
+    y += mm(57) + grown;
 
     // The legs and the bends side by side, as small as needed to leave room for the notes.
     Table legs{{QStringLiteral("Nr."), QStringLiteral("Länge"), QStringLiteral("Maß"),
@@ -206,8 +213,9 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Biegungen"));
     y += mm(6);
     const std::size_t rows = std::max(legs.rows.size(), bends.rows.size()) + 1;
+    // Under the tables: their legend, the heading of the notes and a line a note.
     const double notesRoom =
-        mm(8) + mm(5) * static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
+        mm(17) + mm(5) * static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
     const double rowHeight =
         std::clamp((footerTop - mm(4) - notesRoom - y) / static_cast<double>(rows), mm(1.6), mm(5));
     QFont cells = sheetFont(std::min(9.0, 9.0 * rowHeight / mm(5)));
