@@ -49,12 +49,8 @@ BendSheet bendSheetOf(const BendForm& form, const FieldSet& fields, const QDateT
 
 const SheetOutput* sheetOutput()
 {
-    static const SheetOutput* const output = []() -> const SheetOutput* {
-        using Entry = const SheetOutput* (*)();
-        const auto entry =
-            reinterpret_cast<Entry>(moduleEntry("kantrix_sheet_output", "kantrixSheetOutput"));
-        return entry ? entry() : nullptr;
-    }();
+    static const SheetOutput* const output =
+        moduleInterface<SheetOutput>("kantrix_sheet_output", "kantrixSheetOutput");
     return output;
 }
 

@@ -12,4 +12,13 @@ namespace kantrix {
 // warning that says why, if neither place has it.
 QFunctionPointer moduleEntry(const char* name, const char* entry);
 
+// What the module `name` offers through its entry `entry`, a function that returns a pointer to
+// an Interface; nullptr, after the warning, if the module cannot be loaded.
+template <typename Interface> const Interface* moduleInterface(const char* name, const char* entry)
+{
+    using Entry = const Interface* (*)();
+    const auto found = reinterpret_cast<Entry>(moduleEntry(name, entry));
+    return found ? found() : nullptr;
+}
+
 } // namespace kantrix

@@ -14,14 +14,10 @@ const ProfileWindows* chosenWindows = nullptr;
 // `parent`, that the windows are missing.
 const ProfileWindows* profileWindows(QWidget* parent)
 {
-    static const ProfileWindows* const loaded = []() -> const ProfileWindows* {
-        if (chosenWindows)
-            return chosenWindows;
-        using Entry = const ProfileWindows* (*)();
-        const auto entry =
-            reinterpret_cast<Entry>(moduleEntry("kantrix_profile_window", "kantrixProfileWindows"));
-        return entry ? entry() : nullptr;
-    }();
+    static const ProfileWindows* const loaded =
+        chosenWindows
+            ? chosenWindows
+            : moduleInterface<ProfileWindows>("kantrix_profile_window", "kantrixProfileWindows");
     if (!loaded) {
         QMessageBox::warning(parent, QStringLiteral("Kantrix"),
                              QStringLiteral("Das Profilfenster kann nicht geöffnet werden: ein "

@@ -4,6 +4,7 @@
 #include "bend_state.h"
 #include "help_window.h"
 #include "profile_drawing.h"
+#include "profile_launch.h"
 #include "profile_refusal.h"
 #include "profile_results.h"
 #include "svg_view.h"
@@ -501,6 +502,12 @@ void ProfileWindow::showHelp()
     m_help->raise();
     m_help->activateWindow();
     m_help->browser()->scrollToAnchor(HelpWindow::anchorName(QStringLiteral("Profile")));
+}
+
+const ProfileWindows& ProfileWindow::waysIn()
+{
+    static constexpr ProfileWindows ways{&openOfBend, &askAndOpen, &openFiles};
+    return ways;
 }
 
 void ProfileWindow::openOfBend(const BendState& bend)

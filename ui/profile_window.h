@@ -21,6 +21,7 @@ class QTableView;
 namespace kantrix {
 
 struct BendState;
+struct ProfileWindows;
 class HelpWindow;
 class ProfileResults;
 class SvgView;
@@ -38,7 +39,8 @@ public:
     // `parent`, why the file is refused.
     static ProfileWindow* openFile(const QString& path, QWidget* parent);
 
-    // The ways in from the program (profile_launch.h).
+    // The ways in from the program (profile_launch.h), as the module offers them.
+    static const ProfileWindows& waysIn();
     static void openOfBend(const BendState& bend);
     static void askAndOpen(QWidget* parent);
     static int openFiles(const QStringList& paths);

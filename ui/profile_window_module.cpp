@@ -6,8 +6,5 @@
 
 extern "C" Q_DECL_EXPORT const kantrix::ProfileWindows* kantrixProfileWindows()
 {
-    static const kantrix::ProfileWindows windows{&kantrix::ProfileWindow::openOfBend,
-                                                 &kantrix::ProfileWindow::askAndOpen,
-                                                 &kantrix::ProfileWindow::openFiles};
-    return &windows;
+    return &kantrix::ProfileWindow::waysIn();
 }

@@ -14,10 +14,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     // The profile windows are linked in here, so that the tests reach into the very windows
     // that the commands open, instead of a second copy loaded from the module.
-    static const kantrix::ProfileWindows linkedIn{&kantrix::ProfileWindow::openOfBend,
-                                                  &kantrix::ProfileWindow::askAndOpen,
-                                                  &kantrix::ProfileWindow::openFiles};
-    kantrix::useProfileWindows(linkedIn);
+    kantrix::useProfileWindows(kantrix::ProfileWindow::waysIn());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
