@@ -167,12 +167,15 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
                          .arg(part.width ? millimetres(*part.width) : QStringLiteral("–")));
     y += keyHeight + mm(5);
 
-    // The drawings take what the tables and notes below leave of the page, at full row height and
-    // with two lines a note, so that a part of few legs is drawn large.
-    const std::size_t tableRows = std::max(part.legs.size(), part.bends.size()) + 1;
+    // Under the tables: their legend, the heading of the notes and a line a note.
+    const double noteLines = static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
+    const double notesRoom = mm(17) + mm(5) * noteLines;
+    const std::size_t rows = std::max(part.legs.size(), part.bends.size()) + 1;
+    // The drawings take what the tables (headings, rows at full height, the gap above the footer)
+    // and the notes, at two lines each, leave of the page, so that a part of few legs is drawn
+    // large.
     const double below =
-        mm(6) + mm(5) * static_cast<double>(tableRows) + mm(9) + mm(6) +
-        mm(10) * static_cast<double>(std::max<std::size_t>(1, result.notes.size())) + mm(4);
+        mm(6) + mm(5) * static_cast<double>(rows) + mm(4) + notesRoom + mm(5) * noteLines;
     const double grown = std::max(0.0, (footerTop - y - below - mm(61) - mm(57)) / 2);
     paintDrawing(painter, QRectF(left, y, right - left, mm(58) + grown), sheet.section,
                  QStringLiteral("Schnitt"), QString(), mm);
@@ -212,10 +215,6 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
     painter.drawText(QRectF(bendsLeft, y, right - bendsLeft, mm(6)),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Biegungen"));
     y += mm(6);
-    const std::size_t rows = std::max(legs.rows.size(), bends.rows.size()) + 1;
-    // Under the tables: their legend, the heading of the notes and a line a note.
-    const double notesRoom =
-        mm(17) + mm(5) * static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
     const double rowHeight =
         std::clamp((footerTop - mm(4) - notesRoom - y) / static_cast<double>(rows), mm(1.6), mm(5));
     QFont cells = sheetFont(std::min(9.0, 9.0 * rowHeight / mm(5)));
