@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -44,6 +45,9 @@ int main(int argc, char** argv)
     // Only the system's messages follow the user's language; numbers are read and written the
     // same way whatever the locale.
     std::setlocale(LC_MESSAGES, "");
+    // Past the file size limit a write fails and is reported, its temporary file removed, instead
+    // of the signal ending the program halfway.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::string out;
     std::string err;
     const int status = kantrix::cli::runCommandLine(argc, argv, readInput,

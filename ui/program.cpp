@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <csignal>
+
 namespace kantrix {
 
 namespace {
@@ -53,6 +55,9 @@ void installDialogTranslations()
 
 void setUpApplication(QApplication& application)
 {
+    // Past the file size limit a save fails, says so and keeps the old file, instead of the signal
+    // ending the program with every unsaved change in it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setApplicationName(QStringLiteral("Kantrix"));
     QApplication::setApplicationVersion(QStringLiteral(KANTRIX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kantrix.Kantrix"));

@@ -16,11 +16,13 @@
 #include <algorithm>
 #include <cmath>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -57,9 +59,10 @@ std::string writeScratch(const std::string& name, const std::string& text)
 }
 
 // Runs the installed-to-be program with `arguments`, `input` on its standard input (or the file
-// `in`), and its standard output into a scratch file (or into `out`).
+// `in`), and its standard output into a scratch file (or into `out`), under a file size limit of
+// `fileSizeLimit` bytes.
 Outcome run(std::vector<std::string> arguments, const std::string& input = {}, std::string out = {},
-            std::string in = {})
+            std::string in = {}, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     if (in.empty())
         in = writeScratch("stdin", input);
@@ -78,6 +81,8 @@ Outcome run(std::vector<std::string> arguments, const std::string& input = {}, s
         dup2(open(in.c_str(), O_RDONLY), 0);
         dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        setrlimit(RLIMIT_FSIZE, &limit);
         execv(argv[0], argv.data());
         _exit(127);
     }
@@ -634,6 +639,16 @@ TEST(KantrixCliProfile, WritesItsFilesWholeOrNone)
     EXPECT_THAT(failed.err,
                 HasSubstr("Die Datei „/nonexistent/u.kprofil“ kann nicht geschrieben werden: "));
     EXPECT_EQ(readFile(section), "alt");
+
+    // Past the file size limit, as on a full disk: the same, and no temporary file is left.
+    std::ofstream(dxf, std::ios::binary) << "alt";
+    const Outcome tooLarge = run(channelWith({"--breite", "300", "--dxf", dxf}), {}, {}, {}, 1000);
+    EXPECT_EQ(tooLarge.status, 1);
+    EXPECT_THAT(tooLarge.err, HasSubstr("Die Datei „" + dxf + "“ kann nicht geschrieben werden: "));
+    EXPECT_EQ(readFile(dxf), "alt");
+    const std::filesystem::path folder = std::filesystem::path(dxf).parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        EXPECT_FALSE(entry.path().string().starts_with(dxf + ".kantrix-")) << entry.path();
 }
 
 TEST(KantrixCliProfile, ReadsBackTheFileItSaved)
