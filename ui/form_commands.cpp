@@ -7,6 +7,7 @@
 #include "sheet_content.h"
 #include "sheet_output.h"
 #include "verdano.h"
+#include "whole_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace kantrix {
@@ -134,10 +134,9 @@ bool FormCommands::writePdf(const QString& path)
         showError(failed(QString()));
         return false;
     }
-    // Written beside the target and put in its place only when complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-        showError(failed(QStringLiteral(": ") + file.errorString()));
+    QString error;
+    if (!writeWholeFile(path, pdf, error)) {
+        showError(failed(QStringLiteral(": ") + error));
         return false;
     }
     Q_EMIT pdfWritten(path);

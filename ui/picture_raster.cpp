@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
     }
     QSaveFile output(QString::fromLocal8Bit(argv[3]));
     if (!output.open(QIODevice::WriteOnly) || !kantrix::writeRawPicture(picture, output) ||
-        !output.commit()) {
+        !output.flush() || !output.commit()) {
         std::fprintf(stderr, "kantrix_picture_raster: %s could not be written\n", argv[3]);
         return 1;
     }

@@ -1,6 +1,6 @@
 // What a profile window reads and writes: the .kprofil file, the exports, the profile sheet on
-// paper or as PDF, and the answer on the clipboard. Every file is written through QSaveFile, so a
-// write that fails leaves the old file whole.
+// paper or as PDF, and the answer on the clipboard. Every file is written whole or not at all
+// (whole_file.h), so a write that fails leaves the old file whole.
 
 #include "bend_sheet.h"
 #include "profile_answer.h"
@@ -9,6 +9,7 @@
 #include "profile_refusal.h"
 #include "profile_sheet.h"
 #include "profile_window.h"
+#include "whole_file.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,7 +22,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QUndoStack>
 
 namespace kantrix {
@@ -349,12 +349,11 @@ bool ProfileWindow::requireResult(const QString& what)
 
 bool ProfileWindow::writeFile(const QString& path, const QByteArray& bytes)
 {
-    // Written beside the target and put in its place only when complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString error;
+    if (!writeWholeFile(path, bytes, error)) {
         showError(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2.\n\nEine "
                                  "schon vorhandene Datei dieses Namens bleibt unverändert.")
-                      .arg(shownPath(path), file.errorString()));
+                      .arg(shownPath(path), error));
         return false;
     }
     Q_EMIT fileWritten(path);

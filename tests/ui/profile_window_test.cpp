@@ -372,31 +372,51 @@ INSTANTIATE_TEST_SUITE_P(ProfileWindow, CommandKeyTest,
                                          CommandKeyRow{"InsertFromCell", true, Qt::Key_Insert}),
                          rowName<CommandKeyRow>);
 
-// A write that fails midway (past the file size limit) says so and keeps the old file whole.
-TEST_F(ProfileWindowTest, FailingExportKeepsTheOldFile)
+struct FailingWrite
+{
+    const char* name;
+    const char* file;
+    rlim_t limit; // bytes: below the file's size, and for a small file below Qt's write buffer
+};
+
+class FailingWriteTest : public ProfileWindowTest, public testing::WithParamInterface<FailingWrite>
+{};
+
+// A write that fails midway (past the file size limit) says so and keeps the old file whole,
+// also when the whole file waited in the write buffer until the end.
+TEST_P(FailingWriteTest, KeepsTheOldFile)
 {
     const Profile part = uChannel();
     open(&part);
-    const QString file = path("U.pdf");
+    const QString file = path(GetParam().file);
     QFile old(file);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the sheet before") > 0);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the file before") > 0);
     old.close();
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = before;
-    small.rlim_cur = 4096;
+    small.rlim_cur = GetParam().limit;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = window().exportTo(file, ProfileWindow::Export::SheetPdf);
+    const bool written = file.endsWith(QLatin1String(".kprofil"))
+                             ? window().saveTo(file)
+                             : window().exportTo(file, ProfileWindow::exportKind(file, QString()));
     setrlimit(RLIMIT_FSIZE, &before);
     EXPECT_FALSE(written);
     auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->text().contains(QStringLiteral("konnte nicht geschrieben werden")));
     message->button(QMessageBox::Ok)->click();
-    EXPECT_EQ(contents(file), QByteArray("the sheet before"));
-    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("U.pdf")});
+    EXPECT_EQ(contents(file), QByteArray("the file before"));
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files),
+              QStringList{QString::fromLatin1(GetParam().file)});
 }
+
+INSTANTIATE_TEST_SUITE_P(ProfileWindow, FailingWriteTest,
+                         testing::Values(FailingWrite{"SheetPdf", "U.pdf", 4096},
+                                         FailingWrite{"BlankDxf", "U.dxf", 1000},
+                                         FailingWrite{"ProfileFile", "U.kprofil", 100}),
+                         rowName<FailingWrite>);
 
 struct LegEntry
 {
