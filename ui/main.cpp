@@ -1,3 +1,4 @@
+#include "font_config_warm_up.h"
 #include "profile_launch.h"
 #include "program.h"
 #include "verdano.h"
@@ -7,8 +8,10 @@
 
 int main(int argc, char* argv[])
 {
+    kantrix::FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
     kantrix::setUpApplication(application);
+    fontConfig.finish();
     // `kantrix TEIL.kprofil …` opens the profiles, each in a window of its own, and no bend.
     QStringList files = QApplication::arguments().mid(1);
     files.removeIf([](const QString& argument) { return argument.startsWith(QLatin1Char('-')); });

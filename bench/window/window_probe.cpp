@@ -7,6 +7,7 @@
 //            name accepted in the file dialog to the file in place, and prints the median
 
 #include "first_paint_exit.h"
+#include "font_config_warm_up.h"
 #include "form_commands.h"
 #include "program.h"
 #include "text_field.h"
@@ -82,8 +83,10 @@ int measureSheet(kantrix::Verdano& window, int iterations)
 int main(int argc, char* argv[])
 {
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("startup");
+    kantrix::FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
     kantrix::setUpApplication(application);
+    fontConfig.finish();
     kantrix::Verdano window;
 
     if (mode == QLatin1String("leave") || mode == QLatin1String("sheet")) {
