@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <future>
+
 namespace kantrix::accessibility {
 
 namespace {
@@ -189,11 +191,23 @@ bool bridgeWillStart()
     return address.isValid() && !address.value().isEmpty();
 }
 
+// The answer of bridgeWillStart(), asked on a thread of its own: on a desktop without a session
+// bus, D-Bus first tries to launch one, which keeps the asking thread waiting for a millisecond or
+// more.
+std::future<bool> screenReaderAnswer;
+
 } // namespace
+
+void askForScreenReader()
+{
+    if (!screenReaderAnswer.valid())
+        screenReaderAnswer = std::async(std::launch::async, &bridgeWillStart);
+}
 
 void startBeforeTheWindow()
 {
-    if (!bridgeWillStart())
+    askForScreenReader();
+    if (!screenReaderAnswer.get())
         return;
     // Qt gives up on an unanswered registry after its D-Bus timeout of 25 s per call.
     constexpr int longestWaitMs = 60000;

@@ -18,7 +18,14 @@ void install();
 // Qt's AT-SPI bridge asks the accessibility registry synchronously as it starts. A registry that
 // is slow to answer (it waits on a busy screen reader) blocks the program for as long, and if the
 // window is already mapped then, it stays black. So when a screen reader's bus is in use, the
-// bridge is started and waited for before the window is shown. Without one this costs a query.
+// bridge is started and waited for before the window is shown.
+//
+// Asks the session bus, on a thread of its own, whether a screen reader's bus is in use, so that
+// the window is built meanwhile. Call once the QApplication exists.
+void askForScreenReader();
+
+// Waits for that answer (asking now if it was not asked) and, if a screen reader's bus is in use,
+// starts the bridge and waits for it. Call before the first window is shown.
 void startBeforeTheWindow();
 
 } // namespace kantrix::accessibility

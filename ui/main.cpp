@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "font_config_warm_up.h"
 #include "profile_launch.h"
 #include "program.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     files.removeIf([](const QString& argument) { return argument.startsWith(QLatin1Char('-')); });
     if (!files.isEmpty()) {
         kantrix::installDialogTranslations();
+        kantrix::accessibility::startBeforeTheWindow();
         return kantrix::openProfileFiles(files) > 0 ? QApplication::exec() : 1;
     }
     kantrix::Verdano window;

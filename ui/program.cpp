@@ -62,11 +62,12 @@ void setUpApplication(QApplication& application)
     QApplication::setApplicationVersion(QStringLiteral(KANTRIX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.kantrix.Kantrix"));
     style::applyFormStyle(application);
-    accessibility::startBeforeTheWindow();
+    accessibility::askForScreenReader();
 }
 
 void showWindow(Verdano& window)
 {
+    accessibility::startBeforeTheWindow();
     window.installEventFilter(new TranslationsAfterFirstFrame(&window));
     window.move(0, 0);
     window.show();

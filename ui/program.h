@@ -11,12 +11,13 @@ namespace kantrix {
 
 class Verdano;
 
-// Names the program, applies the form's style and starts the accessibility bridge where a screen
-// reader waits for it. Call before the window is built.
+// Names the program, applies the form's style and asks whether a screen reader waits for the
+// accessibility bridge. Call before the window is built.
 void setUpApplication(QApplication& application);
 
-// Shows the window at the screen's top left corner; after its first frame, installs Qt's German
-// translations where they are installed.
+// Starts the accessibility bridge where a screen reader waits for it, then shows the window at
+// the screen's top left corner; after its first frame, installs Qt's German translations where
+// they are installed.
 void showWindow(Verdano& window);
 
 // Installs Qt's German translations at once, for a start that opens profile windows and no bend.
