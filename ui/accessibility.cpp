@@ -200,8 +200,17 @@ std::future<bool> screenReaderAnswer;
 
 void askForScreenReader()
 {
-    if (!screenReaderAnswer.valid())
-        screenReaderAnswer = std::async(std::launch::async, &bridgeWillStart);
+    if (screenReaderAnswer.valid())
+        return;
+    // Qt's headless platforms have no accessibility bridge, so there is nothing to ask about.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        std::promise<bool> none;
+        none.set_value(false);
+        screenReaderAnswer = none.get_future();
+        return;
+    }
+    screenReaderAnswer = std::async(std::launch::async, &bridgeWillStart);
 }
 
 void startBeforeTheWindow()
