@@ -13,6 +13,7 @@
 #include <QDBusReply>
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 
@@ -22,16 +23,17 @@ namespace kantrix::accessibility {
 
 namespace {
 
-// A text field of the form. An input field is editable text; a result field is read-only text
-// that cannot be edited. Both offer the whole text, however it is drawn, and one run of text
-// attributes over all of it: Qt's own line-edit interface reports empty runs, after which a
-// screen reader speaks "100" as "10".
+// A text field of the form, or a line edit of a profile window presented as one. An input field
+// is editable text; a result field is read-only text that cannot be edited. Both offer the whole
+// text, however it is drawn, and one run of text attributes over all of it: Qt's own line-edit
+// interface reports empty runs, after which a screen reader drops the last character and speaks
+// "100" as "10".
 class FieldText : public QAccessibleWidget,
                   public QAccessibleTextInterface,
                   public QAccessibleEditableTextInterface
 {
 public:
-    explicit FieldText(TextField* field) : QAccessibleWidget(field, QAccessible::EditableText) {}
+    explicit FieldText(QLineEdit* field) : QAccessibleWidget(field, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -103,9 +105,24 @@ public:
     }
 
 private:
-    TextField* field() const { return static_cast<TextField*>(widget()); }
-    bool isResult() const { return field()->role() == TextField::Role::Result; }
+    QLineEdit* field() const { return static_cast<QLineEdit*>(widget()); }
+    bool isResult() const
+    {
+        if (auto* formField = qobject_cast<const TextField*>(field()))
+            return formField->role() == TextField::Role::Result;
+        return field()->isReadOnly();
+    }
 };
+
+// Marks the line edits that presentAsField() was asked for.
+constexpr char presentedAsField[] = "kantrixPresentedAsField";
+
+bool isField(QObject* object)
+{
+    if (qobject_cast<TextField*>(object))
+        return true;
+    return qobject_cast<QLineEdit*>(object) && object->property(presentedAsField).toBool();
+}
 
 QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
@@ -113,8 +130,8 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
         return new QAccessibleWidget(window, QAccessible::Window);
     if (auto* picture = qobject_cast<PictureBox*>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
-    if (auto* field = qobject_cast<TextField*>(object))
-        return new FieldText(field);
+    if (isField(object))
+        return new FieldText(static_cast<QLineEdit*>(object));
     return nullptr;
 }
 
@@ -149,7 +166,7 @@ void orderFocusFirst(QAccessibleEvent* event)
         break;
     case QAccessible::TextCaretMoved:
     case QAccessible::TextSelectionChanged:
-        if (qobject_cast<TextField*>(event->object()) &&
+        if (isField(event->object()) &&
             (event->object() != announcedFocus || event->object() != QApplication::focusWidget()))
             return;
         break;
@@ -160,6 +177,11 @@ void orderFocusFirst(QAccessibleEvent* event)
 }
 
 } // namespace
+
+void presentAsField(QLineEdit* edit)
+{
+    edit->setProperty(presentedAsField, true);
+}
 
 void install()
 {

@@ -9,7 +9,14 @@
 //   a screen reader takes the focus change for one and speaks the field's name, not only the
 //   selected value.
 
+class QLineEdit;
+
 namespace kantrix::accessibility {
+
+// Presents a line edit as the form's fields are presented: one run of text attributes over its
+// whole text, and its focus reported before its selection. Call as soon as it is made: Qt keeps
+// the first interface it creates for a widget, and setting its name already creates one.
+void presentAsField(QLineEdit* edit);
 
 // Installs the interfaces and the ordering of focus events; once per program, before the window
 // is built. Calling it again does nothing.

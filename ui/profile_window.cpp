@@ -78,6 +78,8 @@ public:
             return box;
         }
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* text = qobject_cast<QLineEdit*>(editor))
+            accessibility::presentAsField(text);
         editor->setAccessibleName(ProfileModel::cellName(index.row(), index.column()));
         editor->installEventFilter(m_keys);
         return editor;
@@ -181,6 +183,7 @@ QWidget* ProfileWindow::buildEditor()
         const FieldDescription& description = fieldDescriptions[i];
         auto* caption = new QLabel(QString::fromUtf8(description.caption), editor);
         auto* text = new QLineEdit(editor);
+        accessibility::presentAsField(text);
         text->setObjectName(QString::fromLatin1(description.name));
         text->setAccessibleName(QString::fromUtf8(description.accessibleName));
         text->setAlignment(Qt::AlignRight);
@@ -188,7 +191,8 @@ QWidget* ProfileWindow::buildEditor()
                               16);
         if (description.toolTip)
             text->setToolTip(QString::fromUtf8(description.toolTip));
-        caption->setBuddy(text);
+        // Not the caption's buddy: a screen reader would then speak the caption alone, without
+        // the unit, in place of the field's name.
         const auto which = ProfileCommon(i);
         connect(text, &QLineEdit::editingFinished, this, [this, which] { takeField(which); });
         text->installEventFilter(this);

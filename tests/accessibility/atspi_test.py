@@ -233,6 +233,14 @@ def profile_cells(binary, environment):
         for name in ("Blechdicke s, Millimeter", "Biegeradius r, Millimeter",
                      "Breite W, Millimeter", "Zeichnung des Schnitts"):
             check(name in named, "no control named %r in the profile window" % name)
+        # One run of text attributes over the whole text: after Qt's empty runs, a screen reader
+        # drops the last character and speaks "100" as "10".
+        for name in ("Blechdicke s, Millimeter", "Breite W, Millimeter"):
+            text = named[name].queryText() if name in named else None
+            run = text.getAttributeRun(0, False) if text else None
+            check(run is not None and (run[1], run[2]) == (0, text.characterCount),
+                  "%r reports the attribute run %r over %r" %
+                  (name, run and run[1:], text and text.getText(0, -1)))
         # From s over r and W into the table, then two cells on.
         for _ in range(3):
             xdotool("key", "Tab")
