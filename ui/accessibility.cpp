@@ -4,6 +4,7 @@
 #include "text_field.h"
 #include "verdano.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -177,6 +178,51 @@ void orderFocusFirst(QAccessibleEvent* event)
 }
 
 } // namespace
+
+namespace {
+
+// Reports the current cell of a view as focused once the view itself has been: Qt reports only
+// the view when the focus arrives, so that a screen reader says the table but not the cell that
+// typing would change.
+class CurrentCellOnFocus : public QObject
+{
+public:
+    explicit CurrentCellOnFocus(QAbstractItemView* view) : QObject(view), m_view(view) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_view && event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, this, [this] { reportCurrentCell(); });
+        return false;
+    }
+
+private:
+    void reportCurrentCell() const
+    {
+        const QModelIndex current = m_view->currentIndex();
+        if (!QAccessible::isActive() || !m_view->hasFocus() || !current.isValid())
+            return;
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(m_view);
+        QAccessibleTableInterface* table = view ? view->tableInterface() : nullptr;
+        QAccessibleInterface* cell =
+            table ? table->cellAt(current.row(), current.column()) : nullptr;
+        if (!cell)
+            return;
+        QAccessibleEvent focus(m_view, QAccessible::Focus);
+        focus.setChild(view->indexOfChild(cell));
+        QAccessible::updateAccessibility(&focus);
+    }
+
+    QAbstractItemView* m_view;
+};
+
+} // namespace
+
+void reportCurrentCellOnFocus(QAbstractItemView* view)
+{
+    view->installEventFilter(new CurrentCellOnFocus(view));
+}
 
 void presentAsField(QLineEdit* edit)
 {

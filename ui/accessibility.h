@@ -9,6 +9,7 @@
 //   a screen reader takes the focus change for one and speaks the field's name, not only the
 //   selected value.
 
+class QAbstractItemView;
 class QLineEdit;
 
 namespace kantrix::accessibility {
@@ -17,6 +18,10 @@ namespace kantrix::accessibility {
 // whole text, and its focus reported before its selection. Call as soon as it is made: Qt keeps
 // the first interface it creates for a widget, and setting its name already creates one.
 void presentAsField(QLineEdit* edit);
+
+// Reports the current cell of a table as focused whenever the table gains the focus, after the
+// table itself, so that a screen reader reaching the table by Tab also reads that cell.
+void reportCurrentCellOnFocus(QAbstractItemView* view);
 
 // Installs the interfaces and the ordering of focus events; once per program, before the window
 // is built. Calling it again does nothing.

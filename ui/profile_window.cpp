@@ -210,6 +210,7 @@ QWidget* ProfileWindow::buildEditor()
     m_table = new QTableView(editor);
     m_table->setObjectName(QStringLiteral("Profil_Tabelle"));
     m_table->setAccessibleName(QStringLiteral("Schenkel und Biegungen"));
+    accessibility::reportCurrentCellOnFocus(m_table);
     m_table->setModel(m_model);
     m_table->setItemDelegate(new CellDelegate(this, m_table));
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -241,9 +241,10 @@ def profile_cells(binary, environment):
             check(run is not None and (run[1], run[2]) == (0, text.characterCount),
                   "%r reports the attribute run %r over %r" %
                   (name, run and run[1:], text and text.getText(0, -1)))
-        # From s over r and W into the table, then two cells on.
+        # From s over r and W into the table, whose current cell is read, then two cells on.
         for _ in range(3):
             xdotool("key", "Tab")
+        wait_for_focus("Schenkel 1, Länge, Millimeter")
         pump(0.5)
         for name, value in (("Schenkel 1, Maß", "aussen"), ("Biegung 1, Winkel, Grad", "90.00")):
             start = len(events)
