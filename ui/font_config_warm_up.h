@@ -6,12 +6,10 @@
 // its own while Qt connects to the display and loads its platform plugin; Qt's own font database
 // then finds the configuration already loaded.
 //
-// The thread runs on idle processor time only, so that it never holds up the window's thread or
-// the display server that thread waits on. Should it not be done when the window needs the
-// fonts, it gets an ordinary share of the processor where the system allows, and is waited for a
-// little; after that, Qt reads the configuration itself and the thread's copy is dropped.
+// The thread keeps an ordinary priority. In the idle class it yielded better to the display
+// server, but a busy machine starved it while it held fontconfig's locks, and the window then
+// waited on it for up to a second.
 
-#include <memory>
 #include <thread>
 
 namespace kantrix {
@@ -29,8 +27,6 @@ public:
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
 private:
-    struct Progress;
-    std::shared_ptr<Progress> m_progress;
     std::thread m_reader;
 };
 
