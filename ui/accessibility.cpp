@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include "event_hook.h"
 #include "picture_box.h"
 #include "text_field.h"
 #include "verdano.h"
@@ -177,51 +178,29 @@ void orderFocusFirst(QAccessibleEvent* event)
     pass(event);
 }
 
-} // namespace
-
-namespace {
-
-// Reports the current cell of a view as focused once the view itself has been: Qt reports only
-// the view when the focus arrives, so that a screen reader says the table but not the cell that
-// typing would change.
-class CurrentCellOnFocus : public QObject
+// Reports the current cell of a view as focused: Qt reports only the view when the focus
+// arrives, so that a screen reader says the table but not the cell that typing would change.
+void reportCurrentCell(QAbstractItemView* view)
 {
-public:
-    explicit CurrentCellOnFocus(QAbstractItemView* view) : QObject(view), m_view(view) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_view && event->type() == QEvent::FocusIn)
-            QTimer::singleShot(0, this, [this] { reportCurrentCell(); });
-        return false;
-    }
-
-private:
-    void reportCurrentCell() const
-    {
-        const QModelIndex current = m_view->currentIndex();
-        if (!QAccessible::isActive() || !m_view->hasFocus() || !current.isValid())
-            return;
-        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(m_view);
-        QAccessibleTableInterface* table = view ? view->tableInterface() : nullptr;
-        QAccessibleInterface* cell =
-            table ? table->cellAt(current.row(), current.column()) : nullptr;
-        if (!cell)
-            return;
-        QAccessibleEvent focus(m_view, QAccessible::Focus);
-        focus.setChild(view->indexOfChild(cell));
-        QAccessible::updateAccessibility(&focus);
-    }
-
-    QAbstractItemView* m_view;
-};
+    const QModelIndex current = view->currentIndex();
+    if (!QAccessible::isActive() || !view->hasFocus() || !current.isValid())
+        return;
+    QAccessibleInterface* viewInterface = QAccessible::queryAccessibleInterface(view);
+    QAccessibleTableInterface* table = viewInterface ? viewInterface->tableInterface() : nullptr;
+    QAccessibleInterface* cell = table ? table->cellAt(current.row(), current.column()) : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent focus(view, QAccessible::Focus);
+    focus.setChild(viewInterface->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
+}
 
 } // namespace
 
 void reportCurrentCellOnFocus(QAbstractItemView* view)
 {
-    view->installEventFilter(new CurrentCellOnFocus(view));
+    // After the view's own focus, which Qt reports once the focus-in event has been handled.
+    afterEvent(view, QEvent::FocusIn, HookRepeat::Always, [view] { reportCurrentCell(view); });
 }
 
 void presentAsField(QLineEdit* edit)
@@ -272,13 +251,10 @@ void askForScreenReader()
         return;
     // Qt's headless platforms have no accessibility bridge, so there is nothing to ask about.
     const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
-        std::promise<bool> none;
-        none.set_value(false);
-        screenReaderAnswer = none.get_future();
-        return;
-    }
-    screenReaderAnswer = std::async(std::launch::async, &bridgeWillStart);
+    const bool headless =
+        platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+    screenReaderAnswer = headless ? std::async(std::launch::deferred, [] { return false; })
+                                  : std::async(std::launch::async, &bridgeWillStart);
 }
 
 void startBeforeTheWindow()

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "accessibility.h"
+#include "event_hook.h"
 #include "form_style.h"
 #include "verdano.h"
 
@@ -8,40 +9,11 @@
 #include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTimer>
 #include <QTranslator>
 
 #include <csignal>
 
 namespace kantrix {
-
-namespace {
-
-// Waits for the window's first paint, then loads the translations once that frame is flushed.
-// The dialogs, message boxes and edit menus that use them can only open after it.
-class TranslationsAfterFirstFrame : public QObject
-{
-public:
-    explicit TranslationsAfterFirstFrame(QWidget* window) : QObject(window), m_window(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_window && event->type() == QEvent::Paint) {
-            m_window->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                installDialogTranslations();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    QWidget* m_window;
-};
-
-} // namespace
 
 void installDialogTranslations()
 {
@@ -68,7 +40,9 @@ void setUpApplication(QApplication& application)
 void showWindow(Verdano& window)
 {
     accessibility::startBeforeTheWindow();
-    window.installEventFilter(new TranslationsAfterFirstFrame(&window));
+    // The dialogs, message boxes and edit menus that use the translations can only open after
+    // the first frame, so they are loaded once that frame is out.
+    afterEvent(&window, QEvent::Paint, HookRepeat::Once, installDialogTranslations);
     window.move(0, 0);
     window.show();
 }
