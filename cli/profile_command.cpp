@@ -8,6 +8,7 @@
 #include "profile_file.h"
 #include "profile_options.h"
 #include "profile_refusal.h"
+#include "same_file.h"
 #include "single_bend.h"
 
 #include <CLI/CLI.hpp>
@@ -124,11 +125,19 @@ int ProfileCommand::runOn(const Profile& profile, const OutputWriter& write, std
                      " zeichnet den Zuschnitt und braucht dessen Breite W" +
                      (m_file.given() ? ", die die Profildatei nicht nennt" : ": --breite"));
     const std::vector<const Value*> outputs = {&m_dxf, &m_svg, &m_schnitt, &m_speichern};
-    for (std::size_t i = 0; i < outputs.size(); ++i)
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        // Saving the profile over the file it was read from writes the same part back.
+        if (outputs[i] != &m_speichern && outputs[i]->given() && m_file.given() &&
+            m_file.text != "-" && sameFile(outputs[i]->text, m_file.text))
+            return refuseCall(err, "Die Datei „" + outputs[i]->text +
+                                       "“ ist die Profildatei, die gelesen wird; sie würde "
+                                       "überschrieben");
         for (std::size_t j = i + 1; j < outputs.size(); ++j)
-            if (outputs[i]->given() && outputs[j]->given() && outputs[i]->text == outputs[j]->text)
+            if (outputs[i]->given() && outputs[j]->given() &&
+                sameFile(outputs[i]->text, outputs[j]->text))
                 return refuseCall(err, "Die Datei „" + outputs[i]->text +
                                            "“ ist für zwei Ausgaben angegeben");
+    }
 
     std::vector<OutputFile> files;
     std::string answer;

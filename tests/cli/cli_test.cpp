@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
@@ -650,6 +651,60 @@ TEST(KantrixCliProfile, WritesItsFilesWholeOrNone)
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         EXPECT_FALSE(entry.path().string().starts_with(dxf + ".kantrix-")) << entry.path();
 }
+
+struct OutputCall
+{
+    const char* name;
+    // The options that write, for a part read from `part` in a folder of its own.
+    std::function<std::vector<std::string>(const std::string& part)> outputs;
+    const char* refusal;
+};
+
+class OutputsOntoOneFile : public testing::TestWithParam<OutputCall>
+{};
+
+// State: a part's file. Action: read it and write onto it, or twice onto one file, by other
+// paths. Expected: refused as a call, and the part's file is still there.
+TEST_P(OutputsOntoOneFile, AreRefusedWhateverThePath)
+{
+    const std::filesystem::path folder = scratch(GetParam().name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "d");
+    const std::string part = (folder / "teil.kprofil").string();
+    const std::string text = profile::writeProfileFile(channelProfile(300));
+    std::ofstream(part, std::ios::binary) << text;
+    std::vector<std::string> arguments = profil({part});
+    for (const std::string& output : GetParam().outputs(part))
+        arguments.push_back(output);
+    const Outcome refused = run(arguments);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_THAT(refused.err, HasSubstr(GetParam().refusal));
+    EXPECT_EQ(readFile(part), text);
+    std::filesystem::remove_all(folder);
+}
+
+const char* const ontoThePart = "ist die Profildatei, die gelesen wird; sie würde überschrieben";
+
+std::string linked(const std::string& part, bool hard)
+{
+    const std::string link = part + (hard ? ".hart" : ".symbolisch");
+    if (hard)
+        std::filesystem::create_hard_link(part, link);
+    else
+        std::filesystem::create_symlink(part, link);
+    return link;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Paths, OutputsOntoOneFile, testing::Values(
+    OutputCall{"DxfOnThePart", [](const std::string& part) { return std::vector<std::string>{"--dxf", part}; }, ontoThePart},
+    OutputCall{"SvgThroughDot", [](const std::string& part) { return std::vector<std::string>{"--svg", std::filesystem::path(part).replace_filename("./teil.kprofil").string()}; }, ontoThePart},
+    OutputCall{"SectionThroughAFolderAndBack", [](const std::string& part) { return std::vector<std::string>{"--schnitt", std::filesystem::path(part).replace_filename("d/../teil.kprofil").string()}; }, ontoThePart},
+    OutputCall{"DxfOnAHardLink", [](const std::string& part) { return std::vector<std::string>{"--dxf", linked(part, true)}; }, ontoThePart},
+    OutputCall{"SectionOnASymbolicLink", [](const std::string& part) { return std::vector<std::string>{"--schnitt", linked(part, false)}; }, ontoThePart},
+    OutputCall{"TwoOutputsByTwoPaths", [](const std::string& part) { const auto svg = std::filesystem::path(part).replace_filename("a.svg"); return std::vector<std::string>{"--svg", svg.string(), "--schnitt", (svg.parent_path() / "d/../a.svg").string()}; }, "ist für zwei Ausgaben angegeben"}),
+    test::rowName<OutputCall>);
+// clang-format on
 
 TEST(KantrixCliProfile, ReadsBackTheFileItSaved)
 {
