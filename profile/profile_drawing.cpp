@@ -5,6 +5,7 @@
 #include "section_drawing.h"
 #include "svg_writer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <nlohmann/json.hpp>
@@ -61,6 +62,8 @@ public:
 
     void number(int code, double value)
     {
+        if (!std::isfinite(value))
+            throw svg::NumberOutOfRange();
         writeCode(code);
         // Whole millimetres as the JSON library writes them ("300.0"), without its cost.
         constexpr double exactIntegers = 9007199254740992.0; // 2^53
@@ -282,12 +285,8 @@ void writeOutline(DxfWriter& dxf, double length, double width)
     dxf.text(8, contourLayer);
 }
 
-} // namespace
-
-std::string blankDxf(const Profile& profile, const ProfileResult& result)
+std::string drawBlankDxf(const ProfileResult& result, double width)
 {
-    checkResult(profile, result);
-    const double width = blankWidth(profile);
     const double length = result.developedLength;
 
     DxfWriter dxf;
@@ -305,10 +304,8 @@ std::string blankDxf(const Profile& profile, const ProfileResult& result)
     return dxf.take();
 }
 
-std::string blankSvg(const Profile& profile, const ProfileResult& result)
+std::string drawBlankSvg(const ProfileResult& result, double width)
 {
-    checkResult(profile, result);
-    const double width = blankWidth(profile);
     const double length = result.developedLength;
 
     // The text is 3.5 mm high on a blank printed to scale and grows with a large blank, so that
@@ -392,10 +389,47 @@ std::string blankSvg(const Profile& profile, const ProfileResult& result)
                       pictureHeightText + "mm");
 }
 
+// A drawing whose numbers leave the range of a double is refused rather than written with
+// numbers that mean nothing. The refusal names what makes it so large: the width of a blank
+// wider than long, else the longest leg.
+template <typename Draw> std::string drawnInRange(const Profile& profile, bool byWidth, Draw draw)
+{
+    try {
+        return draw();
+    } catch (const svg::NumberOutOfRange& outOfRange) {
+        if (byWidth)
+            throw ProfileRefusal(ProfileItem::Width, 0, outOfRange.what());
+        const auto longest =
+            std::max_element(profile.legs.begin(), profile.legs.end(),
+                             [](const Leg& a, const Leg& b) { return a.length < b.length; });
+        throw ProfileRefusal(ProfileItem::LegLength,
+                             static_cast<std::size_t>(longest - profile.legs.begin()),
+                             outOfRange.what());
+    }
+}
+
+} // namespace
+
+std::string blankDxf(const Profile& profile, const ProfileResult& result)
+{
+    checkResult(profile, result);
+    const double width = blankWidth(profile);
+    return drawnInRange(profile, width >= result.developedLength,
+                        [&] { return drawBlankDxf(result, width); });
+}
+
+std::string blankSvg(const Profile& profile, const ProfileResult& result)
+{
+    checkResult(profile, result);
+    const double width = blankWidth(profile);
+    return drawnInRange(profile, width >= result.developedLength,
+                        [&] { return drawBlankSvg(result, width); });
+}
+
 std::string sectionSvg(const Profile& profile, const ProfileResult& result)
 {
     checkResult(profile, result);
-    return drawSection(profile, result);
+    return drawnInRange(profile, false, [&] { return drawSection(profile, result); });
 }
 
 } // namespace kantrix::profile

@@ -149,8 +149,11 @@ public:
                             drawn.bottom + margin};
         // About 16 pixels to the text's height, whatever the part's size.
         const double pixels = 16 / m_u;
-        return out.finish(view, std::to_string(std::lround((view.right - view.left) * pixels)),
-                          std::to_string(std::lround((view.bottom - view.top) * pixels)));
+        std::string width;
+        svg::appendWhole(width, (view.right - view.left) * pixels);
+        std::string height;
+        svg::appendWhole(height, (view.bottom - view.top) * pixels);
+        return out.finish(view, width, height);
     }
 
 private:

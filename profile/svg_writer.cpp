@@ -1,5 +1,8 @@
 #include "svg_writer.h"
 
+#include "big_unsigned.h"
+#include "float_bits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -77,6 +80,21 @@ double advance(char32_t c)
     }
 }
 
+// From 2^53 on every double is whole, and its thousandths no longer fit in 64 bits.
+constexpr double wholeFrom = 9007199254740992.0;
+
+// The exact digits of a double of at least 2^53 in magnitude, its significand shifted left by
+// its exponent: no library conversion, so the same digits on every build.
+void appendLarge(std::string& out, double value)
+{
+    const std::uint64_t bits = bitsOf(value);
+    BigUnsigned magnitude((bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52));
+    magnitude.shiftLeft(static_cast<int>((bits >> 52) & 0x7FF) - 1075);
+    if (value < 0)
+        out += '-';
+    out += magnitude.toDigits();
+}
+
 } // namespace
 
 double textLength(std::string_view utf8, double size)
@@ -107,6 +125,12 @@ std::string dashes(std::initializer_list<double> lengths)
 
 void appendNumber(std::string& out, double value)
 {
+    if (!std::isfinite(value))
+        throw NumberOutOfRange();
+    if (std::fabs(value) >= wholeFrom) {
+        appendLarge(out, value);
+        return;
+    }
     // Thousandths as a whole number: no locale, no exponent, and the same digits on every build.
     // Written backwards into a buffer, then appended at once.
     const auto thousandths = static_cast<std::int64_t>(std::llround(value * 1000));
@@ -139,6 +163,17 @@ void appendPoint(std::string& out, Point point)
     appendNumber(out, point.x);
     out += ',';
     appendNumber(out, point.y);
+}
+
+void appendWhole(std::string& out, double value)
+{
+    const double whole = std::round(value);
+    if (!std::isfinite(whole))
+        throw NumberOutOfRange();
+    if (std::fabs(whole) >= wholeFrom)
+        appendLarge(out, whole);
+    else
+        out += std::to_string(static_cast<std::int64_t>(whole));
 }
 
 Writer::Writer()

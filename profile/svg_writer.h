@@ -5,6 +5,7 @@
 // it has drawn, texts by an estimate of their width, so that a drawing can size itself to it.
 
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -31,9 +32,23 @@ double textLength(std::string_view utf8, double size);
 // A stroke-dasharray value.
 std::string dashes(std::initializer_list<double> lengths);
 
-// Coordinates to three decimals, a micrometre where the unit is the millimetre.
+// Thrown where a number to be written is not finite: the drawing's measures left the range of a
+// double. Its text is the German reason the drawing gives when it refuses.
+class NumberOutOfRange : public std::range_error
+{
+public:
+    NumberOutOfRange()
+        : std::range_error("Die Zeichnung kann nicht geschrieben werden: ihre Maße liegen "
+                           "außerhalb des Zahlenbereichs")
+    {}
+};
+
+// Coordinates to three decimals, a micrometre where the unit is the millimetre, and every digit
+// of a number too large to have decimals; NumberOutOfRange for one that is not finite.
 void appendNumber(std::string& out, double value);
 void appendPoint(std::string& out, Point point);
+// A whole number, rounded half away from zero, such as a size in pixels.
+void appendWhole(std::string& out, double value);
 
 class Writer
 {

@@ -478,9 +478,17 @@ void ProfileWindow::showDraft()
     m_results->show(*check.result);
     m_section->setStale(false);
     m_blank->setStale(false);
-    m_section->show(QByteArray::fromStdString(profile::sectionSvg(shape, *check.result)));
+    // A part too large for the numbers of a drawing gets the reason in the drawing's place.
+    const auto show = [](SvgView* view, const auto& draw) {
+        try {
+            view->show(QByteArray::fromStdString(draw()));
+        } catch (const profile::ProfileRefusal& refused) {
+            view->show({}, QString::fromStdString(refused.what()) + QLatin1Char('.'));
+        }
+    };
+    show(m_section, [&] { return profile::sectionSvg(shape, *check.result); });
     if (shape.width)
-        m_blank->show(QByteArray::fromStdString(profile::blankSvg(shape, *check.result)));
+        show(m_blank, [&] { return profile::blankSvg(shape, *check.result); });
     else
         m_blank->show({}, QStringLiteral("Für den Zuschnitt fehlt die Breite W."));
 }

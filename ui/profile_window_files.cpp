@@ -302,10 +302,14 @@ void ProfileWindow::print()
     connect(dialog, &QDialog::accepted, this, [this] {
         if (!requireResult(QStringLiteral("gedruckt")))
             return;
-        const ProfileSheet sheet = profileSheetOf(m_model->profile(), *m_model->check().result,
-                                                  m_path, QDateTime::currentDateTime());
-        if (!printProfileSheet(*m_printer, sheet))
-            showError(QStringLiteral("Das Profilblatt konnte nicht gedruckt werden."));
+        try {
+            const ProfileSheet sheet = profileSheetOf(m_model->profile(), *m_model->check().result,
+                                                      m_path, QDateTime::currentDateTime());
+            if (!printProfileSheet(*m_printer, sheet))
+                showError(QStringLiteral("Das Profilblatt konnte nicht gedruckt werden."));
+        } catch (const profile::ProfileRefusal& refused) {
+            showError(QString::fromStdString(refused.what()));
+        }
     });
     dialog->open();
 }

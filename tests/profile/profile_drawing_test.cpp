@@ -13,6 +13,7 @@
 #include <bit>
 #include <clocale>
 #include <cstdint>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 
@@ -262,6 +263,69 @@ INSTANTIATE_TEST_SUITE_P(
                {"96.000 innen", "135.00° r 1.25", "90.00° r 2.00"},
                {}}),
     test::rowName<SvgRow>);
+
+struct HugeRow
+{
+    const char* name;
+    Drawing drawing;
+    Profile profile;
+    double extent;                      // the part's largest measure, where it is drawn
+    std::optional<ProfileItem> refusal; // or the item its refusal names, at index 0
+};
+
+class HugeParts : public testing::TestWithParam<HugeRow>
+{};
+
+// State: a part whose measures leave the 64 bits of thousandths, or the doubles. Expected: its
+// size and viewBox read back, positive and close to the part's size; or the drawing is refused.
+TEST_P(HugeParts, AreDrawnToTheirSizeOrRefused)
+{
+    const HugeRow& row = GetParam();
+    const ProfileResult result = computeProfile(row.profile);
+    if (row.refusal) {
+        try {
+            row.drawing(row.profile, result);
+            ADD_FAILURE() << "not refused";
+        } catch (const ProfileRefusal& refusal) {
+            EXPECT_EQ(refusal.item(), *row.refusal);
+            EXPECT_EQ(refusal.index(), 0u);
+            EXPECT_STREQ(refusal.what(), "Die Zeichnung kann nicht geschrieben werden: ihre Maße "
+                                         "liegen außerhalb des Zahlenbereichs");
+        }
+        return;
+    }
+    const std::string svg = row.drawing(row.profile, result);
+    std::vector<double> numbers;
+    for (const char* name : {"width", "height", "viewBox"}) {
+        const std::string text = attribute(svg, name);
+        char* end = nullptr;
+        for (const char* at = text.c_str(); *at != '\0' && *at != 'm'; at = end) {
+            numbers.push_back(std::strtod(at, &end));
+            ASSERT_NE(end, at) << name << "=\"" << text << '"';
+        }
+    }
+    ASSERT_EQ(numbers.size(), 6u);
+    const double width = numbers[0], height = numbers[1], viewWidth = numbers[4],
+                 viewHeight = numbers[5];
+    for (double size : {width, height, viewWidth, viewHeight})
+        EXPECT_GT(size, 0);
+    EXPECT_NEAR(width / height, viewWidth / viewHeight, 0.01 * viewWidth / viewHeight);
+    EXPECT_NEAR(std::max(viewWidth, viewHeight) / row.extent, 1, 0.1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawings, HugeParts,
+    testing::Values(
+        HugeRow{"BlankOfWidth1e16", blankSvg, part({50, 100, 50}, {up, up}, 1e16), 1e16, {}},
+        HugeRow{"BlankOfALeg1e16", blankSvg, part({50, 1e16, 50}, {up, up}), 1e16, {}},
+        HugeRow{"SectionOfALeg1e16", sectionSvg, part({50, 1e16, 50}, {up, up}), 1e16, {}},
+        HugeRow{"BlankOfALegNearTheLargestDouble", blankSvg, part({1.7e308, 50}, {up}), 0,
+                ProfileItem::LegLength},
+        HugeRow{"SectionOfALegNearTheLargestDouble", sectionSvg, part({1.7e308, 50}, {up}), 0,
+                ProfileItem::LegLength},
+        HugeRow{"DxfOfAWidthNearTheLargestDouble", blankDxf, part({50, 50}, {up}, 1.79e308), 0,
+                ProfileItem::Width}),
+    test::rowName<HugeRow>);
 
 TEST(Drawings, areTheSameBytesUnderAGermanLocale)
 {

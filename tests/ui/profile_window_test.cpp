@@ -470,6 +470,21 @@ INSTANTIATE_TEST_SUITE_P(ProfileWindow, LegEntryTest,
                                          LegEntry{"TooShortForItsBends", "5", "5.000", "zu kurz"}),
                          rowName<LegEntry>);
 
+// State: a U channel whose middle leg is near the largest double. Expected: its results, and in
+// place of the drawings, whose numbers overflow, the reason.
+TEST_F(ProfileWindowTest, DrawingsTooLargeForTheirNumbersSayWhy)
+{
+    Profile part = uChannel();
+    part.legs[1].length = 1.7e308;
+    open(&part);
+    EXPECT_TRUE(window().results()->isCurrent());
+    for (const SvgView* drawing : {window().section(), window().blank()}) {
+        EXPECT_TRUE(drawing->svg().isEmpty());
+        EXPECT_TRUE(drawing->absence().contains(QStringLiteral("außerhalb des Zahlenbereichs")))
+            << drawing->absence().toStdString();
+    }
+}
+
 struct CloseAnswer
 {
     const char* name;
