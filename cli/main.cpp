@@ -2,12 +2,12 @@
 
 #include "command_line.h"
 #include "exit_status.h"
+#include "system_error_text.h"
 
 #include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -28,7 +28,7 @@ std::optional<std::string> readInput(const std::string& path, std::string& reaso
             return text;
     }
     reason = (standardInput ? std::string("Die Standardeingabe") : "Die Datei „" + path + "“") +
-             " kann nicht gelesen werden: " + std::strerror(errno);
+             " kann nicht gelesen werden: " + kantrix::systemErrorText(errno);
     return std::nullopt;
 }
 

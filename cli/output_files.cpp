@@ -1,8 +1,9 @@
 #include "output_files.h"
 
+#include "system_error_text.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,7 +14,7 @@ namespace {
 
 std::string cannotWrite(const std::string& path, int error)
 {
-    return "Die Datei „" + path + "“ kann nicht geschrieben werden: " + std::strerror(error);
+    return "Die Datei „" + path + "“ kann nicht geschrieben werden: " + systemErrorText(error);
 }
 
 // The whole text into a new file of that name, flushed to the disk before it counts as written.

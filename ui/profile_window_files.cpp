@@ -3,6 +3,7 @@
 // (whole_file.h), so a write that fails leaves the old file whole.
 
 #include "bend_sheet.h"
+#include "file_error_text.h"
 #include "profile_answer.h"
 #include "profile_drawing.h"
 #include "profile_file.h"
@@ -82,7 +83,7 @@ ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         tellRefused(parent, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2.")
-                                .arg(shownPath(path), file.errorString()));
+                                .arg(shownPath(path), fileErrorText(file.errorString())));
         return nullptr;
     }
     const QByteArray text = file.readAll();

@@ -15,11 +15,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -704,6 +706,52 @@ INSTANTIATE_TEST_SUITE_P(Paths, OutputsOntoOneFile, testing::Values(
     OutputCall{"SectionOnASymbolicLink", [](const std::string& part) { return std::vector<std::string>{"--schnitt", linked(part, false)}; }, ontoThePart},
     OutputCall{"TwoOutputsByTwoPaths", [](const std::string& part) { const auto svg = std::filesystem::path(part).replace_filename("a.svg"); return std::vector<std::string>{"--svg", svg.string(), "--schnitt", (svg.parent_path() / "d/../a.svg").string()}; }, "ist für zwei Ausgaben angegeben"}),
     test::rowName<OutputCall>);
+// clang-format on
+
+struct FileFault
+{
+    const char* name;
+    std::vector<std::string> arguments;
+    int status;
+    std::string err;
+};
+
+// Under the C locale the system names the causes in English.
+class FileFaults : public testing::TestWithParam<FileFault>
+{
+protected:
+    void SetUp() override
+    {
+        if (const char* before = std::getenv("LC_ALL"))
+            m_before = before;
+        setenv("LC_ALL", "C", 1);
+    }
+    void TearDown() override
+    {
+        if (m_before)
+            setenv("LC_ALL", m_before->c_str(), 1);
+        else
+            unsetenv("LC_ALL");
+    }
+
+private:
+    std::optional<std::string> m_before;
+};
+
+TEST_P(FileFaults, NameTheirCauseInGermanWhateverTheLocale)
+{
+    const Outcome result = run(GetParam().arguments);
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_THAT(result.err, HasSubstr(GetParam().err));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Causes, FileFaults, testing::Values(
+    FileFault{"WriteIntoAMissingFolder", channelWith({"--schnitt", "/nonexistent/s.svg"}), 1, "„/nonexistent/s.svg“ kann nicht geschrieben werden: Datei oder Ordner nicht gefunden\n"},
+    FileFault{"WriteOntoAFolder", channelWith({"--schnitt", "/"}), 1, "„/“ kann nicht geschrieben werden: ist ein Ordner\n"},
+    FileFault{"ReadAMissingFile", profil({"/nonexistent/teil.kprofil"}), 2, "„/nonexistent/teil.kprofil“ kann nicht gelesen werden: Datei oder Ordner nicht gefunden\n"},
+    FileFault{"ReadAFolder", {"--csv", "/"}, 2, "„/“ kann nicht gelesen werden: ist ein Ordner\n"}),
+    test::rowName<FileFault>);
 // clang-format on
 
 TEST(KantrixCliProfile, ReadsBackTheFileItSaved)

@@ -261,6 +261,32 @@ TEST_F(ProfileWindowTest, RefusedFileOpensNothing)
     EXPECT_EQ(windows, 1);
 }
 
+// State: the U channel. Action: an export into a missing folder and onto a folder, a missing file
+// opened. Expected: each cause named in German, not in Qt's or the system's English.
+TEST_F(ProfileWindowTest, FileFaultsNameTheirCauseInGerman)
+{
+    const Profile part = uChannel();
+    open(&part);
+    for (const auto& [file, cause] :
+         {std::pair{path("fehlt/U.svg"), "Datei oder Ordner nicht gefunden"},
+          std::pair{m_folder.path(), "ist ein Ordner"}}) {
+        EXPECT_FALSE(window().exportTo(file, ProfileWindow::Export::SectionSvg));
+        auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->text().contains(QStringLiteral(": ") + QString::fromUtf8(cause)))
+            << message->text().toStdString();
+        message->button(QMessageBox::Ok)->click();
+    }
+    QString shown;
+    whenOpen<QMessageBox>([&shown](QMessageBox* box) {
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(ProfileWindow::openFile(path("fehlt.kprofil"), nullptr), nullptr);
+    EXPECT_TRUE(shown.contains(QStringLiteral(": Datei oder Ordner nicht gefunden.")))
+        << shown.toStdString();
+}
+
 struct ExportRow
 {
     const char* name;
