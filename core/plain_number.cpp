@@ -1,8 +1,18 @@
 #include "plain_number.h"
 
+#include "bend_error.h"
+#include "number_text.h"
+
+#include <cmath>
+
 namespace kantrix {
 
 namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 bool isDigit(char c)
 {
@@ -59,6 +69,29 @@ std::string plainNumberRefusal(std::string_view field, std::string_view text, ch
                    ? ": erwartet wird eine Zahl wie 1,5, -2 oder 4e-3 (ohne Tausenderpunkt)"
                    : ": erwartet wird eine Zahl wie 1.5, -2 oder 4e-3 (Dezimalpunkt, kein Komma)";
     return refusal;
+}
+
+std::optional<double> readNumber(std::string_view text, NumberStyle style)
+{
+    std::string plain(text);
+    if (style == NumberStyle::PointOrComma) {
+        while (!plain.empty() && isBlank(plain.back()))
+            plain.pop_back();
+        const std::size_t start = plain.find_first_not_of(" \t");
+        plain.erase(0, start == std::string::npos ? plain.size() : start);
+        if (const std::size_t comma = plain.find(','); comma != std::string::npos)
+            plain[comma] = '.';
+    }
+    if (!isPlainNumber(plain))
+        return std::nullopt;
+    try {
+        const double value = ParseNumber(plain);
+        if (std::isfinite(value))
+            return value;
+    } catch (const BendError&) {
+        // beyond the double range, as "1e999"
+    }
+    return std::nullopt;
 }
 
 } // namespace kantrix

@@ -5,6 +5,7 @@
 // program must never be read so silently, so it is checked first and refused unless it is a
 // plain number.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,17 @@ bool isPlainNumber(std::string_view text, char decimalSeparator = '.');
 // "Ungültiger Wert „1,5“ für r: erwartet wird eine Zahl wie 1.5, -2 oder 4e-3".
 std::string plainNumberRefusal(std::string_view field, std::string_view text,
                                char decimalSeparator = '.');
+
+// How a number may be typed. Scripts give plain numbers with a point; a person at the window or
+// the page may type a decimal comma too, and blanks around the number.
+enum class NumberStyle
+{
+    Plain,
+    PointOrComma,
+};
+
+// Reads one number or returns none when it is not a number of that style ("12 mm", "1,5" for
+// Plain, "", "1e999").
+std::optional<double> readNumber(std::string_view text, NumberStyle style);
 
 } // namespace kantrix

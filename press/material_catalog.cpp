@@ -1,0 +1,140 @@
+#include "material_catalog.h"
+
+#include "builtin_materials.h"
+#include "press_refusal.h"
+
+namespace kantrix::press {
+
+namespace {
+
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+Material merged(Material material, const UserMaterial& user)
+{
+    if (user.number)
+        material.number = user.number;
+    if (user.strength)
+        material.strength = *user.strength;
+    if (user.radiusFactor)
+        material.radiusFactor = *user.radiusFactor;
+    if (user.minimumRadius)
+        material.minimumRadius = *user.minimumRadius;
+    material.testBends = user.testBends;
+    return material;
+}
+
+Material ownMaterial(const UserMaterial& user)
+{
+    if (!user.strength || !user.radiusFactor)
+        throw PressRefusal(PressItem::Material,
+                           "Werkstoff „" + user.name +
+                               "“: ein eigener Werkstoff braucht die Zugfestigkeit "
+                               "(\"zugfestigkeit\") und den Radiusfaktor (\"radiusfaktor\")");
+    return {user.name,
+            user.number,
+            *user.strength,
+            *user.radiusFactor,
+            user.minimumRadius.value_or(NoMinimumRadius{}),
+            user.testBends};
+}
+
+const UserMaterial* userEntry(const MaterialsFile& file, std::string_view name)
+{
+    for (const UserMaterial& material : file.materials)
+        if (sameMaterialName(material.name, name))
+            return &material;
+    return nullptr;
+}
+
+} // namespace
+
+bool sameMaterialName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
+}
+
+MaterialCatalog materialCatalog(const MaterialsFile& user)
+{
+    MaterialCatalog catalog;
+    for (const Material& builtin : builtinMaterials()) {
+        if (const UserMaterial* added = userEntry(user, builtin.name))
+            catalog.push_back({merged(builtin, *added), MaterialOrigin::BuiltinPlus});
+        else
+            catalog.push_back({builtin, MaterialOrigin::Builtin});
+    }
+    for (const UserMaterial& material : user.materials) {
+        bool builtin = false;
+        for (const Material& known : builtinMaterials())
+            builtin = builtin || sameMaterialName(known.name, material.name);
+        if (!builtin)
+            catalog.push_back({ownMaterial(material), MaterialOrigin::User});
+    }
+    for (const CatalogEntry& entry : catalog)
+        checkMaterial(entry.material);
+    return catalog;
+}
+
+const Material* findMaterial(const MaterialCatalog& catalog, std::string_view nameOrNumber)
+{
+    for (const CatalogEntry& entry : catalog)
+        if (sameMaterialName(entry.material.name, nameOrNumber))
+            return &entry.material;
+    for (const CatalogEntry& entry : catalog)
+        if (entry.material.number && *entry.material.number == nameOrNumber)
+            return &entry.material;
+    return nullptr;
+}
+
+const Material& requireMaterial(const MaterialCatalog& catalog, std::string_view nameOrNumber)
+{
+    if (const Material* material = findMaterial(catalog, nameOrNumber))
+        return *material;
+    std::string names;
+    for (const CatalogEntry& entry : catalog)
+        names += (names.empty() ? "" : ", ") + entry.material.name;
+    throw PressRefusal(PressItem::Material, "Unbekannter Werkstoff „" + std::string(nameOrNumber) +
+                                                "“; bekannt sind: " + names);
+}
+
+MaterialsFile withTestBend(MaterialsFile file, const MaterialCatalog& catalog,
+                           std::string_view material, const TestBend& bend)
+{
+    const std::string name = requireMaterial(catalog, material).name;
+    evaluateTestBend(bend);
+    for (UserMaterial& entry : file.materials)
+        if (sameMaterialName(entry.name, name)) {
+            if (entry.testBends.size() >= maxTestBends)
+                throw PressRefusal(PressItem::TestBend, "Werkstoff „" + name + "“ hat schon " +
+                                                            std::to_string(maxTestBends) +
+                                                            " Probebiegungen");
+            entry.testBends.push_back(bend);
+            return file;
+        }
+    UserMaterial added;
+    added.name = name;
+    added.testBends.push_back(bend);
+    file.materials.push_back(std::move(added));
+    return file;
+}
+
+MaterialsFile withoutTestBend(MaterialsFile file, std::string_view material, std::size_t index)
+{
+    for (UserMaterial& entry : file.materials)
+        if (sameMaterialName(entry.name, material) && index < entry.testBends.size()) {
+            entry.testBends.erase(entry.testBends.begin() + static_cast<std::ptrdiff_t>(index));
+            return file;
+        }
+    throw PressRefusal(PressItem::TestBend, "Werkstoff „" + std::string(material) +
+                                                "“ hat keine Probebiegung " +
+                                                std::to_string(index + 1));
+}
+
+} // namespace kantrix::press

@@ -1,0 +1,88 @@
+#include "shop_correction.h"
+
+#include "natural_log.h"
+
+#include <algorithm>
+
+namespace kantrix::press {
+
+namespace {
+
+double log10Of(double q)
+{
+    static const double ln10 = naturalLog(10);
+    return naturalLog(q) / ln10;
+}
+
+} // namespace
+
+ShopCorrection::ShopCorrection(const Material& material) : m_testBends(material.testBends.size())
+{
+    std::vector<std::pair<double, double>> offsets;
+    std::vector<std::pair<double, double>> springbacks;
+    offsets.reserve(material.testBends.size());
+    for (std::size_t i = 0; i < material.testBends.size(); ++i) {
+        const TestBend& bend = material.testBends[i];
+        const TestBendResult result = evaluateTestBendOf(material, i);
+        const double q = bend.radius / bend.thickness;
+        offsets.emplace_back(q, result.k - result.kDin);
+        if (result.springback)
+            springbacks.emplace_back(q, *result.springback);
+    }
+    m_k = points(std::move(offsets));
+    m_springback = points(std::move(springbacks));
+}
+
+std::vector<ShopCorrection::Point>
+ShopCorrection::points(std::vector<std::pair<double, double>> samples)
+{
+    std::stable_sort(samples.begin(), samples.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Point> points;
+    for (std::size_t i = 0; i < samples.size();) {
+        std::size_t end = i;
+        double sum = 0;
+        for (; end < samples.size() && samples[end].first == samples[i].first; ++end)
+            sum += samples[end].second;
+        const double q = samples[i].first;
+        points.push_back({q, log10Of(q), sum / static_cast<double>(end - i)});
+        i = end;
+    }
+    return points;
+}
+
+double ShopCorrection::interpolate(const std::vector<Point>& points, double q,
+                                   std::optional<double>& x)
+{
+    if (q <= points.front().q)
+        return points.front().value;
+    if (q >= points.back().q)
+        return points.back().value;
+    const auto above = std::upper_bound(points.begin(), points.end(), q,
+                                        [](double wanted, const Point& p) { return wanted < p.q; });
+    const Point& high = *above;
+    const Point& low = *(above - 1);
+    if (q == low.q)
+        return low.value;
+    if (!x)
+        x = log10Of(q);
+    return low.value + (high.value - low.value) * (*x - low.x) / (high.x - low.x);
+}
+
+ShopCorrection::At ShopCorrection::at(double q) const
+{
+    At result;
+    std::optional<double> x;
+    if (!m_k.empty())
+        result.kOffset = interpolate(m_k, q, x);
+    if (!m_springback.empty())
+        result.springback = interpolate(m_springback, q, x);
+    return result;
+}
+
+double setAngle(double beta, double springback)
+{
+    return 180 - (180 - beta) / springback;
+}
+
+} // namespace kantrix::press

@@ -1,0 +1,278 @@
+// The press brake: the die rules, the force and the material data against the figures the shops
+// work with, test bends and the shop's own k, and the user's materials file.
+
+#include "bending_force.h"
+#include "builtin_materials.h"
+#include "die.h"
+#include "material_catalog.h"
+#include "materials_file.h"
+#include "number_text.h"
+#include "press_refusal.h"
+#include "row_names.h"
+#include "shop_correction.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace kantrix::press {
+namespace {
+
+using testing::HasSubstr;
+
+const Material& builtin(const char* name)
+{
+    static const MaterialCatalog catalog = materialCatalog();
+    return requireMaterial(catalog, name);
+}
+
+struct Figure
+{
+    const char* name;
+    double value;
+    const char* text; // three decimals
+};
+
+class Figures : public testing::TestWithParam<Figure>
+{};
+
+TEST_P(Figures, MatchTheShopsNumbers)
+{
+    EXPECT_EQ(FormatNumber(GetParam().value, threeDecimals), GetParam().text);
+}
+
+// s 1.5 in S235JR on a V 12 die: the air-bending rule, Oehler's force and the least flange.
+INSTANTIATE_TEST_SUITE_P(
+    AirBending, Figures,
+    testing::Values(
+        Figure{"radiusOfV12", dieRadius(builtin("S235JR").radiusFactor, 12), "1.920"},
+        Figure{"radiusOfV16Stainless", dieRadius(builtin("1.4301").radiusFactor, 16), "3.360"},
+        Figure{"forcePerMetre",
+               bendingForce(1.5, 12, tensileStrength(builtin("S235JR"), 1.5).max, 1000), "143.438"},
+        Figure{"thickS275UsesItsBand",
+               tensileStrength(builtin("s275jr"), 3).max +
+                   tensileStrength(builtin("S275JR"), 2.9).max,
+               "1 140.000"},
+        Figure{"leastFlangeAt90", leastFlange(12, 90), "8.485"},
+        Figure{"leastFlangeAt120", leastFlange(12, 120), "6.928"},
+        Figure{"suggestedFor1_5", suggestedDie(1.5).value_or(0), "12.000"},
+        Figure{"suggestedFor2", suggestedDie(2).value_or(0), "16.000"},
+        Figure{"suggestedFor31_25", suggestedDie(31.25).value_or(0), "250.000"},
+        Figure{"noneAbove250", suggestedDie(31.3).value_or(0), "0.000"},
+        Figure{"minimumRadiusAt1NotChecked",
+               minimumRadius(builtin("S235JR"), 1, RollingDirection::Quer).value_or(0), "0.000"},
+        Figure{"minimumRadiusBandIncludesItsTop",
+               minimumRadius(builtin("S235JR"), 1.5, RollingDirection::Quer).value_or(0), "1.600"},
+        Figure{"minimumRadiusAlong",
+               minimumRadius(builtin("S355J2"), 30, RollingDirection::Laengs).value_or(0),
+               "90.000"},
+        Figure{"minimumRadiusAbove30",
+               minimumRadius(builtin("S355J2"), 30.5, RollingDirection::Laengs).value_or(0),
+               "0.000"}),
+    test::rowName<Figure>);
+
+TEST(BuiltinMaterials, AllPassTheirOwnChecksAndAreFoundByNumber)
+{
+    for (const Material& material : builtinMaterials()) {
+        EXPECT_NO_THROW(checkMaterial(material)) << material.name;
+        EXPECT_EQ(&builtin(material.number->c_str()), &builtin(material.name.c_str()));
+    }
+    try {
+        builtin("S999");
+        FAIL();
+    } catch (const PressRefusal& refusal) {
+        EXPECT_THAT(refusal.what(), HasSubstr("„S999“; bekannt sind: S235JR, S275JR, S355J2"));
+    }
+}
+
+// A strip of s 2, r 2 cut to 200: the legs decide v, and v decides k.
+TestBend strip(double angle, double legs, std::optional<double> setAngle = std::nullopt)
+{
+    return {2, 2, std::nullopt, angle, setAngle, 200, legs / 2, legs / 2};
+}
+
+struct Refused
+{
+    const char* name;
+    TestBend bend;
+    PressItem item;
+    const char* message;
+};
+
+class RefusedTestBends : public testing::TestWithParam<Refused>
+{};
+
+TEST_P(RefusedTestBends, SayWhy)
+{
+    try {
+        evaluateTestBend(GetParam().bend);
+        FAIL() << "taken";
+    } catch (const PressRefusal& refusal) {
+        EXPECT_EQ(refusal.item(), GetParam().item);
+        EXPECT_THAT(refusal.what(), HasSubstr(GetParam().message));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TestBends, RefusedTestBends,
+    testing::Values(
+        Refused{"tooSharp", strip(44.9, 203), PressItem::Angle, "β = 44.9: eine Probebiegung"},
+        Refused{"tooOpen", strip(135.5, 203), PressItem::Angle, "β = 135.5"},
+        Refused{"kAboveLimit", strip(90, 198), PressItem::TestBend,
+                "v = 2.000 mm und damit k = 4.366; k muss größer als 0 und höchstens 1.2"},
+        Refused{"kNegative", strip(90, 207), PressItem::TestBend, "k = -1.363"},
+        Refused{"springsIntoTheBend", strip(90, 203.8, 91), PressItem::SetAngle, "βe = 91"},
+        Refused{"noCutLength",
+                {2, 2, std::nullopt, 90, std::nullopt, 0, 100, 100},
+                PressItem::CutLength,
+                "Zuschnitt L0 = 0"}),
+    test::rowName<Refused>);
+
+TEST(TestBend, GivesTheKThatReproducesItsDeduction)
+{
+    // Legs for a k of about 0.7 at each angle.
+    for (const auto& [angle, legs] : {std::pair{60.0, 202.3}, {90.0, 203.8}, {120.0, 201.8}}) {
+        const TestBend bend = strip(angle, legs, angle - 2);
+        const TestBendResult result = evaluateTestBend(bend);
+        EXPECT_EQ(result.v, 200 - legs / 2 - legs / 2);
+        EXPECT_NEAR(result.lengthDin + result.deviation, 200, 1e-12);
+        EXPECT_DOUBLE_EQ(*result.springback, (180 - angle) / (182 - angle));
+        // The window's formula with this k gives the measured v back.
+        const double alpha = 180 - angle;
+        const double t = angle > 90 ? std::tan(alpha * M_PI / 360) : 1;
+        EXPECT_NEAR((2.0 / 2 * result.k + 2) * alpha * M_PI / 180 - 2 * 4 * t, result.v, 1e-9);
+    }
+}
+
+// The shop's k at q = r / s runs linearly in log10 q between its test bends and is held beyond.
+TEST(ShopCorrection, InterpolatesTheOffsetInLogQAndHoldsItOutside)
+{
+    Material material = builtin("DC01");
+    material.testBends = {
+        strip(90, 203.6), {2, 8, std::nullopt, 90, 88, 200, 103.2, 103.2}, strip(90, 203.8)};
+    const ShopCorrection shop(material);
+    const double low = (evaluateTestBend(material.testBends[0]).k - 0.65 +
+                        evaluateTestBend(material.testBends[2]).k - 0.65) /
+                       2;
+    const TestBendResult at4 = evaluateTestBend(material.testBends[1]);
+    const double high = at4.k - at4.kDin;
+    EXPECT_EQ(shop.testBendCount(), 3u);
+    EXPECT_NEAR(shop.k(1, 0.65), 0.65 + low, 1e-15);
+    EXPECT_NEAR(shop.k(0.1, 0.15), 0.15 + low, 1e-15);
+    EXPECT_NEAR(shop.k(2, 0.8), 0.8 + (low + high) / 2, 1e-12);
+    EXPECT_NEAR(shop.k(40, 1), 1 + high, 1e-15);
+    // Only the test bend at q 4 was set: its springback holds everywhere.
+    EXPECT_DOUBLE_EQ(*shop.springback(1), 90.0 / 92);
+    EXPECT_DOUBLE_EQ(setAngle(90, *shop.springback(1)), 88);
+    EXPECT_FALSE(ShopCorrection(builtin("DC01")).springback(1));
+}
+
+MaterialsFile shopFile()
+{
+    UserMaterial own{"Hardox 450",
+                     "1.8714",
+                     std::vector<StrengthBand>{{0, 1300, 1500}},
+                     0.3,
+                     MinimumRadiusFactor{2.5, 3},
+                     {strip(90, 203.8, 87)}};
+    UserMaterial added{"S235JR", std::nullopt,      std::nullopt,
+                       0.17,     NoMinimumRadius{}, {strip(120, 202.2)}};
+    return {{own, added}};
+}
+
+TEST(MaterialsFile, ReadsBackWhatItWroteAndMergesWithTheBuiltIns)
+{
+    const MaterialsFile file = shopFile();
+    const std::string text = writeMaterialsFile(file);
+    EXPECT_EQ(readMaterialsFile(text, "w.json"), file);
+    EXPECT_EQ(writeMaterialsFile(readMaterialsFile(text, "w.json")), text);
+
+    const MaterialCatalog catalog = materialCatalog(file);
+    const Material& s235 = requireMaterial(catalog, "s235jr");
+    EXPECT_EQ(s235.radiusFactor, 0.17);
+    EXPECT_EQ(s235.number, "1.0038");
+    EXPECT_EQ(s235.strength, builtin("S235JR").strength);
+    EXPECT_TRUE(std::holds_alternative<NoMinimumRadius>(s235.minimumRadius));
+    EXPECT_EQ(requireMaterial(catalog, "1.8714").name, "Hardox 450");
+    EXPECT_EQ(minimumRadius(requireMaterial(catalog, "HARDOX 450"), 4, RollingDirection::Laengs),
+              12);
+    EXPECT_EQ(catalog.back().origin, MaterialOrigin::User);
+}
+
+TEST(MaterialsFile, TakesATestBendIntoTheRightEntry)
+{
+    const MaterialCatalog catalog = materialCatalog(shopFile());
+    const MaterialsFile toOwn = withTestBend(shopFile(), catalog, "hardox 450", strip(100, 203));
+    EXPECT_EQ(toOwn.materials[0].testBends.size(), 2u);
+    const MaterialsFile toNew = withTestBend(shopFile(), catalog, "1.4301", strip(100, 203));
+    EXPECT_EQ(toNew.materials.back().name, "X5CrNi18-10");
+    EXPECT_EQ(toNew.materials.back().testBends, std::vector<TestBend>{strip(100, 203)});
+    EXPECT_FALSE(toNew.materials.back().radiusFactor);
+    EXPECT_THROW(withTestBend(shopFile(), catalog, "DC01", strip(30, 203)), PressRefusal);
+    EXPECT_EQ(withoutTestBend(toOwn, "Hardox 450", 0).materials[0].testBends,
+              std::vector<TestBend>{strip(100, 203)});
+}
+
+struct BadFile
+{
+    const char* name;
+    std::string text;
+    const char* reason; // what follows "wird nicht gelesen: "
+};
+
+std::string document(const std::string& materials)
+{
+    return R"({"format": "kantrix-werkstoffe", "version": 1, "werkstoffe": [)" + materials + "]}";
+}
+
+class BadFiles : public testing::TestWithParam<BadFile>
+{};
+
+TEST_P(BadFiles, AreRefusedWithTheFileNamed)
+{
+    try {
+        readMaterialsFile(GetParam().text, "/home/w/werkstoffe.json");
+        FAIL() << "read";
+    } catch (const MaterialsFileError& error) {
+        EXPECT_EQ(error.what(),
+                  "Die Werkstoffdatei „/home/w/werkstoffe.json“ wird nicht gelesen: " +
+                      std::string(GetParam().reason));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadFiles,
+    testing::Values(
+        BadFile{"notJson", "{\n\"format\": ,", "sie ist kein gültiges JSON (Zeile 2, Spalte 11)"},
+        BadFile{"otherFormat", R"({"format": "kantrix-profil", "version": 1})",
+                "sie ist keine Kantrix-Werkstoffdatei (\"format\" ist nicht „kantrix-werkstoffe“)"},
+        BadFile{"newer", R"({"format": "kantrix-werkstoffe", "version": 2, "werkstoffe": []})",
+                "sie hat die Version 2 des Werkstoffformats; diese Kantrix-Version liest bis "
+                "Version 1"},
+        BadFile{"keyTwice", document(R"({"name": "A", "radiusfaktor": 0.1, "radiusfaktor": 0.2})"),
+                "der Schlüssel \"radiusfaktor\" steht zweimal im selben Objekt"},
+        BadFile{"unknownKey", document(R"({"name": "S235JR", "farbe": "rot"})"),
+                "unbekannter Schlüssel \"farbe\" in „werkstoffe[1]“"},
+        BadFile{"wrongValue", document(R"({"name": "S235JR", "radiusfaktor": "0.16"})"),
+                "„werkstoffe[1].radiusfaktor“ muss eine Zahl sein"},
+        BadFile{"sameMaterialTwice", document(R"({"name": "DC01"}, {"name": "dc01"})"),
+                "der Werkstoff „dc01“ steht zweimal darin"},
+        BadFile{"ownWithoutStrength", document(R"({"name": "Blech", "radiusfaktor": 0.2})"),
+                "Werkstoff „Blech“: ein eigener Werkstoff braucht die Zugfestigkeit "
+                "(\"zugfestigkeit\") und den Radiusfaktor (\"radiusfaktor\")"},
+        BadFile{
+            "strengthUpsideDown",
+            document(R"({"name": "DC01", "zugfestigkeit": [{"ab": 0, "min": 400, "max": 300}]})"),
+            "Werkstoff „DC01“: Zugfestigkeit 400–300 N/mm²: min und max müssen größer als 0 "
+            "sein, min nicht über max"},
+        BadFile{"badTestBend",
+                document(R"({"name": "DC01", "probebiegungen": [{"dicke": 2, "radius": 2,
+                    "winkel": 90, "zuschnitt": 200, "schenkel": [99, 99]}]})"),
+                "Werkstoff „DC01“: Probebiegung 1: Die Probebiegung ergibt v = 2.000 mm und damit "
+                "k = 4.366; k muss größer als 0 und höchstens 1.2 sein: wohl ein Messfehler (L0, a "
+                "oder b)"}),
+    test::rowName<BadFile>);
+
+} // namespace
+} // namespace kantrix::press
