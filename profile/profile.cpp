@@ -1,5 +1,7 @@
 #include "profile.h"
 
+#include "die.h"
+
 namespace kantrix::profile {
 
 const char* measureName(Measure measure)
@@ -10,6 +12,20 @@ const char* measureName(Measure measure)
 const char* directionName(Direction direction)
 {
     return direction == Direction::Minus ? "-" : "+";
+}
+
+double dieRadiusOf(const Profile& profile)
+{
+    if (!profile.die)
+        return profile.radius;
+    return press::dieRadius(profile.material ? profile.material->radiusFactor
+                                             : press::defaultRadiusFactor,
+                            *profile.die);
+}
+
+void followDie(Profile& profile)
+{
+    profile.radius = dieRadiusOf(profile);
 }
 
 } // namespace kantrix::profile

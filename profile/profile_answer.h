@@ -12,12 +12,18 @@
 namespace kantrix::profile {
 
 // An aligned German table: the legs (as given, outer, straight), the bends (beta, alpha, r, k,
-// v, bz, bend line), L set apart, then the notes.
+// v, bz, bend line), L set apart, then the notes. At the press brake also the material, die and
+// press under the thickness, a table of each bend's k source, DIN's k, force, force per metre,
+// least flange, minimum radius and angle to set, and the largest force under L.
 std::string answerTable(const Profile& profile, const ProfileResult& result);
 
 // {"dicke", "breite" (or null), "L", "schenkel": [{"mass", "eingegeben", "aussen", "gerade"}],
 //  "biegungen": [{"winkel", "alpha", "radius", "k", "n", "v", "bz", "biegelinie", "richtung"}],
-//  "hinweise": [...]}; every number is {"text", "value"}, as in the single bend's JSON.
+//  "hinweise": [...]}; every number is {"text", "value"}, as in the single bend's JSON. At the
+// press brake "L" is followed by "werkstoff" ({"name", "zugfestigkeit"} or null), "matrize",
+// "matrize_empfohlen", "presse", "walzrichtung", "kraft_max", and each bend gains "k_din",
+// "k_quelle", "kraft", "kraft_je_meter", "kleinster_schenkel", "mindestradius",
+// "winkel_eingestellt"; a number that does not apply is null.
 std::string answerJson(const Profile& profile, const ProfileResult& result);
 
 // The name proposed for the profile's files, without suffix: "Profil U 50-100-50" for three legs

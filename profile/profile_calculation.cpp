@@ -1,12 +1,17 @@
 #include "profile_calculation.h"
 
 #include "bend_formulas.h"
+#include "bending_force.h"
+#include "die.h"
 #include "finite_check.h"
 #include "number_text.h"
+#include "press_refusal.h"
 #include "profile_refusal.h"
 #include "sheet_content.h"
+#include "shop_correction.h"
 #include "tangent.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string_view>
@@ -47,8 +52,20 @@ std::string bendName(std::size_t bend)
     return "Biegung " + std::to_string(bend + 1);
 }
 
-// The bend of the window for one bend of the profile, with the legs beside it as its flanges.
-BendState windowBend(double r, double s, double beta, double a, double b)
+// "Biegung 2" or "Biegungen 1, 3": the bends a note is about.
+std::string bendList(const std::vector<std::size_t>& bends)
+{
+    std::string list = bends.size() == 1 ? "Biegung " : "Biegungen ";
+    for (std::size_t i = 0; i < bends.size(); ++i)
+        list += (i ? ", " : "") + std::to_string(bends[i] + 1);
+    return list;
+}
+
+// The bend of the window for one bend of the profile, with the legs beside it as its flanges;
+// with the shop's test bends their k takes the place of DIN 6935's before v and bz are worked
+// out. Gives DIN 6935's k in `kDin`.
+BendState windowBend(double r, double s, double beta, double a, double b,
+                     const press::ShopCorrection::At* shop, double& kDin)
 {
     BendState state;
     state.r = r;
@@ -59,36 +76,39 @@ BendState windowBend(double r, double s, double beta, double a, double b)
     state.l(1) = a;
     state.l(2) = b;
     k_wert(state);
+    kDin = state.k;
+    if (shop) {
+        state.k = kDin + shop->kOffset;
+        checkFinite(state.k);
+        state.n = state.k / 2;
+    }
     v_wert(state);
     derivedLengths(state);
     return state;
 }
 
-// tan(alpha / 2) by the same steps as v_wert takes it, or 1 where v_wert measures to the
-// tangents (beta up to 90 degrees).
-double setbackFactor(const BendState& state)
+std::string kilonewtons(double value)
 {
-    if (!(state.beta > 90))
-        return 1;
-    const double argument = state.alpha * pi / 360;
-    checkFinite(argument);
-    const double t = tangent(argument);
-    checkFinite(t);
-    return t;
+    return FormatNumber(value, press::forceDecimals) + " kN";
 }
 
-// "Biegung 2" or "Biegungen 1, 3": the bends a note is about.
-std::string bendList(const std::vector<std::size_t>& bends)
+// "V 12", as dies are named.
+std::string dieName(double opening)
 {
-    std::string list = bends.size() == 1 ? "Biegung " : "Biegungen ";
-    for (std::size_t i = 0; i < bends.size(); ++i)
-        list += (i ? ", " : "") + std::to_string(bends[i] + 1);
-    return list;
+    return "V " + NumberToText(opening);
 }
 
-} // namespace
+// The material's and the die's refusals, as the profile's, naming the same field.
+ProfileRefusal profileRefusal(const press::PressRefusal& refusal)
+{
+    return ProfileRefusal(refusal.item() == press::PressItem::Die ? ProfileItem::Die
+                                                                  : ProfileItem::Material,
+                          0, refusal.what());
+}
 
-void checkProfile(const Profile& profile)
+// Checks of single values without the test bends, which computeProfile evaluates as it uses
+// them.
+void checkValues(const Profile& profile)
 {
     const std::size_t legs = profile.legs.size();
     if (legs < minLegs || legs > maxLegs)
@@ -117,11 +137,165 @@ void checkProfile(const Profile& profile)
             requirePositive(*bend.radius, ProfileItem::BendRadius, i,
                             "Biegeradius r von " + bendName(i));
     }
+    if (profile.die)
+        requirePositive(*profile.die, ProfileItem::Die, 0, "Matrizenöffnung V");
+    if (profile.pressLimit)
+        requirePositive(*profile.pressLimit, ProfileItem::PressLimit, 0, "Presse");
+    if (profile.die && profile.radius != dieRadiusOf(profile))
+        throw ProfileRefusal(ProfileItem::Radius, 0,
+                             "Biegeradius r = " + shown(profile.radius) + ": mit der Matrize " +
+                                 dieName(*profile.die) + " folgt er aus ihr, r = f · V = " +
+                                 millimetres(dieRadiusOf(profile)));
+}
+
+// The press brake's figures of every bend, and its notes after the bends' own.
+void addPressBrake(const Profile& profile, std::size_t testBends,
+                   const std::vector<press::ShopCorrection::At>& corrections, ProfileResult& result)
+{
+    const double s = profile.thickness;
+    const press::Material* material = profile.material ? &*profile.material : nullptr;
+    result.suggestedDie = press::suggestedDie(s);
+    std::optional<double> force;
+    std::optional<double> forcePerMetre;
+    if (material) {
+        result.tensileStrength = press::tensileStrength(*material, s).max;
+        if (profile.die) {
+            forcePerMetre = press::bendingForce(s, *profile.die, *result.tensileStrength, 1000);
+            checkFinite(*forcePerMetre);
+            if (profile.width) {
+                force =
+                    press::bendingForce(s, *profile.die, *result.tensileStrength, *profile.width);
+                checkFinite(*force);
+                result.largestForce = force;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < result.bends.size(); ++i) {
+        BendResult& bend = result.bends[i];
+        bend.force = force;
+        bend.forcePerMetre = forcePerMetre;
+        if (profile.die) {
+            // Once for each opening angle: the sine takes a tangent.
+            std::size_t same = 0;
+            while (same < i && result.bends[same].beta != bend.beta)
+                ++same;
+            bend.leastFlange = same < i ? result.bends[same].leastFlange
+                                        : press::leastFlange(*profile.die, bend.beta);
+            checkFinite(*bend.leastFlange);
+        }
+        if (material)
+            bend.minimumRadius = press::minimumRadius(*material, s, profile.rolling);
+        if (!corrections.empty() && corrections[i].springback) {
+            bend.setAngle = press::setAngle(bend.beta, *corrections[i].springback);
+            checkFinite(*bend.setAngle);
+        }
+    }
+
+    std::vector<std::string>& notes = result.notes;
+    if (!corrections.empty())
+        notes.push_back("k aus " + std::to_string(testBends) + " Probebiegung" +
+                        (testBends == 1 ? "" : "en") + " (" + material->name + ").");
+    if (profile.die && !press::dieFitsThickness(*profile.die, s))
+        notes.push_back("Die Matrize " + dieName(*profile.die) + " liegt außerhalb von 6 · s … " +
+                        "12 · s (" + FormatNumber(6 * s, threeDecimals) + " … " +
+                        millimetres(12 * s) + ")" +
+                        (result.suggestedDie ? "; empfohlen ist " + dieName(*result.suggestedDie)
+                                             : std::string()) +
+                        ".");
+    if (forcePerMetre && !press::forceFormulaHolds(s, *profile.die))
+        notes.push_back("Die Kraft ist eine Schätzung: die Formel gilt für Stahl mit "
+                        "0.5 ≤ s ≤ 10 mm und 5 ≤ V/s ≤ 20.");
+    if (profile.pressLimit) {
+        if (!forcePerMetre)
+            notes.push_back("Die Presse wird nicht geprüft: die Kraft braucht einen Werkstoff "
+                            "und eine Matrize.");
+        else if (!force)
+            notes.push_back("Die Presse wird nicht geprüft: die Kraft einer Biegung braucht "
+                            "die Breite W.");
+        else if (*force > *profile.pressLimit) {
+            std::vector<std::size_t> over;
+            for (std::size_t i = 0; i < result.bends.size(); ++i)
+                over.push_back(i);
+            notes.push_back(bendList(over) + ": die Kraft " + kilonewtons(*force) +
+                            " übersteigt die Presse mit " + kilonewtons(*profile.pressLimit) + ".");
+        }
+    }
+    if (material) {
+        std::map<double, std::vector<std::size_t>> tooSmall;
+        for (std::size_t i = 0; i < result.bends.size(); ++i) {
+            const BendResult& bend = result.bends[i];
+            if (bend.minimumRadius && bend.radius < *bend.minimumRadius)
+                tooSmall[bend.radius].push_back(i);
+        }
+        for (const auto& [radius, bends] : tooSmall)
+            notes.push_back(
+                bendList(bends) + ": r = " + FormatNumber(radius, twoDecimals) +
+                " mm liegt unter dem Mindestradius " +
+                FormatNumber(*result.bends[bends.front()].minimumRadius, twoDecimals) + " mm von " +
+                material->name + " bei s = " + FormatNumber(s, twoDecimals) + " mm " +
+                (profile.rolling == press::RollingDirection::Laengs ? "längs" : "quer") +
+                " zur Walzrichtung: die Biegung kann reißen.");
+    }
+    if (profile.die) {
+        const std::size_t bendCount = result.bends.size();
+        for (std::size_t i = 0; i < result.legs.size(); ++i) {
+            // Of the bends at its ends, the one that needs the longer leg.
+            std::optional<std::size_t> worst;
+            for (std::size_t bend : {i - 1, i})
+                if (bend < bendCount && result.legs[i].outer < *result.bends[bend].leastFlange &&
+                    (!worst || *result.bends[bend].leastFlange > *result.bends[*worst].leastFlange))
+                    worst = bend;
+            if (worst)
+                notes.push_back(legName(i) + " ist kürzer als der kleinste Schenkel " +
+                                millimetres(*result.bends[*worst].leastFlange) + " an " +
+                                bendName(*worst) + " (Matrize " + dieName(*profile.die) + ").");
+        }
+    }
+}
+
+// tan(alpha / 2) by the same steps as v_wert takes it, or 1 where v_wert measures to the
+// tangents (beta up to 90 degrees).
+double setbackFactor(const BendState& state)
+{
+    if (!(state.beta > 90))
+        return 1;
+    const double argument = state.alpha * pi / 360;
+    checkFinite(argument);
+    const double t = tangent(argument);
+    checkFinite(t);
+    return t;
+}
+
+} // namespace
+
+void checkProfile(const Profile& profile)
+{
+    checkValues(profile);
+    if (profile.material) {
+        try {
+            press::checkMaterial(*profile.material);
+        } catch (const press::PressRefusal& refusal) {
+            throw profileRefusal(refusal);
+        }
+    }
 }
 
 ProfileResult computeProfile(const Profile& profile)
 {
-    checkProfile(profile);
+    checkValues(profile);
+    std::optional<press::ShopCorrection> shop;
+    if (profile.material) {
+        try {
+            press::checkMaterialValues(*profile.material);
+            shop.emplace(*profile.material);
+        } catch (const press::PressRefusal& refusal) {
+            throw profileRefusal(refusal);
+        }
+    }
+    // The shop's correction at each bend's r / s, worked out once for each radius.
+    std::vector<press::ShopCorrection::At> corrections;
+    if (shop && !shop->empty())
+        corrections.resize(profile.bends.size());
     const double s = profile.thickness;
     const std::size_t legCount = profile.legs.size();
     const std::size_t bendCount = profile.bends.size();
@@ -158,9 +332,19 @@ ProfileResult computeProfile(const Profile& profile)
     for (std::size_t i = 0; i < bendCount; ++i) {
         const Bend& bend = profile.bends[i];
         const double r = profile.radiusOf(i);
-        states[i] = windowBend(r, s, bend.angle, result.legs[i].outer, result.legs[i + 1].outer);
-        const BendState& state = states[i];
         BendResult& out = result.bends[i];
+        const press::ShopCorrection::At* correction = nullptr;
+        if (!corrections.empty()) {
+            std::size_t same = 0;
+            while (same < i && profile.radiusOf(same) != r)
+                ++same;
+            corrections[i] = same < i ? corrections[same] : shop->at(r / s);
+            correction = &corrections[i];
+        }
+        states[i] = windowBend(r, s, bend.angle, result.legs[i].outer, result.legs[i + 1].outer,
+                               correction, out.kDin);
+        const BendState& state = states[i];
+        out.kFromTestBends = correction != nullptr;
         out.beta = state.beta;
         out.alpha = state.alpha;
         out.radius = r;
@@ -241,6 +425,8 @@ ProfileResult computeProfile(const Profile& profile)
             }
         }
     }
+    if (profile.hasPressData())
+        addPressBrake(profile, shop ? shop->testBendCount() : 0, corrections, result);
     return result;
 }
 

@@ -8,6 +8,7 @@
 
 #include "profile.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,15 @@ struct BendResult
     double setback = 0;  // (r + s) * t, taken from each leg beside it
     double bendLine = 0; // middle of the bend zone, from the free end of leg 1 on the blank
     Direction direction = Direction::Plus;
+
+    // At the press brake, each where it can be worked out.
+    double kDin = 0;                     // DIN 6935's k; k itself may be the shop's
+    bool kFromTestBends = false;         // k from the material's test bends
+    std::optional<double> force;         // kN over the width W: material, die and W
+    std::optional<double> forcePerMetre; // kN over 1000 mm: material and die
+    std::optional<double> leastFlange;   // shortest leg that rests on the die: a die
+    std::optional<double> minimumRadius; // the material's, for s and the rolling direction
+    std::optional<double> setAngle;      // beta_e to set: test bends with set angles
 };
 
 struct ProfileResult
@@ -40,6 +50,13 @@ struct ProfileResult
     std::vector<BendResult> bends;
     double developedLength = 0;     // L
     std::vector<std::string> notes; // German, where the formulas leave real sheet
+
+    // With a material: the Rm the force is worked out with, the upper value for s (the safe
+    // side). With anything of the press brake: the die suggested for s. With the force of
+    // every bend: the largest.
+    std::optional<double> tensileStrength;
+    std::optional<double> suggestedDie;
+    std::optional<double> largestForce;
 };
 
 // Refuses (ProfileRefusal) a value out of range, lists that do not fit and a leg too short for
@@ -48,7 +65,9 @@ ProfileResult computeProfile(const Profile& profile);
 
 // Only the checks of single values and of the lists, without the arithmetic: thickness, radii
 // and legs above 0, 0 < beta < 180, the width above 0 where given, 2 to 101 legs with one bend
-// fewer. computeProfile runs it first.
+// fewer; the die and the press limit above 0, a default radius that is the die's where there is
+// one, and a material checkMaterial takes, its test bends included. computeProfile runs it
+// first.
 void checkProfile(const Profile& profile);
 
 } // namespace kantrix::profile

@@ -3,6 +3,7 @@
 #include "bend_error.h"
 #include "number_text.h"
 #include "plain_number.h"
+#include "press_refusal.h"
 #include "profile_calculation.h"
 #include "profile_refusal.h"
 
@@ -87,44 +88,48 @@ std::optional<std::size_t> legNumber(std::string_view text, std::size_t legs)
     return number - 1;
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 } // namespace
 
-std::optional<double> readNumber(std::string_view text, NumberStyle style)
-{
-    std::string plain(text);
-    if (style == NumberStyle::PointOrComma) {
-        while (!plain.empty() && isBlank(plain.back()))
-            plain.pop_back();
-        const std::size_t start = plain.find_first_not_of(" \t");
-        plain.erase(0, start == std::string::npos ? plain.size() : start);
-        if (const std::size_t comma = plain.find(','); comma != std::string::npos)
-            plain[comma] = '.';
-    }
-    if (!isPlainNumber(plain))
-        return std::nullopt;
-    try {
-        const double value = ParseNumber(plain);
-        if (std::isfinite(value))
-            return value;
-    } catch (const BendError&) {
-        // beyond the double range, as "1e999"
-    }
-    return std::nullopt;
-}
-
-Profile readProfileOptions(const ProfileOptions& options, NumberStyle style)
+Profile readProfileOptions(const ProfileOptions& options, NumberStyle style,
+                           const press::MaterialCatalog* catalog)
 {
     const OptionReader reader(style);
     Profile profile;
     profile.thickness =
         reader.number(options.dicke, ProfileItem::Thickness, 0, "Blechdicke s", "--dicke");
-    profile.radius =
-        reader.number(options.radius, ProfileItem::Radius, 0, "Biegeradius r", "--radius");
+    if (options.werkstoff) {
+        try {
+            profile.material = press::requireMaterial(catalog ? *catalog : press::materialCatalog(),
+                                                      *options.werkstoff);
+        } catch (const press::PressRefusal& refusal) {
+            throw ProfileRefusal(ProfileItem::Material, 0, refusal.what());
+        }
+    }
+    if (options.matrize) {
+        profile.die =
+            reader.number(*options.matrize, ProfileItem::Die, 0, "Matrizenöffnung V", "--matrize");
+        if (!options.radius.empty())
+            throw ProfileRefusal(ProfileItem::Radius, 0,
+                                 "Biegeradius r (--radius) und Matrize (--matrize) zusammen: mit "
+                                 "einer Matrize folgt der Biegeradius aus ihr, r = f · V; ein "
+                                 "eigener Radius steht bei der Biegung (--radien)");
+        if (*profile.die > 0)
+            followDie(profile);
+    } else {
+        profile.radius =
+            reader.number(options.radius, ProfileItem::Radius, 0, "Biegeradius r", "--radius");
+    }
+    if (options.presse)
+        profile.pressLimit =
+            reader.number(*options.presse, ProfileItem::PressLimit, 0, "Presse", "--presse");
+    if (options.walzrichtung) {
+        if (*options.walzrichtung == "laengs")
+            profile.rolling = press::RollingDirection::Laengs;
+        else if (*options.walzrichtung != "quer")
+            throw ProfileRefusal(ProfileItem::RollingDirection, 0,
+                                 "Ungültige Walzrichtung „" + *options.walzrichtung +
+                                     "“ (--walzrichtung): erwartet wird quer oder laengs");
+    }
     if (options.breite)
         profile.width =
             reader.number(*options.breite, ProfileItem::Width, 0, "Breite W", "--breite");
@@ -194,7 +199,8 @@ ProfileOptions profileOptions(const Profile& profile)
     };
     ProfileOptions options;
     options.dicke = exactNumberText(profile.thickness);
-    options.radius = exactNumberText(profile.radius);
+    if (!profile.die)
+        options.radius = exactNumberText(profile.radius);
     options.schenkel =
         join(profile.legs, [](const Leg& leg) { return exactNumberText(leg.length); });
     options.winkel =
@@ -222,6 +228,14 @@ ProfileOptions profileOptions(const Profile& profile)
         });
     if (!inner.empty())
         options.innen = inner;
+    if (profile.material)
+        options.werkstoff = profile.material->name;
+    if (profile.die)
+        options.matrize = exactNumberText(*profile.die);
+    if (profile.pressLimit)
+        options.presse = exactNumberText(*profile.pressLimit);
+    if (profile.rolling != press::RollingDirection::Quer)
+        options.walzrichtung = press::rollingDirectionName(profile.rolling);
     return options;
 }
 

@@ -4,6 +4,8 @@
 // the page's link holds too ("dicke=2&radius=2&schenkel=50/100/50&winkel=90/90"). Lists are
 // separated by "/" as in the tables, so that a decimal comma cannot be mistaken for a separator.
 
+#include "material_catalog.h"
+#include "plain_number.h"
 #include "profile.h"
 
 #include <optional>
@@ -15,36 +17,38 @@ namespace kantrix::profile {
 struct ProfileOptions
 {
     std::string dicke;                   // s
-    std::string radius;                  // default r
+    std::string radius;                  // default r; empty with a die
     std::string schenkel;                // leg lengths, "50/100/50"
     std::string winkel;                  // opening angles, one per bend, "90/90"
     std::optional<std::string> radien;   // own radii, one per bend; an empty item takes r
     std::optional<std::string> innen;    // the legs measured inside, numbered from 1, "1/3"
     std::optional<std::string> richtung; // a direction per bend, "+/-"
     std::optional<std::string> breite;   // W
+    // The press brake: a material's name or number, the die opening V, the press limit in kN,
+    // "quer" or "laengs".
+    std::optional<std::string> werkstoff;
+    std::optional<std::string> matrize;
+    std::optional<std::string> presse;
+    std::optional<std::string> walzrichtung;
 
     bool operator==(const ProfileOptions&) const = default;
 };
 
-// How a number may be typed. Scripts give plain numbers with a point; a person at the window or
-// the page may type a decimal comma too, and blanks around the number.
-enum class NumberStyle
-{
-    Plain,
-    PointOrComma,
-};
+// How a number may be typed, and reading one (plain_number.h).
+using kantrix::NumberStyle;
+using kantrix::readNumber;
 
-// Reads one number or returns none when it is not a number of that style ("12 mm", "1,5" for
-// Plain, "", "1e999").
-std::optional<double> readNumber(std::string_view text, NumberStyle style);
-
-// The profile the options describe, checked by checkProfile. Refuses (ProfileRefusal, naming the
-// option's text) a value that is not a number, a list of the wrong length, a leg number that is
-// not one of the legs, a direction other than "+" and "-", and every refusal of checkProfile.
-Profile readProfileOptions(const ProfileOptions& options, NumberStyle style = NumberStyle::Plain);
+// The profile the options describe, checked by checkProfile, its material taken from `catalog`
+// (the built-in materials where none is given). Refuses (ProfileRefusal, naming the option's
+// text) a value that is not a number, a list of the wrong length, a leg number that is not one of
+// the legs, a direction other than "+" and "-", an unknown material (the message lists the known
+// ones), a radius together with a die, and every refusal of checkProfile.
+Profile readProfileOptions(const ProfileOptions& options, NumberStyle style = NumberStyle::Plain,
+                           const press::MaterialCatalog* catalog = nullptr);
 
 // The options that read back to the same profile, bit for bit: each number in the fewest digits
-// that read back to its double, optional ones left out where they say nothing.
+// that read back to its double, optional ones left out where they say nothing. The material is
+// named only: it reads back to the same where the catalog holds the same material.
 ProfileOptions profileOptions(const Profile& profile);
 
 // The shortest plain text that reads back to the same double ("50", "2.5", "0.1").

@@ -21,6 +21,10 @@ enum class ProfileItem
     BendAngle,
     BendRadius,
     BendDirection,
+    Material,
+    Die,
+    PressLimit,
+    RollingDirection,
     Lists, // the lists do not fit together (n legs need n - 1 bends), or there are too many
 };
 

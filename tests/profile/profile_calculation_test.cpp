@@ -4,6 +4,8 @@
 #include "bend_calculation.h"
 #include "bend_error.h"
 #include "bend_formulas.h"
+#include "material_catalog.h"
+#include "number_text.h"
 #include "profile_calculation.h"
 #include "profile_refusal.h"
 #include "row_names.h"
@@ -259,6 +261,120 @@ INSTANTIATE_TEST_SUITE_P(
               {"Schenkel 3 ist kürzer als 4 · r = 8.000 mm von Biegung 2, der kleinsten "
                "Schenkellänge für eine Biegung"}}),
     test::rowName<Noted>);
+
+} // namespace
+} // namespace kantrix::profile
+
+namespace kantrix::profile {
+namespace {
+
+// A U channel of S235JR, s 1.5, on a V 12 die, 1000 long, its last leg shorter than the die
+// allows, on a press of 100 kN.
+Profile atThePress()
+{
+    Profile profile = part({50, 100, 8}, {90, 90}, 1.5);
+    profile.material = press::requireMaterial(press::materialCatalog(), "S235JR");
+    profile.die = 12;
+    profile.width = 1000;
+    profile.pressLimit = 100;
+    followDie(profile);
+    return profile;
+}
+
+TEST(PressBrake, UChannelInS235OnAV12Die)
+{
+    const ProfileResult result = computeProfile(atThePress());
+    EXPECT_EQ(result.bends[0].radius, 0.16 * 12);
+    EXPECT_EQ(result.bends[1].force, 1.5 * 510 * 1000 * 1.5 * 1.5 / 12 / 1000);
+    EXPECT_EQ(result.bends[1].forcePerMetre, result.bends[1].force);
+    EXPECT_EQ(result.largestForce, result.bends[1].force);
+    EXPECT_EQ(FormatNumber(*result.bends[1].leastFlange, threeDecimals), "8.485");
+    EXPECT_EQ(result.suggestedDie, 12);
+    EXPECT_EQ(result.bends[0].minimumRadius, 1.6);
+    EXPECT_FALSE(result.bends[0].setAngle);
+    EXPECT_EQ(result.bends[0].k, result.bends[0].kDin);
+    EXPECT_EQ(result.notes,
+              (std::vector<std::string>{
+                  "Biegungen 1, 2: die Kraft 143.4 kN übersteigt die Presse mit 100.0 kN.",
+                  "Schenkel 3 ist kürzer als der kleinste Schenkel 8.485 mm an Biegung 2 "
+                  "(Matrize V 12)."}));
+}
+
+TEST(PressBrake, NotesOfDieRangeForceEstimateAndMinimumRadius)
+{
+    Profile profile = atThePress();
+    profile.legs[2].length = 50;
+    profile.die = 35;
+    profile.bends[1].radius = 1.0;
+    profile.rolling = press::RollingDirection::Laengs;
+    followDie(profile);
+    EXPECT_EQ(computeProfile(profile).notes,
+              (std::vector<std::string>{
+                  "Die Matrize V 35 liegt außerhalb von 6 · s … 12 · s (9.000 … 18.000 mm); "
+                  "empfohlen ist V 12.",
+                  "Die Kraft ist eine Schätzung: die Formel gilt für Stahl mit 0.5 ≤ s ≤ 10 mm "
+                  "und 5 ≤ V/s ≤ 20.",
+                  "Biegung 2: r = 1.00 mm liegt unter dem Mindestradius 1.60 mm von S235JR bei "
+                  "s = 1.50 mm längs zur Walzrichtung: die Biegung kann reißen."}));
+}
+
+struct LikeATestBend
+{
+    const char* name;
+    double angle;
+    double legs; // a + b measured
+};
+
+class BentLikeATestBend : public testing::TestWithParam<LikeATestBend>
+{};
+
+// State: DC01 with three test bends at other q and one at r 3, s 2 / Action: a two-leg profile
+// made like that one / Expected: the deduction that was measured, and k from the test bends.
+TEST_P(BentLikeATestBend, GetsTheMeasuredDeduction)
+{
+    const double beta = GetParam().angle;
+    const press::TestBend measured{2,          3,   std::nullopt,        beta,
+                                   beta - 2.5, 200, GetParam().legs / 2, GetParam().legs / 2};
+    Profile profile = part({GetParam().legs / 2, GetParam().legs / 2}, {beta}, 2, 3);
+    profile.material = press::requireMaterial(press::materialCatalog(), "DC01");
+    profile.material->testBends = {{2, 1, std::nullopt, 90, std::nullopt, 200, 101.6, 101.6},
+                                   measured,
+                                   {2, 8, std::nullopt, 90, std::nullopt, 200, 103.2, 103.2},
+                                   {2, 1, std::nullopt, 90, std::nullopt, 200, 101.7, 101.7}};
+    const ProfileResult result = computeProfile(profile);
+    EXPECT_NEAR(result.bends[0].v, 200 - GetParam().legs, 1e-9);
+    EXPECT_NEAR(result.developedLength, 200, 1e-9);
+    EXPECT_TRUE(result.bends[0].kFromTestBends);
+    EXPECT_NEAR(*result.bends[0].setAngle, beta - 2.5, 1e-9);
+    EXPECT_EQ(result.notes.back(), "k aus 4 Probebiegungen (DC01).");
+}
+
+INSTANTIATE_TEST_SUITE_P(Angles, BentLikeATestBend,
+                         testing::Values(LikeATestBend{"sharp", 60, 203.3},
+                                         LikeATestBend{"right", 90, 204.6},
+                                         LikeATestBend{"open", 120, 202.5}),
+                         test::rowName<LikeATestBend>);
+
+INSTANTIATE_TEST_SUITE_P(
+    PressBrake, Refusals,
+    testing::Values(
+        Refused{"zeroDie", changed(atThePress(), [](Profile& p) { p.die = 0.0; }), ProfileItem::Die,
+                0, "Matrizenöffnung V = 0: muss eine Zahl größer als 0 sein"},
+        Refused{"negativePress", changed(atThePress(), [](Profile& p) { p.pressLimit = -5.0; }),
+                ProfileItem::PressLimit, 0, "Presse = -5: muss eine Zahl größer als 0 sein"},
+        Refused{"radiusBesideTheDie", changed(atThePress(), [](Profile& p) { p.radius = 2; }),
+                ProfileItem::Radius, 0,
+                "Biegeradius r = 2: mit der Matrize V 12 folgt er aus ihr, r = f · V = 1.920 mm"},
+        Refused{"badTestBend",
+                changed(atThePress(),
+                        [](Profile& p) {
+                            p.material->testBends.push_back(
+                                {2, 2, std::nullopt, 30, std::nullopt, 200, 100, 100});
+                        }),
+                ProfileItem::Material, 0,
+                "Werkstoff „S235JR“: Probebiegung 1: Öffnungswinkel β = 30: eine Probebiegung "
+                "braucht 45 bis 135 Grad, sonst bestimmt die Messung k zu ungenau"}),
+    test::rowName<Refused>);
 
 } // namespace
 } // namespace kantrix::profile

@@ -100,8 +100,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"otherFormat", withKey("format", "\"dxf\""),
                 "sie ist kein Kantrix-Profil (\"format\" ist nicht „kantrix-profil“)"},
         BadFile{
-            "newerVersion", withKey("version", "2"),
-            "sie hat die Version 2 des Profilformats; diese Kantrix-Version liest bis Version 1"},
+            "newerVersion", withKey("version", "3"),
+            "sie hat die Version 3 des Profilformats; diese Kantrix-Version liest bis Version 2"},
+        BadFile{
+            "keyTwice",
+            withKey("dicke", "2")
+                .replace(withKey("dicke", "2").find("\"dicke\":2"), 9, "\"dicke\":2,\"dicke\":3"),
+            "der Schlüssel \"dicke\" steht zweimal im selben Objekt"},
+        BadFile{"pressKeysInVersion1", withKey("matrize", "12"),
+                "unbekannter Schlüssel \"matrize\""},
         BadFile{"versionText", withKey("version", "\"1\""),
                 "\"version\" muss eine ganze Zahl ab 1 sein"},
         BadFile{"missingKey", withKey("breite", ""), "der Schlüssel \"breite\" fehlt"},
@@ -124,9 +131,40 @@ INSTANTIATE_TEST_SUITE_P(
                 "Blechdicke s = -2: muss eine Zahl größer als 0 sein"},
         BadFile{"listsDoNotFit", withKey("biegungen", "[]"),
                 "3 Schenkel brauchen 2 Biegungen, angegeben sind 0"},
-        BadFile{"tooLong", std::string(2 << 20, ' '),
-                "sie ist mit 2097152 Bytes zu groß für ein Profil"}),
+        BadFile{"tooLong", std::string(5 << 20, ' '),
+                "sie ist mit 5242880 Bytes zu groß für ein Profil"}),
     test::rowName<BadFile>);
+
+} // namespace
+} // namespace kantrix::profile
+
+namespace kantrix::profile {
+namespace {
+
+// State: a part at the press brake with a material of the shop's own and its test bends /
+// Action: written and read / Expected: the same part, computing the same, as version 2.
+TEST(ProfileFile, carriesTheWholeMaterialAsVersion2)
+{
+    Profile profile = channel();
+    profile.material = press::Material{"Blech 7",
+                                       std::nullopt,
+                                       {{0, 300, 400}, {2.5, 280, 380}},
+                                       0.18,
+                                       press::MinimumRadiusFactor{1, 1.5},
+                                       {{2, 2, 11.1, 90, 88, 200, 101.9, 101.9}}};
+    profile.die = 12;
+    profile.pressLimit = 50;
+    profile.rolling = press::RollingDirection::Laengs;
+    followDie(profile);
+    const std::string text = writeProfileFile(profile);
+    EXPECT_EQ(nlohmann::json::parse(text).at("version"), 2);
+    EXPECT_EQ(nlohmann::json::parse(text).at("radius"), nullptr);
+    EXPECT_EQ(readProfileFile(text, "T.kprofil"), profile);
+
+    nlohmann::ordered_json withRadius = nlohmann::ordered_json::parse(text);
+    withRadius["radius"] = 2;
+    EXPECT_THROW(readProfileFile(withRadius.dump(), "T.kprofil"), ProfileFileError);
+}
 
 } // namespace
 } // namespace kantrix::profile

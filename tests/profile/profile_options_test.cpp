@@ -51,7 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 ProfileOptions channel()
 {
-    return {"2", "2", "50/100/50", "90/90", std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+    ProfileOptions options;
+    options.dicke = "2";
+    options.radius = "2";
+    options.schenkel = "50/100/50";
+    options.winkel = "90/90";
+    return options;
 }
 
 struct RefusedCase
@@ -106,8 +111,34 @@ INSTANTIATE_TEST_SUITE_P(Options, RefusedOptions, testing::Values(
     RefusedCase{"angleOutOfRange", with([](ProfileOptions& o) { o.winkel = "90/180"; }), ProfileItem::BendAngle, 1,
         "Öffnungswinkel β von Biegung 2 = 180: muss größer als 0 und kleiner als 180 sein"},
     RefusedCase{"ownRadiusZero", with([](ProfileOptions& o) { o.radien = "/0"; }), ProfileItem::BendRadius, 1,
-        "Biegeradius r von Biegung 2 = 0: muss eine Zahl größer als 0 sein"}),
+        "Biegeradius r von Biegung 2 = 0: muss eine Zahl größer als 0 sein"},
+    RefusedCase{"radiusWithDie", with([](ProfileOptions& o) { o.matrize = "12"; }), ProfileItem::Radius, 0,
+        "Biegeradius r (--radius) und Matrize (--matrize) zusammen: mit einer Matrize folgt der Biegeradius aus ihr, r = f · V; ein eigener Radius steht bei der Biegung (--radien)"},
+    RefusedCase{"dieZero", with([](ProfileOptions& o) { o.radius = ""; o.matrize = "0"; }), ProfileItem::Die, 0,
+        "Matrizenöffnung V = 0: muss eine Zahl größer als 0 sein"},
+    RefusedCase{"unknownMaterial", with([](ProfileOptions& o) { o.werkstoff = "Gold"; }), ProfileItem::Material, 0,
+        "Unbekannter Werkstoff „Gold“; bekannt sind: S235JR, S275JR, S355J2, DC01, DC04, X5CrNi18-10, EN AW-5754 H22, EN AW-1050A H14"},
+    RefusedCase{"pressZero", with([](ProfileOptions& o) { o.presse = "0"; }), ProfileItem::PressLimit, 0,
+        "Presse = 0: muss eine Zahl größer als 0 sein"},
+    RefusedCase{"rollingSideways", with([](ProfileOptions& o) { o.walzrichtung = "schräg"; }), ProfileItem::RollingDirection, 0,
+        "Ungültige Walzrichtung „schräg“ (--walzrichtung): erwartet wird quer oder laengs"}),
     test::rowName<RefusedCase>);
+
+TEST(ProfileOptions, atThePressBrakeReadBackToTheSameProfile)
+{
+    ProfileOptions options = channel();
+    options.radius.clear();
+    options.werkstoff = "1.4301";
+    options.matrize = "16";
+    options.presse = "250";
+    options.walzrichtung = "laengs";
+    const Profile profile = readProfileOptions(options);
+    EXPECT_EQ(profile.material->name, "X5CrNi18-10");
+    EXPECT_EQ(profile.radius, 0.21 * 16);
+    options.werkstoff = "X5CrNi18-10";
+    EXPECT_EQ(profileOptions(profile), options);
+    EXPECT_EQ(readProfileOptions(profileOptions(profile)), profile);
+}
 // clang-format on
 
 // A valid double of any bits in (0, max]: a random bit pattern of a positive finite value.

@@ -28,16 +28,20 @@ int main(int argc, char** argv)
         const auto found = given.find(name);
         return found == given.end() ? std::nullopt : std::optional(found->second);
     };
-    const ProfileOptions options{given["dicke"],       given["radius"],    given["schenkel"],
-                                 given["winkel"],      optional("radien"), optional("innen"),
-                                 optional("richtung"), optional("breite")};
+    const ProfileOptions options{
+        given["dicke"],        given["radius"],     given["schenkel"],    given["winkel"],
+        optional("radien"),    optional("innen"),   optional("richtung"), optional("breite"),
+        optional("werkstoff"), optional("matrize"), optional("presse"),   optional("walzrichtung")};
     try {
         const ProfileOptions exact =
             profileOptions(readProfileOptions(options, NumberStyle::PointOrComma));
         const std::pair<const char*, std::optional<std::string>> items[] = {
-            {"dicke", exact.dicke},       {"radius", exact.radius}, {"schenkel", exact.schenkel},
-            {"winkel", exact.winkel},     {"radien", exact.radien}, {"innen", exact.innen},
-            {"richtung", exact.richtung}, {"breite", exact.breite}};
+            {"dicke", exact.dicke},         {"radius", exact.radius},
+            {"schenkel", exact.schenkel},   {"winkel", exact.winkel},
+            {"radien", exact.radien},       {"innen", exact.innen},
+            {"richtung", exact.richtung},   {"breite", exact.breite},
+            {"werkstoff", exact.werkstoff}, {"matrize", exact.matrize},
+            {"presse", exact.presse},       {"walzrichtung", exact.walzrichtung}};
         std::string fragment;
         for (const auto& [name, value] : items)
             if (value)
