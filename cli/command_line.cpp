@@ -4,8 +4,10 @@
 #include "csv_batch.h"
 #include "exit_status.h"
 #include "help_text.h"
+#include "materials_command.h"
 #include "profile_command.h"
 #include "single_bend.h"
+#include "test_bend_command.h"
 #include "value_list.h"
 
 #include <CLI/CLI.hpp>
@@ -134,19 +136,27 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read,
     CLI::App* table = tableOptions.add(app);
     ProfileCommand profileCommand;
     CLI::App* profile = profileCommand.add(app);
+    TestBendCommand testBendCommand;
+    CLI::App* testBend = testBendCommand.add(app);
+    MaterialsCommand materialsCommand;
+    CLI::App* materials = materialsCommand.add(app);
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return refuse(err, germanParseError(error));
     }
-    if (const std::vector<std::string> rest = leftOver(app, {table, profile}); !rest.empty())
+    if (const std::vector<std::string> rest = leftOver(app, {table, profile, testBend, materials});
+        !rest.empty())
         return refuse(err, "Unbekanntes Argument „" + rest.front() + "“");
 
-    if (help || tableOptions.help || profileCommand.help()) {
-        out += table->parsed()     ? tableHelpText()
-               : profile->parsed() ? profileHelpText()
-                                   : helpText();
+    if (help || tableOptions.help || profileCommand.help() || testBendCommand.help() ||
+        materialsCommand.help()) {
+        out += table->parsed()       ? tableHelpText()
+               : profile->parsed()   ? profileHelpText()
+               : testBend->parsed()  ? testBendHelpText()
+               : materials->parsed() ? materialsHelpText()
+                                     : helpText();
         return Success;
     }
     if (version) {
@@ -165,6 +175,15 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read,
             return refuse(err, "profil nimmt weder Werte wie r=… noch --csv DATEI; --json steht "
                                "nach profil");
         return profileCommand.run(read, write, out, err);
+    }
+
+    if (testBend->parsed() || materials->parsed()) {
+        if (json || csv->count() > 0 || !values.empty())
+            return refuse(err, std::string(testBend->parsed() ? "probebiegung" : "werkstoffe") +
+                                   " nimmt weder Werte wie r=… noch --csv DATEI; --json steht "
+                                   "nach dem Befehl");
+        return testBend->parsed() ? testBendCommand.run(read, write, out, err)
+                                  : materialsCommand.run(read, out, err);
     }
 
     if (csv->count() > 0) {

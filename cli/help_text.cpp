@@ -12,6 +12,9 @@ Aufruf:
   kantrix-cli tabelle --dicke LISTE --radius LISTE [--beta LISTE] [--csv [--semikolon]]
   kantrix-cli profil --dicke S --radius R --schenkel LISTE --winkel LISTE [...]
   kantrix-cli profil TEIL.kprofil [...]
+  kantrix-cli probebiegung --werkstoff NAME --dicke S (--radius R | --matrize V)
+              --winkel B --zuschnitt L0 --schenkel A/B [--eintragen] [...]
+  kantrix-cli werkstoffe [--json]
   kantrix-cli --help | --version
 
 Eine Biegung: Biegeradius r, Blechdicke s, Öffnungswinkel beta und die
@@ -42,7 +45,9 @@ Optionen:
                 oder fehlerhafte Zeile behält ihre Eingaben, nennt den Fehler
                 in "error", und der Stapel läuft weiter.
   -h, --help    diese Hilfe (zur Tabelle: kantrix-cli tabelle --help, zu
-                einem Profil mit mehreren Biegungen: kantrix-cli profil --help)
+                einem Profil mit mehreren Biegungen: kantrix-cli profil --help,
+                zu Probebiegungen und Werkstoffen: kantrix-cli probebiegung
+                --help und kantrix-cli werkstoffe --help)
   --version     die Versionsnummer
 
 Rückgabewert:
@@ -53,7 +58,8 @@ Rückgabewert:
   1  die Ausgabe oder eine Datei ließ sich nicht schreiben (etwa volle Platte)
 
 Ausgaben gehen nur auf die Standardausgabe, Hinweise und Fehler nur auf die
-Standardfehlerausgabe; Dateien schreibt nur profil, und nur auf Verlangen.
+Standardfehlerausgabe; Dateien schreiben nur profil und probebiegung, und nur
+auf Verlangen.
 
 Beispiele:
   kantrix-cli r=3 s=1.5 beta=120 a=50 b=80
@@ -62,6 +68,8 @@ Beispiele:
   printf 'r;s;beta\n2,5;1,5;120\n' | kantrix-cli --csv -
   kantrix-cli tabelle --dicke 1:3:0.5 --radius 1/2/4/6 --beta 90/120
   kantrix-cli profil --dicke 2 --radius 2 --schenkel 50/100/50 --winkel 90/90
+  kantrix-cli profil --dicke 1.5 --werkstoff S235JR --matrize 12
+      --schenkel 50/100/50 --winkel 90/90 --breite 1000
 )";
 }
 
@@ -109,7 +117,9 @@ std::string_view profileHelpText()
 Aufruf:
   kantrix-cli profil --dicke S --radius R --schenkel LISTE --winkel LISTE
                      [--radien LISTE] [--innen LISTE] [--richtung LISTE]
-                     [--breite W] [AUSGABEN]
+                     [--breite W] [ABKANTPRESSE] [AUSGABEN]
+  kantrix-cli profil --dicke S --matrize V --schenkel LISTE --winkel LISTE
+                     [...] [ABKANTPRESSE] [AUSGABEN]
   kantrix-cli profil TEIL.kprofil [AUSGABEN]
 
 Ein Profil ist eine Kette von Schenkeln mit je einer Biegung dazwischen: n
@@ -139,6 +149,26 @@ Werte:
                      Betrachter des Zuschnitts hin, - von ihm weg, z. B. +/-
   --breite W         die Breite des Zuschnitts entlang der Biegelinien in mm
 
+Abkantpresse (Freibiegen im Gesenk):
+  --werkstoff NAME   der Werkstoff, mit Namen oder Werkstoffnummer, etwa
+                     S235JR oder 1.0038 (kantrix-cli werkstoffe zeigt alle);
+                     hat er Probebiegungen, kommt k aus ihnen statt aus
+                     DIN 6935
+  --matrize V        die Gesenköffnung V in mm; jede Biegung ohne eigenen
+                     Radius bekommt r = f · V (f des Werkstoffs, ohne ihn
+                     0.16), darum nicht zusammen mit --radius
+  --presse KN        die Presskraft in kN: ein Hinweis für jede Biegung, die
+                     mehr braucht
+  --walzrichtung R   quer (ohne Angabe) oder laengs: die Lage der
+                     Biegelinien zur Walzrichtung, für den Mindestradius
+  --werkstoffe DATEI die Werkstoffdatei statt der eigenen des Benutzers
+
+Mit Werkstoff und Matrize zeigt die Antwort je Biegung die Kraft (über die
+Breite W und je Meter), den kleinsten Schenkel, der noch auf der Matrize
+aufliegt, den Mindestradius des Werkstoffs und, wo Probebiegungen mit
+eingestelltem Winkel es erlauben, den an der Presse einzustellenden Winkel;
+dazu die empfohlene Matrize (die kleinste ab 8 · s) und Hinweise.
+
 Ausgaben:
   --json             das Ergebnis als JSON-Objekt statt als Tabelle; jede Zahl
                      mit "text" wie angezeigt und "value" als genaue Zahl
@@ -162,7 +192,87 @@ Beispiele:
   kantrix-cli profil -s 2 -r 2 --schenkel 30/60/30 --winkel 90/90 --richtung +/-
   kantrix-cli profil --dicke 1.5 --radius 2 --schenkel 20/30/40/30/20 \
       --winkel 90/90/90/90 --richtung -/+/+/- --breite 300 --dxf haube.dxf
+  kantrix-cli profil --dicke 1.5 --werkstoff S235JR --matrize 12 \
+      --schenkel 50/100/50 --winkel 90/90 --breite 1000 --presse 100
   kantrix-cli profil teil.kprofil --json
+)";
+}
+
+std::string_view testBendHelpText()
+{
+    return R"(kantrix-cli probebiegung – das eigene k aus einer Probebiegung
+
+Aufruf:
+  kantrix-cli probebiegung --werkstoff NAME --dicke S (--radius R | --matrize V)
+                           --winkel B --zuschnitt L0 --schenkel A/B
+                           [--winkel-eingestellt BE] [--eintragen] [--json]
+                           [--werkstoffe DATEI]
+
+Ein Streifen des Werkstoffs wird auf L0 zugeschnitten, einmal gebogen und
+gemessen: der Öffnungswinkel β nach dem Entlasten und die beiden Schenkel a
+und b außen. Daraus folgen die Verkürzung v = L0 - a - b und das k, das in der
+Formel von DIN 6935 genau dieses v ergibt. Ausgegeben werden v und k neben
+k und v nach DIN 6935, die Länge, die DIN 6935 ergäbe (a + b + v), und die
+Abweichung von L0; mit dem eingestellten Winkel βe auch die Rückfederung
+K = (180 - β) / (180 - βe).
+
+Mit --eintragen kommt die Probebiegung in die Werkstoffdatei (ganz oder gar
+nicht geschrieben; fehlt sie, wird sie angelegt). Hat ein Werkstoff
+Probebiegungen, rechnet profil mit ihrem k: zwischen ihnen nach r/s
+(logarithmisch) gemittelt, außerhalb mit der nächsten. Wo Probebiegungen βe
+nennen, zeigt profil auch den an der Presse einzustellenden Winkel.
+
+Optionen:
+  --werkstoff NAME         Name oder Werkstoffnummer
+  -s, --dicke S            die Blechdicke in mm
+  -r, --radius R           der Innenradius in mm, oder
+  --matrize V              die Gesenköffnung, die ihn macht: r = f · V
+  --winkel B               der gemessene Öffnungswinkel β, 45 bis 135 Grad
+  --winkel-eingestellt BE  der an der Presse eingestellte Winkel βe
+  --zuschnitt L0           die Länge des Streifens vor dem Biegen in mm
+  --schenkel A/B           die gemessenen Schenkel außen in mm, z. B. 50/53
+  --eintragen              in die Werkstoffdatei eintragen
+  --json                   das Ergebnis als JSON-Objekt
+  --werkstoffe DATEI       die Werkstoffdatei statt der eigenen des Benutzers
+  -h, --help               diese Hilfe
+
+Abgelehnt wird β außerhalb 45 … 135 Grad (die Messung bestimmte k zu ungenau)
+und ein k außerhalb 0 < k ≤ 1.2 (wohl ein Messfehler).
+
+Die eigene Werkstoffdatei ist $XDG_CONFIG_HOME/kantrix/werkstoffe.json, ohne
+XDG_CONFIG_HOME ~/.config/kantrix/werkstoffe.json. Eine fehlerhafte Datei
+wird nie überschrieben.
+
+Rückgabewert: 0 berechnet (und eingetragen), 2 Aufruf, Datei oder Wert
+abgelehnt (nichts geschrieben), 3 Rechenfehler, 1 die Werkstoffdatei ließ sich
+nicht schreiben (die alte bleibt unverändert).
+
+Beispiel:
+  kantrix-cli probebiegung --werkstoff S235JR --dicke 1.5 --matrize 12 \
+      --winkel 90 --winkel-eingestellt 88 --zuschnitt 100 --schenkel 51.5/51.7 \
+      --eintragen
+)";
+}
+
+std::string_view materialsHelpText()
+{
+    return R"(kantrix-cli werkstoffe – die Werkstoffe mit ihren Werten und Probebiegungen
+
+Aufruf:
+  kantrix-cli werkstoffe [--json] [--werkstoffe DATEI]
+
+Zeigt jeden eingebauten Werkstoff, mit dem ergänzt, was die Werkstoffdatei zu
+ihm sagt, und die eigenen Werkstoffe der Datei: Name, Werkstoffnummer,
+Zugfestigkeit Rm (nach Dicke), Radiusfaktor f (Innenradius durch
+Gesenköffnung beim Freibiegen), Mindestradius und die Probebiegungen mit dem
+v und k, die sie ergeben.
+
+Optionen:
+  --json              als JSON-Objekt
+  --werkstoffe DATEI  die Werkstoffdatei statt der eigenen des Benutzers
+  -h, --help          diese Hilfe
+
+Rückgabewert: 0 gezeigt, 2 die Werkstoffdatei abgelehnt.
 )";
 }
 

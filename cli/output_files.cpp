@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +57,15 @@ bool writeFilesWhole(const std::vector<OutputFile>& files, std::string& reason)
     };
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string& path = files[i].path;
+        if (files[i].createFolder) {
+            std::error_code error;
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+            if (error) {
+                removeTemporaries(0);
+                reason = cannotWrite(path, error.value()) + unchanged;
+                return false;
+            }
+        }
         struct stat status = {};
         if (::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
             removeTemporaries(0);

@@ -13,6 +13,7 @@ struct OutputFile
 {
     std::string path;
     std::string text;
+    bool createFolder = false; // the folder is made first where it is missing
 };
 
 // Writes all files or says why not, in German, in `reason`. Tests and the fuzzer pass one that

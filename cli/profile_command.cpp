@@ -2,6 +2,8 @@
 
 #include "bend_error.h"
 #include "exit_status.h"
+#include "materials_source.h"
+#include "press_refusal.h"
 #include "profile_answer.h"
 #include "profile_calculation.h"
 #include "profile_drawing.h"
@@ -65,6 +67,11 @@ CLI::App* ProfileCommand::add(CLI::App& app)
     value("--innen", m_innen);
     value("--richtung", m_richtung);
     value("--breite", m_breite);
+    value("--werkstoff", m_werkstoff);
+    value("--matrize", m_matrize);
+    value("--presse", m_presse);
+    value("--walzrichtung", m_walzrichtung);
+    value("--werkstoffe", m_werkstoffe);
     value("--dxf", m_dxf);
     value("--svg", m_svg);
     value("--schnitt", m_schnitt);
@@ -75,13 +82,17 @@ CLI::App* ProfileCommand::add(CLI::App& app)
 int ProfileCommand::run(const InputReader& read, const OutputWriter& write, std::string& out,
                         std::string& err) const
 {
-    const std::vector<const Value*> values = {&m_dicke,  &m_radius, &m_schenkel, &m_winkel,
-                                              &m_radien, &m_innen,  &m_richtung, &m_breite};
+    const std::vector<const Value*> values = {&m_dicke,     &m_radius,  &m_schenkel,     &m_winkel,
+                                              &m_radien,    &m_innen,   &m_richtung,     &m_breite,
+                                              &m_werkstoff, &m_matrize, &m_walzrichtung, &m_presse};
     const bool anyValue =
         std::any_of(values.begin(), values.end(), [](const Value* v) { return v->given(); });
 
     Profile profile;
     if (m_file.given()) {
+        if (m_werkstoffe.given())
+            return refuseCall(err, "Eine Profildatei trägt ihren Werkstoff samt Probebiegungen "
+                                   "selbst; --werkstoffe gilt nur zusammen mit --werkstoff");
         if (anyValue)
             return refuseCall(err, "profil nimmt entweder eine Profildatei (hier „" + m_file.text +
                                        "“) oder Werte wie --dicke und --schenkel, nicht beides");
@@ -95,9 +106,29 @@ int ProfileCommand::run(const InputReader& read, const OutputWriter& write, std:
             return refuse(err, error.what());
         }
     } else {
-        if (!m_dicke.given() || !m_radius.given() || !m_schenkel.given() || !m_winkel.given())
-            return refuseCall(err, "profil braucht --dicke, --radius, --schenkel und --winkel "
-                                   "oder eine Profildatei");
+        if (!m_dicke.given() || !(m_radius.given() || m_matrize.given()) || !m_schenkel.given() ||
+            !m_winkel.given())
+            return refuseCall(err, "profil braucht --dicke, --radius (oder --matrize), --schenkel "
+                                   "und --winkel oder eine Profildatei");
+        if (m_werkstoffe.given() && !m_werkstoff.given())
+            return refuseCall(err, "--werkstoffe gilt nur zusammen mit --werkstoff");
+        if (m_radius.given() && m_matrize.given())
+            return refuseCall(err, "--radius und --matrize zusammen: mit einer Matrize folgt der "
+                                   "Biegeradius aus ihr (r = f · V); ein eigener Radius steht "
+                                   "bei der Biegung (--radien)");
+        std::optional<press::MaterialCatalog> catalog;
+        if (m_werkstoff.given()) {
+            std::string reason;
+            const std::optional<press::MaterialsFile> user =
+                readMaterials(read, materialsSource(m_werkstoffe.optional()), reason);
+            if (!user)
+                return refuse(err, reason);
+            try {
+                catalog = press::materialCatalog(*user);
+            } catch (const press::PressRefusal& refusal) {
+                return refuse(err, refusal.what());
+            }
+        }
         ProfileOptions options;
         options.dicke = m_dicke.text;
         options.radius = m_radius.text;
@@ -107,8 +138,13 @@ int ProfileCommand::run(const InputReader& read, const OutputWriter& write, std:
         options.innen = m_innen.optional();
         options.richtung = m_richtung.optional();
         options.breite = m_breite.optional();
+        options.werkstoff = m_werkstoff.optional();
+        options.matrize = m_matrize.optional();
+        options.presse = m_presse.optional();
+        options.walzrichtung = m_walzrichtung.optional();
         try {
-            profile = readProfileOptions(options, NumberStyle::Plain);
+            profile =
+                readProfileOptions(options, NumberStyle::Plain, catalog ? &*catalog : nullptr);
         } catch (const ProfileRefusal& refusal) {
             return refuse(err, refusal.what());
         }

@@ -58,6 +58,11 @@ private:
     Value m_innen;
     Value m_richtung;
     Value m_breite;
+    Value m_werkstoff;
+    Value m_matrize;
+    Value m_presse;
+    Value m_walzrichtung;
+    Value m_werkstoffe;
     Value m_dxf;
     Value m_svg;
     Value m_schnitt;

@@ -588,7 +588,7 @@ INSTANTIATE_TEST_SUITE_P(Refusals, ProfileCalls, testing::Values(
     ProfileCall{"LegTooShort", profil({"--dicke", "2", "--radius", "2", "--schenkel", "50/6/50", "--winkel", "90/90"}), 2, {"Schenkel 2 ist zu kurz für seine Biegungen: mindestens 8.000 mm\n"}},
     ProfileCall{"TooManyBends", profil({"--dicke", "2", "--radius", "2", "--schenkel", repeated("50", 102), "--winkel", "90"}), 2, {"Ein Profil hat 2 bis 101 Schenkel (höchstens 100 Biegungen), --schenkel nennt 102\n"}},
     ProfileCall{"OptionTwice", channelWith({"--dicke", "3"}), 2, {"Option --dicke: der Wert fehlt oder sie ist mehr als einmal angegeben"}},
-    ProfileCall{"ValuesMissing", profil({"--dicke", "2"}), 2, {"profil braucht --dicke, --radius, --schenkel und --winkel"}},
+    ProfileCall{"ValuesMissing", profil({"--dicke", "2"}), 2, {"profil braucht --dicke, --radius (oder --matrize), --schenkel und --winkel"}},
     ProfileCall{"FileAndValues", profil({"teil.kprofil", "--dicke", "2"}), 2, {"nicht beides"}},
     ProfileCall{"FileMissing", profil({"/nonexistent/teil.kprofil"}), 2, {"„/nonexistent/teil.kprofil“ kann nicht gelesen werden"}},
     ProfileCall{"BlankWithoutWidth", channelWith({"--svg", "/nonexistent/z.svg"}), 2, {"--svg zeichnet den Zuschnitt und braucht dessen Breite W: --breite"}},
@@ -824,6 +824,126 @@ TEST(KantrixCli, HelpNamesTheExitStatusesAndTheListSyntax)
     EXPECT_THAT(run({"profil", "--help"}).out,
                 HasSubstr("  --richtung LISTE   + oder - je Biegung"));
     EXPECT_EQ(run({"--version"}).out, "kantrix-cli 1.00\n");
+}
+
+const std::vector<std::string> pressChannel = {
+    "profil",     "--dicke",   "1.5",      "--werkstoff", "S235JR",   "--matrize", "12",
+    "--schenkel", "50/100/50", "--winkel", "90/90",       "--breite", "1000"};
+
+std::vector<std::string> pressChannelWith(std::vector<std::string> more)
+{
+    std::vector<std::string> arguments = pressChannel;
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(PressBrake, ProfileCalls, testing::Values(
+    ProfileCall{"S235OnV12", pressChannel, 0, {"Werkstoff S235JR (1.0038), Rm = 510 N/mm², f = 0.16", "   1.92   0.704   -2.995", "   DIN 6935   0.704   143.4        143.4                8.485            1.60", "Größte Kraft F = 143.4 kN\n"}},
+    ProfileCall{"ShortLegAndWeakPress", profil({"--dicke", "1.5", "--matrize", "12", "--schenkel", "50/100/8", "--winkel", "90/90", "--breite", "1000", "--werkstoff", "1.0038", "--presse", "100"}), 0,
+        {"- Biegungen 1, 2: die Kraft 143.4 kN übersteigt die Presse mit 100.0 kN.\n", "- Schenkel 3 ist kürzer als der kleinste Schenkel 8.485 mm an Biegung 2 (Matrize V 12).\n"}},
+    ProfileCall{"UnknownMaterial", profil({"--dicke", "1.5", "--matrize", "12", "--schenkel", "50/100/50", "--winkel", "90/90", "--werkstoff", "Gold"}), 2, {"Unbekannter Werkstoff „Gold“; bekannt sind: S235JR, S275JR"}},
+    ProfileCall{"DieZero", profil({"--dicke", "1.5", "--matrize", "0", "--schenkel", "50/100/50", "--winkel", "90/90"}), 2, {"Matrizenöffnung V = 0: muss eine Zahl größer als 0 sein"}},
+    ProfileCall{"PressZero", pressChannelWith({"--presse", "-1"}), 2, {"Presse = -1: muss eine Zahl größer als 0 sein"}},
+    ProfileCall{"RadiusWithDie", pressChannelWith({"--radius", "2"}), 2, {"--radius und --matrize zusammen"}},
+    ProfileCall{"MaterialsFileWithoutMaterial", channelWith({"--werkstoffe", "w.json"}), 2, {"--werkstoffe gilt nur zusammen mit --werkstoff"}},
+    ProfileCall{"TestBendTooSharp", {"probebiegung", "--werkstoff", "DC01", "--dicke", "2", "--radius", "2", "--winkel", "30", "--zuschnitt", "200", "--schenkel", "100/100"}, 2, {"Öffnungswinkel β = 30: eine Probebiegung braucht 45 bis 135 Grad"}},
+    ProfileCall{"TestBendRadiusAndDie", {"probebiegung", "--werkstoff", "DC01", "--dicke", "2", "--radius", "2", "--matrize", "16", "--winkel", "90", "--zuschnitt", "200", "--schenkel", "100/100"}, 2, {"probebiegung braucht --werkstoff, --dicke, --radius oder --matrize (eines davon)"}}),
+    test::rowName<ProfileCall>);
+// clang-format on
+
+// The user's configuration folder is a scratch folder of the test's own.
+class MaterialsFileCalls : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (const char* before = std::getenv("XDG_CONFIG_HOME"))
+            m_before = before;
+        m_config = scratch("config");
+        std::filesystem::remove_all(m_config);
+        setenv("XDG_CONFIG_HOME", m_config.c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (m_before)
+            setenv("XDG_CONFIG_HOME", m_before->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+        std::filesystem::remove_all(m_config);
+    }
+    std::string materialsFile() const { return m_config + "/kantrix/werkstoffe.json"; }
+
+private:
+    std::optional<std::string> m_before;
+    std::string m_config;
+};
+
+const std::vector<std::string> testBend = {"probebiegung",
+                                           "--werkstoff",
+                                           "s235jr",
+                                           "--dicke",
+                                           "1.5",
+                                           "--matrize",
+                                           "12",
+                                           "--winkel",
+                                           "90",
+                                           "--zuschnitt",
+                                           "100",
+                                           "--schenkel",
+                                           "51.5/51.7",
+                                           "--winkel-eingestellt",
+                                           "88"};
+
+// State: no materials file / Action: a test bend entered twice, then the part made like it /
+// Expected: the file made with both, and the part's bends get the measured deduction.
+TEST_F(MaterialsFileCalls, TestBendsEnteredGiveThePartTheirDeduction)
+{
+    std::vector<std::string> entering = testBend;
+    entering.push_back("--eintragen");
+    const Outcome first = run(entering);
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_THAT(first.out, HasSubstr("gemessen   0.530   -3.200\nDIN 6935   0.704   -2.995\n"));
+    EXPECT_THAT(first.out, HasSubstr("Rückfederung K = 0.978\n"));
+    EXPECT_THAT(first.out, HasSubstr("S235JR hat dort 1 Probebiegung.\n"));
+    EXPECT_THAT(run(entering).out, HasSubstr("S235JR hat dort 2 Probebiegungen.\n"));
+    const nlohmann::json file = nlohmann::json::parse(readFile(materialsFile()));
+    EXPECT_EQ(file.at("werkstoffe").at(0).at("probebiegungen").size(), 2u);
+
+    const Outcome part = run(pressChannel);
+    EXPECT_THAT(part.out, HasSubstr("1.92   0.530   -3.200"));
+    EXPECT_THAT(part.out, HasSubstr("Probebiegungen   0.704   143.4        143.4                "
+                                    "8.485            1.60            88.00\n"));
+    EXPECT_THAT(part.out, HasSubstr("- k aus 2 Probebiegungen (S235JR).\n"));
+    EXPECT_THAT(run({"werkstoffe"}).out, HasSubstr("S235JR            1.0038   360–510"));
+
+    std::vector<std::string> json = testBend;
+    json.push_back("--json");
+    const nlohmann::json answer = nlohmann::json::parse(run(json).out);
+    EXPECT_EQ(answer.at("k").at("text"), "0.530");
+    EXPECT_EQ(answer.at("L_din").at("text"), "100.205");
+    EXPECT_EQ(answer.at("abweichung").at("text"), "-0.205");
+}
+
+// A file the program cannot read whole is refused by name and never written over.
+TEST_F(MaterialsFileCalls, ABrokenFileIsRefusedAndKept)
+{
+    std::filesystem::create_directories(std::filesystem::path(materialsFile()).parent_path());
+    for (const std::string broken :
+         {"{\"format\": \"kantrix-werkstoffe\",\n \"version\": 1, \"werkstoffe\": [,]}",
+          R"({"format": "kantrix-werkstoffe", "version": 9, "werkstoffe": []})"}) {
+        std::ofstream(materialsFile(), std::ios::binary) << broken;
+        std::vector<std::string> entering = testBend;
+        entering.push_back("--eintragen");
+        const Outcome refused = run(entering);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.out, "");
+        EXPECT_THAT(refused.err,
+                    HasSubstr("Die Werkstoffdatei „" + materialsFile() + "“ wird nicht gelesen: "));
+        EXPECT_EQ(run(pressChannel).status, 2);
+        EXPECT_EQ(readFile(materialsFile()), broken);
+    }
+    EXPECT_THAT(run({"werkstoffe"}).err, HasSubstr("Version 9 des Werkstoffformats"));
 }
 
 } // namespace

@@ -1,0 +1,35 @@
+#include "materials_source.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace kantrix::cli {
+
+MaterialsSource materialsSource(const std::optional<std::string>& named)
+{
+    if (named)
+        return {*named, true};
+    return {press::defaultMaterialsPath(), false};
+}
+
+std::optional<press::MaterialsFile>
+readMaterials(const InputReader& read, const MaterialsSource& source, std::string& reason)
+{
+    if (source.path.empty())
+        return press::MaterialsFile();
+    struct stat status = {};
+    if (source.path != "-" && ::stat(source.path.c_str(), &status) != 0 && errno == ENOENT)
+        return press::MaterialsFile();
+    const std::optional<std::string> text = read(source.path, reason);
+    if (!text)
+        return std::nullopt;
+    try {
+        return press::readMaterialsFile(*text,
+                                        source.path == "-" ? "Standardeingabe" : source.path);
+    } catch (const press::MaterialsFileError& error) {
+        reason = error.what();
+        return std::nullopt;
+    }
+}
+
+} // namespace kantrix::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+// The user's materials file as the commands meet it: the file `--werkstoffe` names, or the one in
+// the user's configuration folder. A file that does not exist is an empty list; one that cannot be
+// read or is refused stops the call, so that nothing is computed without the shop's test bends
+// and nothing is written over them.
+
+#include "command_line.h"
+#include "materials_file.h"
+
+#include <optional>
+#include <string>
+
+namespace kantrix::cli {
+
+struct MaterialsSource
+{
+    std::string path;   // empty where no folder is known (neither XDG_CONFIG_HOME nor HOME)
+    bool named = false; // given with --werkstoffe
+};
+
+// The file named, or the user's own.
+MaterialsSource materialsSource(const std::optional<std::string>& named);
+
+// The file's materials, or none with the German reason (naming the file).
+std::optional<press::MaterialsFile>
+readMaterials(const InputReader& read, const MaterialsSource& source, std::string& reason);
+
+} // namespace kantrix::cli
