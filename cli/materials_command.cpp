@@ -16,16 +16,15 @@ CLI::App* MaterialsCommand::add(CLI::App& app)
     command->allow_extras();
     command->add_flag("-h,--help", m_help);
     command->add_flag("--json", m_json);
-    m_fileOption = command->add_option("--werkstoffe", m_file)->allow_extra_args(false);
+    m_file.addTo(*command, "--werkstoffe");
     return command;
 }
 
 int MaterialsCommand::run(const InputReader& read, std::string& out, std::string& err) const
 {
-    const bool named = m_fileOption && m_fileOption->count() > 0;
     std::string reason;
-    const std::optional<press::MaterialsFile> user = readMaterials(
-        read, materialsSource(named ? std::optional<std::string>(m_file) : std::nullopt), reason);
+    const std::optional<press::MaterialsFile> user =
+        readMaterials(read, materialsSource(m_file.optional()), reason);
     if (!user) {
         err += reason + '\n';
         return Refused;

@@ -3,13 +3,13 @@
 // `kantrix-cli werkstoffe`: every material with its values and its test bends.
 
 #include "command_line.h"
+#include "option_value.h"
 
 #include <optional>
 #include <string>
 
 namespace CLI {
 class App;
-class Option;
 } // namespace CLI
 
 namespace kantrix::cli {
@@ -26,8 +26,7 @@ public:
 private:
     bool m_help = false;
     bool m_json = false;
-    std::string m_file;
-    const CLI::Option* m_fileOption = nullptr;
+    OptionValue m_file;
 };
 
 } // namespace kantrix::cli

@@ -37,16 +37,6 @@ int refuseCall(std::string& err, const std::string& why)
 
 } // namespace
 
-bool ProfileCommand::Value::given() const
-{
-    return option && option->count() > 0;
-}
-
-std::optional<std::string> ProfileCommand::Value::optional() const
-{
-    return given() ? std::optional<std::string>(text) : std::nullopt;
-}
-
 CLI::App* ProfileCommand::add(CLI::App& app)
 {
     CLI::App* command = app.add_subcommand("profil");
@@ -54,39 +44,35 @@ CLI::App* ProfileCommand::add(CLI::App& app)
     command->allow_extras();
     command->add_flag("-h,--help", m_help);
     command->add_flag("--json", m_json);
-    // One value each, taken as it stands even where it begins with "-", as in --richtung -/+.
-    auto value = [command](const char* name, Value& target) {
-        target.option = command->add_option(name, target.text)->allow_extra_args(false);
-    };
-    value("datei", m_file);
-    value("-s,--dicke", m_dicke);
-    value("-r,--radius", m_radius);
-    value("--schenkel", m_schenkel);
-    value("--winkel", m_winkel);
-    value("--radien", m_radien);
-    value("--innen", m_innen);
-    value("--richtung", m_richtung);
-    value("--breite", m_breite);
-    value("--werkstoff", m_werkstoff);
-    value("--matrize", m_matrize);
-    value("--presse", m_presse);
-    value("--walzrichtung", m_walzrichtung);
-    value("--werkstoffe", m_werkstoffe);
-    value("--dxf", m_dxf);
-    value("--svg", m_svg);
-    value("--schnitt", m_schnitt);
-    value("--speichern", m_speichern);
+    m_file.addTo(*command, "datei");
+    m_dicke.addTo(*command, "-s,--dicke");
+    m_radius.addTo(*command, "-r,--radius");
+    m_schenkel.addTo(*command, "--schenkel");
+    m_winkel.addTo(*command, "--winkel");
+    m_radien.addTo(*command, "--radien");
+    m_innen.addTo(*command, "--innen");
+    m_richtung.addTo(*command, "--richtung");
+    m_breite.addTo(*command, "--breite");
+    m_werkstoff.addTo(*command, "--werkstoff");
+    m_matrize.addTo(*command, "--matrize");
+    m_presse.addTo(*command, "--presse");
+    m_walzrichtung.addTo(*command, "--walzrichtung");
+    m_werkstoffe.addTo(*command, "--werkstoffe");
+    m_dxf.addTo(*command, "--dxf");
+    m_svg.addTo(*command, "--svg");
+    m_schnitt.addTo(*command, "--schnitt");
+    m_speichern.addTo(*command, "--speichern");
     return command;
 }
 
 int ProfileCommand::run(const InputReader& read, const OutputWriter& write, std::string& out,
                         std::string& err) const
 {
-    const std::vector<const Value*> values = {&m_dicke,     &m_radius,  &m_schenkel,     &m_winkel,
-                                              &m_radien,    &m_innen,   &m_richtung,     &m_breite,
-                                              &m_werkstoff, &m_matrize, &m_walzrichtung, &m_presse};
+    const std::vector<const OptionValue*> values = {
+        &m_dicke,    &m_radius, &m_schenkel,  &m_winkel,  &m_radien,       &m_innen,
+        &m_richtung, &m_breite, &m_werkstoff, &m_matrize, &m_walzrichtung, &m_presse};
     const bool anyValue =
-        std::any_of(values.begin(), values.end(), [](const Value* v) { return v->given(); });
+        std::any_of(values.begin(), values.end(), [](const OptionValue* v) { return v->given(); });
 
     Profile profile;
     if (m_file.given()) {
@@ -160,7 +146,7 @@ int ProfileCommand::runOn(const Profile& profile, const OutputWriter& write, std
             err, std::string(m_dxf.given() ? "--dxf" : "--svg") +
                      " zeichnet den Zuschnitt und braucht dessen Breite W" +
                      (m_file.given() ? ", die die Profildatei nicht nennt" : ": --breite"));
-    const std::vector<const Value*> outputs = {&m_dxf, &m_svg, &m_schnitt, &m_speichern};
+    const std::vector<const OptionValue*> outputs = {&m_dxf, &m_svg, &m_schnitt, &m_speichern};
     for (std::size_t i = 0; i < outputs.size(); ++i) {
         // Saving the profile over the file it was read from writes the same part back.
         if (outputs[i] != &m_speichern && outputs[i]->given() && m_file.given() &&

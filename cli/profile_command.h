@@ -4,6 +4,7 @@
 // answer as a table or as JSON, and on request its drawings and its file.
 
 #include "command_line.h"
+#include "option_value.h"
 #include "output_files.h"
 
 #include <optional>
@@ -11,7 +12,6 @@
 
 namespace CLI {
 class App;
-class Option;
 } // namespace CLI
 
 namespace kantrix::profile {
@@ -34,39 +34,29 @@ public:
             std::string& err) const;
 
 private:
-    // A value option: its text and whether it was given at all.
-    struct Value
-    {
-        std::string text;
-        const CLI::Option* option = nullptr;
-
-        bool given() const;
-        std::optional<std::string> optional() const;
-    };
-
     int runOn(const profile::Profile& profile, const OutputWriter& write, std::string& out,
               std::string& err) const;
 
     bool m_help = false;
     bool m_json = false;
-    Value m_file;
-    Value m_dicke;
-    Value m_radius;
-    Value m_schenkel;
-    Value m_winkel;
-    Value m_radien;
-    Value m_innen;
-    Value m_richtung;
-    Value m_breite;
-    Value m_werkstoff;
-    Value m_matrize;
-    Value m_presse;
-    Value m_walzrichtung;
-    Value m_werkstoffe;
-    Value m_dxf;
-    Value m_svg;
-    Value m_schnitt;
-    Value m_speichern;
+    OptionValue m_file;
+    OptionValue m_dicke;
+    OptionValue m_radius;
+    OptionValue m_schenkel;
+    OptionValue m_winkel;
+    OptionValue m_radien;
+    OptionValue m_innen;
+    OptionValue m_richtung;
+    OptionValue m_breite;
+    OptionValue m_werkstoff;
+    OptionValue m_matrize;
+    OptionValue m_presse;
+    OptionValue m_walzrichtung;
+    OptionValue m_werkstoffe;
+    OptionValue m_dxf;
+    OptionValue m_svg;
+    OptionValue m_schnitt;
+    OptionValue m_speichern;
 };
 
 } // namespace kantrix::cli

@@ -27,16 +27,6 @@ int refuseCall(std::string& err, const std::string& why)
 
 } // namespace
 
-bool TestBendCommand::Value::given() const
-{
-    return option && option->count() > 0;
-}
-
-std::optional<std::string> TestBendCommand::Value::optional() const
-{
-    return given() ? std::optional<std::string>(text) : std::nullopt;
-}
-
 CLI::App* TestBendCommand::add(CLI::App& app)
 {
     CLI::App* command = app.add_subcommand("probebiegung");
@@ -45,18 +35,15 @@ CLI::App* TestBendCommand::add(CLI::App& app)
     command->add_flag("-h,--help", m_help);
     command->add_flag("--json", m_json);
     command->add_flag("--eintragen", m_enter);
-    auto value = [command](const char* name, Value& target) {
-        target.option = command->add_option(name, target.text)->allow_extra_args(false);
-    };
-    value("--werkstoff", m_werkstoff);
-    value("-s,--dicke", m_dicke);
-    value("-r,--radius", m_radius);
-    value("--matrize", m_matrize);
-    value("--winkel", m_winkel);
-    value("--winkel-eingestellt", m_winkelEingestellt);
-    value("--zuschnitt", m_zuschnitt);
-    value("--schenkel", m_schenkel);
-    value("--werkstoffe", m_werkstoffe);
+    m_werkstoff.addTo(*command, "--werkstoff");
+    m_dicke.addTo(*command, "-s,--dicke");
+    m_radius.addTo(*command, "-r,--radius");
+    m_matrize.addTo(*command, "--matrize");
+    m_winkel.addTo(*command, "--winkel");
+    m_winkelEingestellt.addTo(*command, "--winkel-eingestellt");
+    m_zuschnitt.addTo(*command, "--zuschnitt");
+    m_schenkel.addTo(*command, "--schenkel");
+    m_werkstoffe.addTo(*command, "--werkstoffe");
     return command;
 }
 

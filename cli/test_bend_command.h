@@ -4,13 +4,13 @@
 // request added to the user's materials file.
 
 #include "command_line.h"
+#include "option_value.h"
 #include "output_files.h"
 
 #include <string>
 
 namespace CLI {
 class App;
-class Option;
 } // namespace CLI
 
 namespace kantrix::cli {
@@ -26,27 +26,18 @@ public:
             std::string& err) const;
 
 private:
-    struct Value
-    {
-        std::string text;
-        const CLI::Option* option = nullptr;
-
-        bool given() const;
-        std::optional<std::string> optional() const;
-    };
-
     bool m_help = false;
     bool m_json = false;
     bool m_enter = false;
-    Value m_werkstoff;
-    Value m_dicke;
-    Value m_radius;
-    Value m_matrize;
-    Value m_winkel;
-    Value m_winkelEingestellt;
-    Value m_zuschnitt;
-    Value m_schenkel;
-    Value m_werkstoffe;
+    OptionValue m_werkstoff;
+    OptionValue m_dicke;
+    OptionValue m_radius;
+    OptionValue m_matrize;
+    OptionValue m_winkel;
+    OptionValue m_winkelEingestellt;
+    OptionValue m_zuschnitt;
+    OptionValue m_schenkel;
+    OptionValue m_werkstoffe;
 };
 
 } // namespace kantrix::cli
