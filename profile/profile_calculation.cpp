@@ -245,10 +245,12 @@ void addPressBrake(const Profile& profile, std::size_t testBends,
                 if (bend < bendCount && result.legs[i].outer < *result.bends[bend].leastFlange &&
                     (!worst || *result.bends[bend].leastFlange > *result.bends[*worst].leastFlange))
                     worst = bend;
-            if (worst)
+            if (worst) {
                 notes.push_back(legName(i) + " ist kürzer als der kleinste Schenkel " +
                                 millimetres(*result.bends[*worst].leastFlange) + " an " +
                                 bendName(*worst) + " (Matrize " + dieName(*profile.die) + ").");
+                result.legs[i].leastFlangeNote = notes.back();
+            }
         }
     }
 }

@@ -19,6 +19,8 @@ struct LegResult
     double given = 0;    // the length as entered
     double outer = 0;    // measured to the outer virtual sharps
     double straight = 0; // between the arcs of the bends at its ends
+    // With a die: the note where the leg is shorter than the least flange of a bend at its ends.
+    std::optional<std::string> leastFlangeNote;
 };
 
 struct BendResult

@@ -20,8 +20,11 @@ namespace {
 
 constexpr QColor markedBackground{255, 205, 205};
 constexpr QColor noBendBackground{236, 236, 236};
+// A leg the die cannot hold: a warning, not a refusal, so yellow, not the refusal's red.
+constexpr QColor shortLegBackground{255, 232, 140};
 
-const char* const commonNames[] = {"Blechdicke s", "Biegeradius r", "Breite W"};
+const char* const commonNames[] = {"Blechdicke s", "Biegeradius r", "Breite W", "Matrizenöffnung V",
+                                   "Presse"};
 
 QString commonName(ProfileCommon which)
 {
@@ -62,6 +65,14 @@ std::optional<double> numberOf(const QString& text)
     return profile::readNumber(text.toStdString(), profile::NumberStyle::PointOrComma);
 }
 
+const std::optional<std::string>* shortLegNote(const ProfileCheck& check, int row)
+{
+    if (!check.result || at(row) >= check.result->legs.size())
+        return nullptr;
+    const std::optional<std::string>& note = check.result->legs[at(row)].leastFlangeNote;
+    return note ? &note : nullptr;
+}
+
 std::optional<Measure> measureOf(const QString& text)
 {
     const QString word = text.trimmed().toLower();
@@ -87,6 +98,11 @@ std::optional<Direction> directionOf(const QString& text)
 QString shownLength(double value)
 {
     return QString::fromStdString(FormatNumber(value, threeDecimals));
+}
+
+QString measureCaption(profile::Measure measure)
+{
+    return measure == Measure::Innen ? QStringLiteral("innen") : QStringLiteral("außen");
 }
 
 QColor keyResultOrange()
@@ -206,7 +222,7 @@ QVariant ProfileModel::data(const QModelIndex& index, int role) const
         case Length:
             return shownLength(p.legs[at(row)].length);
         case Measure:
-            return QString::fromLatin1(profile::measureName(p.legs[at(row)].measure));
+            return measureCaption(p.legs[at(row)].measure);
         case Angle:
             return shownTwoDecimals(p.bends[at(row)].angle);
         case BendRadius:
@@ -222,6 +238,8 @@ QVariant ProfileModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (isMarked(index))
             return markedBackground;
+        if (column == Length && shortLegNote(m_check, row))
+            return shortLegBackground;
         if (column != Length && column != Measure && !hasBend)
             return noBendBackground;
         return {};
@@ -234,9 +252,17 @@ QVariant ProfileModel::data(const QModelIndex& index, int role) const
             value = QStringLiteral("leer");
         if (m_check.cell == index)
             return value + QStringLiteral(". ") + m_check.message;
-        return isMarked(index) ? value + QStringLiteral(". Keine Zahl.") : value;
+        if (isMarked(index))
+            return value + QStringLiteral(". Keine Zahl.");
+        if (column == Length)
+            if (const std::optional<std::string>* note = shortLegNote(m_check, row))
+                return value + QStringLiteral(". ") + QString::fromStdString(**note);
+        return value;
     }
     case Qt::ToolTipRole:
+        if (column == Length)
+            if (const std::optional<std::string>* note = shortLegNote(m_check, row))
+                return QString::fromStdString(**note);
         if (column == BendRadius && hasBend)
             return QStringLiteral("Leer: der Biegeradius r des Profils");
         if (column == Direction && hasBend)
@@ -333,8 +359,13 @@ QString ProfileModel::commonText(ProfileCommon which) const
         return shownTwoDecimals(p.thickness);
     case ProfileCommon::Radius:
         return shownTwoDecimals(p.radius);
-    default:
+    case ProfileCommon::Width:
         return p.width ? shownLength(*p.width) : QString();
+    // As typed: a die is named by its opening, "V 12", and a press by its kN.
+    case ProfileCommon::Die:
+        return p.die ? QString::fromStdString(NumberToText(*p.die)) : QString();
+    default:
+        return p.pressLimit ? QString::fromStdString(NumberToText(*p.pressLimit)) : QString();
     }
 }
 
@@ -352,9 +383,14 @@ void ProfileModel::setCommonText(ProfileCommon which, const QString& text)
     std::optional<QString>& typed = next.commonTexts[static_cast<int>(which)];
     profile::Profile& p = next.profile;
     const std::optional<double> number = numberOf(text);
+    // Width, die and press may be left empty: the profile then has none.
+    std::optional<double>* optional = which == ProfileCommon::Width        ? &p.width
+                                      : which == ProfileCommon::Die        ? &p.die
+                                      : which == ProfileCommon::PressLimit ? &p.pressLimit
+                                                                           : nullptr;
     typed.reset();
-    if (which == ProfileCommon::Width && text.trimmed().isEmpty())
-        p.width.reset();
+    if (optional && text.trimmed().isEmpty())
+        optional->reset();
     else if (!number)
         typed = text;
     else if (which == ProfileCommon::Thickness)
@@ -362,8 +398,33 @@ void ProfileModel::setCommonText(ProfileCommon which, const QString& text)
     else if (which == ProfileCommon::Radius)
         p.radius = *number;
     else
-        p.width = *number;
+        *optional = *number;
+    if (which == ProfileCommon::Die)
+        followDie(next);
     change(next, commonName(which));
+}
+
+void ProfileModel::setMaterial(const std::optional<press::Material>& material)
+{
+    ProfileDraft next = m_draft;
+    next.profile.material = material;
+    followDie(next);
+    change(next, QStringLiteral("Werkstoff"));
+}
+
+void ProfileModel::setRolling(press::RollingDirection rolling)
+{
+    ProfileDraft next = m_draft;
+    next.profile.rolling = rolling;
+    change(next, QStringLiteral("Walzrichtung"));
+}
+
+void ProfileModel::followDie(ProfileDraft& draft)
+{
+    profile::followDie(draft.profile);
+    // The radius is the die's now: a text typed before it is no longer the user's value.
+    if (draft.profile.die)
+        draft.commonTexts[static_cast<int>(ProfileCommon::Radius)].reset();
 }
 
 void ProfileModel::insertLeg(int afterRow)
@@ -454,8 +515,8 @@ ProfileCheck ProfileModel::checkOf(const ProfileDraft& draft) const
     ProfileCheck check;
     // Texts that are no number first, those typed before those still missing.
     for (const bool typedOnly : {true, false}) {
-        for (int i = 0; i < 3; ++i) {
-            const std::optional<QString>& typed = draft.commonTexts[i];
+        for (int i = 0; i < profileCommonCount; ++i) {
+            const std::optional<QString>& typed = draft.commonTexts[static_cast<std::size_t>(i)];
             if (typed && (typed->trimmed().isEmpty() != typedOnly)) {
                 check.message = typedMessage(commonName(ProfileCommon(i)), *typed);
                 check.common = ProfileCommon(i);
@@ -485,8 +546,9 @@ ProfileCheck ProfileModel::checkOf(const ProfileDraft& draft) const
         case ProfileItem::Thickness:
             check.common = ProfileCommon::Thickness;
             break;
+        // With a die the radius is the die's, and the die is what the user typed.
         case ProfileItem::Radius:
-            check.common = ProfileCommon::Radius;
+            check.common = draft.profile.die ? ProfileCommon::Die : ProfileCommon::Radius;
             break;
         case ProfileItem::Width:
             check.common = ProfileCommon::Width;
@@ -506,6 +568,14 @@ ProfileCheck ProfileModel::checkOf(const ProfileDraft& draft) const
         case ProfileItem::BendDirection:
             check.cell = index(row, Direction);
             break;
+        case ProfileItem::Die:
+            check.common = ProfileCommon::Die;
+            break;
+        case ProfileItem::PressLimit:
+            check.common = ProfileCommon::PressLimit;
+            break;
+        case ProfileItem::Material:
+        case ProfileItem::RollingDirection:
         case ProfileItem::Lists:
             break;
         }

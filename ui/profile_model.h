@@ -24,19 +24,23 @@ class QUndoStack;
 
 namespace kantrix {
 
-// The values beside the table.
+// The values beside the table typed as text: s, r and W, and at the press brake the die opening V
+// (empty: none) and the press limit in kN (empty: none).
 enum class ProfileCommon
 {
     Thickness,
     Radius,
     Width,
+    Die,
+    PressLimit,
 };
+inline constexpr int profileCommonCount = 5;
 
 // The profile with the texts of the values that are no number yet ("" for one still missing).
 struct ProfileDraft
 {
     profile::Profile profile;
-    std::array<std::optional<QString>, 3> commonTexts;
+    std::array<std::optional<QString>, profileCommonCount> commonTexts;
     std::vector<std::optional<QString>> lengthTexts; // per leg
     std::vector<std::optional<QString>> angleTexts;  // per bend
     std::vector<std::optional<QString>> radiusTexts; // per bend
@@ -96,6 +100,10 @@ public:
     QString commonText(ProfileCommon which) const;
     bool isMarked(ProfileCommon which) const;
     void setCommonText(ProfileCommon which, const QString& text);
+    // The material chosen by name (none: without), and the rolling direction. With a die the
+    // default radius follows both.
+    void setMaterial(const std::optional<press::Material>& material);
+    void setRolling(press::RollingDirection rolling);
 
     // A leg with its bend after the row (the last row: before it); and the row's leg with the
     // bend beside it out. Removing leaves at least two legs.
@@ -114,6 +122,7 @@ private:
     friend class ProfileChange;
 
     void change(const ProfileDraft& next, const QString& description);
+    static void followDie(ProfileDraft& draft);
     void apply(const ProfileDraft& draft);
     ProfileCheck checkOf(const ProfileDraft& draft) const;
     std::optional<QString>* typedText(ProfileDraft& draft, int row, int column) const;
@@ -127,6 +136,8 @@ private:
 // The texts values are shown in, with a decimal point: two decimals for thickness, radii and
 // angles, three for all other lengths.
 QString shownLength(double value);
+// "außen" or "innen", as the user reads the measure (the file keeps its key "aussen").
+QString measureCaption(profile::Measure measure);
 // The orange the window sets its key results on.
 QColor keyResultOrange();
 QString shownTwoDecimals(double value);

@@ -1,7 +1,10 @@
 #include "profile_results.h"
 
+#include "bending_force.h"
+#include "number_text.h"
 #include "profile_model.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -11,11 +14,43 @@ namespace kantrix {
 
 namespace {
 
+// The press brake's columns come last and show only for a part made at the press brake.
+enum BendColumn
+{
+    Number,
+    BendLine,
+    Direction,
+    K,
+    V,
+    Bz,
+    KSource,
+    Force,
+    LeastFlange,
+    SetAngle,
+};
+
 QStringList bendColumns()
 {
-    return {QStringLiteral("Biegung"),  QStringLiteral("Biegelinie in mm"),
-            QStringLiteral("Richtung"), QStringLiteral("k"),
-            QStringLiteral("v in mm"),  QStringLiteral("bz in mm")};
+    return {QStringLiteral("Biegung"),
+            QStringLiteral("Biegelinie in mm"),
+            QStringLiteral("Richtung"),
+            QStringLiteral("k"),
+            QStringLiteral("v in mm"),
+            QStringLiteral("bz in mm"),
+            QStringLiteral("k nach"),
+            QStringLiteral("Kraft in kN"),
+            QStringLiteral("kleinster\nSchenkel in mm"),
+            QStringLiteral("Einstell-\nwinkel in °")};
+}
+
+QString forceText(double value)
+{
+    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
+}
+
+QString orDash(const std::optional<double>& value, QString (*text)(double))
+{
+    return value ? text(*value) : QStringLiteral("–");
 }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight)
@@ -29,7 +64,8 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
 } // namespace
 
 ProfileResults::ProfileResults(QWidget* parent)
-    : QWidget(parent), m_length(new QLabel(this)), m_stale(new QLabel(this)),
+    : QWidget(parent), m_length(new QLabel(this)), m_force(new QLabel(this)),
+      m_stale(new QLabel(this)),
       m_bends(new QTableWidget(0, static_cast<int>(bendColumns().size()), this)),
       m_notes(new QLabel(this))
 {
@@ -55,7 +91,16 @@ ProfileResults::ProfileResults(QWidget* parent)
     else
         big.setPointSizeF(big.pointSizeF() * 1.25);
     m_length->setFont(big);
-    layout->addWidget(m_length);
+    // The largest force beside L, plain: the press operator's figure, not the blank's.
+    m_force->setObjectName(QStringLiteral("Profil_Kraft"));
+    m_force->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_force->setFocusPolicy(Qt::StrongFocus);
+    m_force->setAccessibleName(QStringLiteral("Größte Kraft F, Kilonewton"));
+    m_force->hide();
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_length, 1);
+    top->addWidget(m_force);
+    layout->addLayout(top);
 
     m_stale->setObjectName(QStringLiteral("Profil_Nicht_aktuell"));
     m_stale->setText(QStringLiteral("Nicht aktuell: gezeigt ist das letzte gültige Profil."));
@@ -88,7 +133,7 @@ ProfileResults::ProfileResults(QWidget* parent)
     setCurrent(true);
 }
 
-void ProfileResults::show(const profile::ProfileResult& result)
+void ProfileResults::show(const profile::Profile& profile, const profile::ProfileResult& result)
 {
     m_hasResult = true;
     const QString length = shownLength(result.developedLength);
@@ -107,6 +152,39 @@ void ProfileResults::show(const profile::ProfileResult& result)
         m_bends->setItem(row, 3, cell(shownLength(bend.k)));
         m_bends->setItem(row, 4, cell(shownLength(bend.v)));
         m_bends->setItem(row, 5, cell(shownLength(bend.bz)));
+        const QString number = QString::number(row + 1);
+        m_bends->setItem(row, KSource,
+                         cell(bend.kFromTestBends ? QStringLiteral("Probebiegungen")
+                                                  : QStringLiteral("DIN 6935"),
+                              Qt::AlignLeft));
+        const auto named = [](QTableWidgetItem* item, const QString& name) {
+            item->setData(Qt::AccessibleTextRole, name);
+            return item;
+        };
+        m_bends->setItem(row, Force,
+                         named(cell(orDash(bend.force, forceText)),
+                               QStringLiteral("Kraft Biegung %1, Kilonewton").arg(number)));
+        m_bends->setItem(
+            row, LeastFlange,
+            named(cell(orDash(bend.leastFlange, shownLength)),
+                  QStringLiteral("Kleinster Schenkel an Biegung %1, Millimeter").arg(number)));
+        m_bends->setItem(row, SetAngle,
+                         named(cell(orDash(bend.setAngle, shownTwoDecimals)),
+                               QStringLiteral("Einstellwinkel Biegung %1, Grad").arg(number)));
+    }
+    // A part without the press brake shows what it always showed.
+    const bool pressBrake = profile.hasPressData();
+    for (int column : {KSource, Force, LeastFlange, SetAngle})
+        m_bends->setColumnHidden(column, !pressBrake);
+    m_bends->horizontalHeader()->setSectionResizeMode(pressBrake ? QHeaderView::ResizeToContents
+                                                                 : QHeaderView::Stretch);
+    if (pressBrake)
+        m_bends->horizontalHeader()->setStretchLastSection(true);
+    m_force->setVisible(result.largestForce.has_value());
+    if (result.largestForce) {
+        const QString force = forceText(*result.largestForce);
+        m_force->setText(QStringLiteral("Größte Kraft F = %1 kN").arg(force));
+        m_force->setAccessibleDescription(force);
     }
 
     QStringList notes;
@@ -128,6 +206,7 @@ void ProfileResults::setCurrent(bool current)
     m_bends->setEnabled(current);
     m_notes->setEnabled(current);
     m_length->setEnabled(current);
+    m_force->setEnabled(current);
 }
 
 } // namespace kantrix

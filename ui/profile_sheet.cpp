@@ -192,7 +192,7 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
                {}};
     for (std::size_t i = 0; i < part.legs.size(); ++i)
         legs.rows.push_back({QString::number(i + 1), shownLength(part.legs[i].length),
-                             QString::fromLatin1(profile::measureName(part.legs[i].measure)),
+                             measureCaption(part.legs[i].measure),
                              shownLength(result.legs[i].outer),
                              shownLength(result.legs[i].straight)});
     Table bends{{QStringLiteral("Nr."), QStringLiteral("β in °"), QStringLiteral("r"),

@@ -2,7 +2,9 @@
 
 #include "accessibility.h"
 #include "bend_state.h"
+#include "die.h"
 #include "help_window.h"
+#include "number_text.h"
 #include "profile_drawing.h"
 #include "profile_launch.h"
 #include "profile_refusal.h"
@@ -71,7 +73,8 @@ public:
         if (index.column() == ProfileModel::Measure || index.column() == ProfileModel::Direction) {
             auto* box = new QComboBox(parent);
             box->addItems(index.column() == ProfileModel::Measure
-                              ? QStringList{QStringLiteral("aussen"), QStringLiteral("innen")}
+                              ? QStringList{measureCaption(profile::Measure::Aussen),
+                                            measureCaption(profile::Measure::Innen)}
                               : QStringList{QStringLiteral("+"), QStringLiteral("-")});
             box->setAccessibleName(ProfileModel::cellName(index.row(), index.column()));
             box->installEventFilter(m_keys);
@@ -119,6 +122,7 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     : m_model(new ProfileModel(this)), m_path(path)
 {
     accessibility::install();
+    m_materials = readUserMaterials();
     setObjectName(QStringLiteral("Profil"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(programIcon());
@@ -204,6 +208,7 @@ QWidget* ProfileWindow::buildEditor()
     }
     common->setColumnStretch(9, 1);
     layout->addLayout(common);
+    layout->addWidget(buildPressBrake(editor));
 
     auto* heading = new QLabel(QStringLiteral("Schenkel und die Biegung nach jedem"), editor);
     layout->addWidget(heading);
@@ -261,6 +266,155 @@ QWidget* ProfileWindow::buildEditor()
     m_message->setPalette(red);
     layout->addWidget(m_message);
     return editor;
+}
+
+QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
+{
+    auto* group = new QGroupBox(QStringLiteral("Werkstoff und Werkzeug"), parent);
+    group->setObjectName(QStringLiteral("Profil_Presse"));
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 4, 6, 4);
+    const auto caption = [group, grid](const QString& text, int row, int column, QWidget* field) {
+        auto* label = new QLabel(text, group);
+        label->setBuddy(field);
+        grid->addWidget(label, row, column, Qt::AlignRight);
+    };
+
+    m_material = new QComboBox(group);
+    m_material->setObjectName(QStringLiteral("Cmb_Werkstoff"));
+    m_material->setAccessibleName(QStringLiteral("Werkstoff"));
+    m_material->setToolTip(QStringLiteral("Die eingebauten Werkstoffe und die eigenen aus der "
+                                          "Werkstoffdatei, mit ihren Probebiegungen"));
+    m_material->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_material->setMinimumContentsLength(10);
+    connect(m_material, &QComboBox::activated, this, [this](int index) {
+        commitEntry();
+        const QString name = m_material->itemData(index).toString();
+        const profile::Profile& part = m_model->profile();
+        if (name.isEmpty())
+            return m_model->setMaterial(std::nullopt);
+        // The profile's own material stays as it is; another comes from the catalog.
+        if (part.material && QString::fromStdString(part.material->name) == name)
+            return;
+        if (const press::Material* chosen =
+                press::findMaterial(m_materials.catalog, name.toStdString()))
+            m_model->setMaterial(*chosen);
+    });
+
+    m_die = new QComboBox(group);
+    m_die->setObjectName(QStringLiteral("Cmb_Matrize"));
+    m_die->setAccessibleName(QStringLiteral("Matrizenöffnung V, Millimeter"));
+    m_die->setToolTip(QStringLiteral("Die Öffnung V der Matrize; leer: keine Matrize"));
+    m_die->setEditable(true);
+    m_die->setInsertPolicy(QComboBox::NoInsert);
+    // No completion: it would turn a typed 1 into the list's 10.
+    m_die->setCompleter(nullptr);
+    m_die->addItem(QString(), QString());
+    for (double opening : press::dieOpenings) {
+        const QString text = QString::fromStdString(NumberToText(opening));
+        m_die->addItem(text, text);
+    }
+    QLineEdit* dieText = m_die->lineEdit();
+    accessibility::presentAsField(dieText);
+    dieText->setAccessibleName(m_die->accessibleName());
+    dieText->setAlignment(Qt::AlignRight);
+    dieText->installEventFilter(this);
+    m_fields[static_cast<int>(ProfileCommon::Die)] = dieText;
+    connect(dieText, &QLineEdit::editingFinished, this, [this] { takeField(ProfileCommon::Die); });
+    connect(m_die, &QComboBox::activated, this, [this](int index) {
+        m_model->setCommonText(ProfileCommon::Die, m_die->itemData(index).toString());
+        // The line shows the opening alone, not the item's "empfohlen".
+        field(ProfileCommon::Die)->setText(m_model->commonText(ProfileCommon::Die));
+    });
+
+    auto* pressLimit = new QLineEdit(group);
+    accessibility::presentAsField(pressLimit);
+    pressLimit->setObjectName(QStringLiteral("Txt_Presse"));
+    pressLimit->setAccessibleName(QStringLiteral("Presse, Kilonewton"));
+    pressLimit->setToolTip(QStringLiteral("Die größte Kraft der Presse; leer: ohne Grenze"));
+    pressLimit->setAlignment(Qt::AlignRight);
+    pressLimit->installEventFilter(this);
+    m_fields[static_cast<int>(ProfileCommon::PressLimit)] = pressLimit;
+    connect(pressLimit, &QLineEdit::editingFinished, this,
+            [this] { takeField(ProfileCommon::PressLimit); });
+
+    m_rolling = new QComboBox(group);
+    m_rolling->setObjectName(QStringLiteral("Cmb_Walzrichtung"));
+    m_rolling->setAccessibleName(QStringLiteral("Walzrichtung"));
+    m_rolling->setToolTip(QStringLiteral("Wie die Biegelinien zur Walzrichtung des Blechs liegen"));
+    m_rolling->addItem(QStringLiteral("quer"), static_cast<int>(press::RollingDirection::Quer));
+    m_rolling->addItem(QStringLiteral("längs"), static_cast<int>(press::RollingDirection::Laengs));
+    connect(m_rolling, &QComboBox::activated, this, [this](int index) {
+        commitEntry();
+        m_model->setRolling(press::RollingDirection(m_rolling->itemData(index).toInt()));
+    });
+
+    caption(QStringLiteral("Werkstoff"), 0, 0, m_material);
+    grid->addWidget(m_material, 0, 1, 1, 2);
+    caption(QStringLiteral("Walzrichtung"), 0, 3, m_rolling);
+    grid->addWidget(m_rolling, 0, 4, 1, 2);
+    caption(QStringLiteral("Matrize V"), 1, 0, m_die);
+    grid->addWidget(m_die, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("mm"), group), 1, 2);
+    caption(QStringLiteral("Presse"), 1, 3, pressLimit);
+    grid->addWidget(pressLimit, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("kN"), group), 1, 5);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+
+    m_materialsMessage = new QLabel(group);
+    m_materialsMessage->setObjectName(QStringLiteral("Profil_Werkstoffdatei"));
+    m_materialsMessage->setWordWrap(true);
+    QPalette red = m_materialsMessage->palette();
+    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    m_materialsMessage->setPalette(red);
+    grid->addWidget(m_materialsMessage, 2, 0, 1, 6);
+    return group;
+}
+
+void ProfileWindow::showPressBrake()
+{
+    const profile::Profile& part = m_model->profile();
+    m_materialsMessage->setText(m_materials.error);
+    m_materialsMessage->setVisible(!m_materials.error.isEmpty());
+
+    // The catalog's names, and the profile's own material where the catalog has none of its
+    // name (a file from another shop).
+    m_material->clear();
+    m_material->addItem(QStringLiteral("kein Werkstoff"), QString());
+    for (const press::CatalogEntry& entry : m_materials.catalog)
+        m_material->addItem(QString::fromStdString(entry.material.name),
+                            QString::fromStdString(entry.material.name));
+    if (part.material) {
+        const QString name = QString::fromStdString(part.material->name);
+        if (m_material->findData(name) < 0)
+            m_material->addItem(name, name);
+        m_material->setCurrentIndex(m_material->findData(name));
+    } else {
+        m_material->setCurrentIndex(0);
+    }
+    m_rolling->setCurrentIndex(m_rolling->findData(static_cast<int>(part.rolling)));
+
+    // The suggested opening for s, marked in the list; the line keeps what it shows.
+    const std::optional<double> suggested = press::suggestedDie(part.thickness);
+    QLineEdit* dieText = field(ProfileCommon::Die);
+    const QString typed = dieText->text();
+    for (int i = 1; i < m_die->count(); ++i) {
+        const QString opening = m_die->itemData(i).toString();
+        m_die->setItemText(i,
+                           suggested && QString::fromStdString(NumberToText(*suggested)) == opening
+                               ? QStringLiteral("%1 (empfohlen)").arg(opening)
+                               : opening);
+    }
+    if (dieText->text() != typed)
+        dieText->setText(typed);
+
+    // With a die the radius is the die's: shown, not typed.
+    QLineEdit* radius = field(ProfileCommon::Radius);
+    radius->setReadOnly(part.die.has_value());
+    radius->setToolTip(part.die ? QStringLiteral("aus der Matrize V %1")
+                                      .arg(QString::fromStdString(NumberToText(*part.die)))
+                                : QString::fromUtf8(fieldDescriptions[1].toolTip));
 }
 
 QWidget* ProfileWindow::buildDrawings()
@@ -434,7 +588,7 @@ void ProfileWindow::takeField(ProfileCommon which)
 void ProfileWindow::commitEntry()
 {
     QWidget* focus = QApplication::focusWidget();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < profileCommonCount; ++i) {
         if (focus == m_fields[i])
             takeField(ProfileCommon(i));
     }
@@ -450,14 +604,17 @@ void ProfileWindow::commitEntry()
 void ProfileWindow::showDraft()
 {
     const ProfileCheck& check = m_model->check();
-    for (int i = 0; i < 3; ++i) {
+    showPressBrake();
+    for (int i = 0; i < profileCommonCount; ++i) {
         const auto which = ProfileCommon(i);
         QLineEdit* text = m_fields[i];
         if (text->text() != m_model->commonText(which))
             text->setText(m_model->commonText(which));
         QPalette colours = text->palette();
-        colours.setColor(QPalette::Base, m_model->isMarked(which)
-                                             ? markedBase
+        // A value shown, not typed (the die's radius), sits on the window's grey.
+        colours.setColor(QPalette::Base, m_model->isMarked(which) ? markedBase
+                                         : text->isReadOnly()
+                                             ? QApplication::palette().color(QPalette::Window)
                                              : QApplication::palette().color(QPalette::Base));
         text->setPalette(colours);
         text->setAccessibleDescription(check.common == which ? check.message : QString());
@@ -475,7 +632,7 @@ void ProfileWindow::showDraft()
         return;
     }
     const profile::Profile& shape = m_model->profile();
-    m_results->show(*check.result);
+    m_results->show(shape, *check.result);
     m_section->setStale(false);
     m_blank->setStale(false);
     // A part too large for the numbers of a drawing gets the reason in the drawing's place.

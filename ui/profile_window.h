@@ -6,6 +6,7 @@
 // export, the profile sheet and the copy of the answer are in profile_window_files.cpp.
 
 #include "profile_model.h"
+#include "user_materials.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,6 +14,7 @@
 #include <memory>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -47,7 +49,12 @@ public:
 
     ProfileModel* model() const { return m_model; }
     QTableView* table() const { return m_table; }
+    // The text field of a value; for the die, the line of its combo box.
     QLineEdit* field(ProfileCommon which) const;
+    QComboBox* materialBox() const { return m_material; }
+    QComboBox* dieBox() const { return m_die; }
+    QComboBox* rollingBox() const { return m_rolling; }
+    QLabel* materialsMessage() const { return m_materialsMessage; }
     QLabel* message() const { return m_message; }
     ProfileResults* results() const { return m_results; }
     SvgView* section() const { return m_section; }
@@ -91,6 +98,9 @@ protected:
 private:
     void buildActions();
     QWidget* buildEditor();
+    QWidget* buildPressBrake(QWidget* parent);
+    // The material, die and rolling direction boxes as the draft has them.
+    void showPressBrake();
     QWidget* buildDrawings();
     QAction* addCommand(const QString& text, const QKeySequence& keys,
                         void (ProfileWindow::*command)());
@@ -111,7 +121,12 @@ private:
 
     ProfileModel* m_model;
     QTableView* m_table = nullptr;
-    QLineEdit* m_fields[3] = {};
+    QLineEdit* m_fields[profileCommonCount] = {};
+    QComboBox* m_material = nullptr;
+    QComboBox* m_die = nullptr;
+    QComboBox* m_rolling = nullptr;
+    QLabel* m_materialsMessage = nullptr;
+    UserMaterials m_materials;
     QLabel* m_message = nullptr;
     ProfileResults* m_results = nullptr;
     SvgView* m_section = nullptr;

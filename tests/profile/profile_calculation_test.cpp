@@ -298,6 +298,9 @@ TEST(PressBrake, UChannelInS235OnAV12Die)
                   "Biegungen 1, 2: die Kraft 143.4 kN übersteigt die Presse mit 100.0 kN.",
                   "Schenkel 3 ist kürzer als der kleinste Schenkel 8.485 mm an Biegung 2 "
                   "(Matrize V 12)."}));
+    // The note stands at the short leg too, for an editor to mark it; the others have none.
+    EXPECT_EQ(result.legs[2].leastFlangeNote, result.notes[1]);
+    EXPECT_FALSE(result.legs[0].leastFlangeNote || result.legs[1].leastFlangeNote);
 }
 
 TEST(PressBrake, NotesOfDieRangeForceEstimateAndMinimumRadius)

@@ -2,9 +2,13 @@
 // into an empty profile, undo and redo, a file saved and opened again, the exports read back, a
 // refused value that keeps its text and the last results, and the question on closing.
 
+#include "bending_force.h"
 #include "help_window.h"
+#include "material_catalog.h"
+#include "number_text.h"
 #include "profile_answer.h"
 #include "profile_drawing.h"
+#include "profile_file.h"
 #include "profile_model.h"
 #include "profile_results.h"
 #include "profile_window.h"
@@ -15,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -26,6 +31,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -238,6 +244,164 @@ TEST_F(ProfileWindowTest, SavesAndOpensAgain)
     EXPECT_EQ(again->model()->profile(), part);
     EXPECT_FALSE(again->isWindowModified());
     EXPECT_EQ(again->filePath(), path("u.kprofil"));
+}
+
+// State: a part made at the press brake, with a material of test bends and a die. Action: the
+// part saved from the window. Expected: the file still carries the whole material.
+TEST_F(ProfileWindowTest, KeepsTheMaterialOfAPartFromThePressBrake)
+{
+    Profile part = uChannel();
+    part.material = press::requireMaterial(press::materialCatalog(), "DC01");
+    part.material->testBends = {{2, 2, std::nullopt, 90, 88, 200, 101.9, 101.9}};
+    part.die = 16;
+    part.pressLimit = 80;
+    profile::followDie(part);
+    open(&part);
+    const QString file = path("presse.kprofil");
+    ASSERT_TRUE(window().saveTo(file));
+    EXPECT_EQ(profile::readProfileFile(contents(file).toStdString(), "presse.kprofil"), part);
+}
+
+// A U channel of s 1.5 at the press brake: S235JR on a V 12 die, 300 long.
+Profile atThePress()
+{
+    Profile part = uChannel();
+    part.thickness = 1.5;
+    part.material = press::requireMaterial(press::materialCatalog(), "S235JR");
+    part.die = 12;
+    profile::followDie(part);
+    return part;
+}
+
+QString forceText(double value)
+{
+    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
+}
+
+// State: a U channel of s 1.5. Action: S235JR chosen from the list, V 12 typed, then undone.
+// Expected: r is the die's 1.92, read-only; the largest force and each bend's force, least flange
+// and k source; each undo takes one of them back, and the part is as it was.
+TEST_F(ProfileWindowTest, MaterialAndDieGiveRadiusAndForcesAndAreUndone)
+{
+    Profile part = uChannel();
+    part.thickness = 1.5;
+    open(&part);
+    EXPECT_FALSE(window().results()->force()->isVisible());
+    EXPECT_TRUE(window().results()->bends()->isColumnHidden(7));
+
+    QComboBox* material = window().materialBox();
+    material->setFocus();
+    press(Qt::Key_F4);
+    type(QStringLiteral("S235JR"));
+    press(Qt::Key_Return);
+    // The user's next key comes a moment later: keys right after the list closes do not arrive.
+    QTest::qWait(400);
+    EXPECT_EQ(material->currentText().toStdString(), "S235JR");
+    QLineEdit* die = window().field(ProfileCommon::Die);
+    press(Qt::Key_Tab);
+    type(QStringLiteral("12"));
+    press(Qt::Key_Tab);
+
+    const Profile expected = atThePress();
+    ASSERT_EQ(window().model()->profile(), expected);
+    const profile::ProfileResult result = profile::computeProfile(expected);
+    QLineEdit* radius = window().field(ProfileCommon::Radius);
+    EXPECT_EQ(radius->text().toStdString(), "1.92");
+    EXPECT_TRUE(radius->isReadOnly());
+    EXPECT_EQ(radius->toolTip().toStdString(), "aus der Matrize V 12");
+    EXPECT_EQ(window().results()->force()->text(),
+              QStringLiteral("Größte Kraft F = %1 kN").arg(forceText(*result.largestForce)));
+    const QTableWidget* bends = window().results()->bends();
+    EXPECT_FALSE(bends->isColumnHidden(7));
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(bends->item(row, 6)->text().toStdString(), "DIN 6935");
+        EXPECT_EQ(bends->item(row, 7)->text(), forceText(*result.bends[0].force));
+        EXPECT_EQ(bends->item(row, 8)->text(), shownLength(*result.bends[0].leastFlange));
+        EXPECT_EQ(bends->item(row, 9)->text().toStdString(), "–");
+    }
+    EXPECT_EQ(bends->item(1, 7)->data(Qt::AccessibleTextRole).toString().toStdString(),
+              "Kraft Biegung 2, Kilonewton");
+    EXPECT_EQ(bends->item(1, 8)->data(Qt::AccessibleTextRole).toString().toStdString(),
+              "Kleinster Schenkel an Biegung 2, Millimeter");
+    EXPECT_EQ(bends->item(1, 9)->data(Qt::AccessibleTextRole).toString().toStdString(),
+              "Einstellwinkel Biegung 2, Grad");
+
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(window().model()->profile().die);
+    EXPECT_EQ(radius->text().toStdString(), "2.00");
+    EXPECT_FALSE(radius->isReadOnly());
+    EXPECT_TRUE(die->text().isEmpty());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window().model()->profile(), part);
+    EXPECT_EQ(material->currentText().toStdString(), "kein Werkstoff");
+    EXPECT_FALSE(window().results()->force()->isVisible());
+    EXPECT_FALSE(window().isWindowModified());
+}
+
+struct PressEntry
+{
+    const char* name;
+    ProfileCommon field;
+    const char* typed;
+    const char* message; // a part of the line under the table; empty when taken
+};
+
+class PressEntryTest : public ProfileWindowTest, public testing::WithParamInterface<PressEntry>
+{};
+
+// State: the U channel at the press brake. Action: a text typed into the die or the press.
+// Expected: a number is taken, an empty field takes the value away; a refused one stays as
+// typed, marked and named under the table.
+TEST_P(PressEntryTest, IsTakenOrKeptAsTyped)
+{
+    const Profile part = atThePress();
+    open(&part);
+    const PressEntry& row = GetParam();
+    QLineEdit* text = window().field(row.field);
+    text->setFocus();
+    text->selectAll();
+    press(Qt::Key_Backspace);
+    type(QString::fromUtf8(row.typed));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(text->text().toStdString(), row.typed);
+    EXPECT_EQ(window().model()->isMarked(row.field), *row.message != 0);
+    EXPECT_TRUE(window().message()->text().contains(QString::fromUtf8(row.message)))
+        << window().message()->text().toStdString();
+    EXPECT_EQ(window().results()->isCurrent(), *row.message == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileWindow, PressEntryTest,
+    testing::Values(PressEntry{"DieTaken", ProfileCommon::Die, "16", ""},
+                    PressEntry{"DieRemoved", ProfileCommon::Die, "", ""},
+                    PressEntry{"DieNoNumber", ProfileCommon::Die, "V12", "„V12“ ist keine Zahl"},
+                    PressEntry{"DieZero", ProfileCommon::Die, "0", "Biegeradius r = 0"},
+                    PressEntry{"PressTaken", ProfileCommon::PressLimit, "80", ""},
+                    PressEntry{"PressNegative", ProfileCommon::PressLimit, "-5", "Presse"}),
+    rowName<PressEntry>);
+
+// State: the U channel on a V 12 die. Action: leg 3 made 8 long, below the least flange 8.485.
+// Expected: the leg is marked as a warning, in another colour than a refusal, with the note as
+// its tooltip; the profile is worked out, not refused.
+TEST_F(ProfileWindowTest, LegShorterThanTheLeastFlangeIsMarkedNotRefused)
+{
+    Profile part = atThePress();
+    open(&part);
+    const QModelIndex leg = window().model()->index(2, ProfileModel::Length);
+    EXPECT_FALSE(leg.data(Qt::BackgroundRole).isValid());
+    typeInCell(2, ProfileModel::Length, QStringLiteral("8"));
+    EXPECT_TRUE(window().results()->isCurrent());
+    EXPECT_TRUE(window().message()->text().isEmpty());
+    EXPECT_FALSE(window().model()->isMarked(leg));
+    const QVariant warning = leg.data(Qt::BackgroundRole);
+    ASSERT_TRUE(warning.isValid());
+    part.legs[2].length = 8;
+    const std::string note = *profile::computeProfile(part).legs[2].leastFlangeNote;
+    EXPECT_EQ(leg.data(Qt::ToolTipRole).toString().toStdString(), note);
+    EXPECT_TRUE(
+        leg.data(Qt::AccessibleDescriptionRole).toString().endsWith(QString::fromStdString(note)));
+    typeInCell(1, ProfileModel::Length, QStringLiteral("x"));
+    EXPECT_NE(window().model()->index(1, ProfileModel::Length).data(Qt::BackgroundRole), warning);
 }
 
 // A refused file is named in a message, and no window opens.
