@@ -29,12 +29,14 @@ ShopCorrection::ShopCorrection(const Material& material) : m_testBends(material.
         if (result.springback)
             springbacks.emplace_back(q, *result.springback);
     }
-    m_k = points(std::move(offsets));
-    m_springback = points(std::move(springbacks));
+    m_k = points(std::move(offsets), {});
+    // Every springback lies at the q of a test bend: its logarithm is known already.
+    m_springback = points(std::move(springbacks), m_k);
 }
 
 std::vector<ShopCorrection::Point>
-ShopCorrection::points(std::vector<std::pair<double, double>> samples)
+ShopCorrection::points(std::vector<std::pair<double, double>> samples,
+                       const std::vector<Point>& known)
 {
     std::stable_sort(samples.begin(), samples.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -45,7 +47,10 @@ ShopCorrection::points(std::vector<std::pair<double, double>> samples)
         for (; end < samples.size() && samples[end].first == samples[i].first; ++end)
             sum += samples[end].second;
         const double q = samples[i].first;
-        points.push_back({q, log10Of(q), sum / static_cast<double>(end - i)});
+        const auto same = std::find_if(known.begin(), known.end(),
+                                       [q](const Point& point) { return point.q == q; });
+        points.push_back(
+            {q, same != known.end() ? same->x : log10Of(q), sum / static_cast<double>(end - i)});
         i = end;
     }
     return points;

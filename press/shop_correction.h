@@ -44,8 +44,9 @@ private:
         double x = 0; // log10 q
         double value = 0;
     };
-    // The points by rising q, equal q averaged.
-    static std::vector<Point> points(std::vector<std::pair<double, double>> samples);
+    // The points by rising q, equal q averaged; log10 q taken from `known` where it holds q.
+    static std::vector<Point> points(std::vector<std::pair<double, double>> samples,
+                                     const std::vector<Point>& known);
     // log10 q is worked out only where q lies between two points, once for both lists.
     static double interpolate(const std::vector<Point>& points, double q, std::optional<double>& x);
 

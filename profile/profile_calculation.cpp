@@ -35,11 +35,20 @@ bool isPositiveLength(double value)
     return value > 0 && std::isfinite(value);
 }
 
-void requirePositive(double value, ProfileItem item, std::size_t index, const std::string& name)
+// `name` is asked for only when the value is refused: the checks run before every calculation.
+template <typename Name>
+void requirePositive(double value, ProfileItem item, std::size_t index, const Name& name)
 {
     if (!isPositiveLength(value))
         throw ProfileRefusal(item, index,
-                             name + " = " + shown(value) + ": muss eine Zahl größer als 0 sein");
+                             std::string(name()) + " = " + shown(value) +
+                                 ": muss eine Zahl größer als 0 sein");
+}
+
+// A fixed name, for requirePositive.
+auto named(const char* name)
+{
+    return [name] { return name; };
 }
 
 std::string legName(std::size_t leg)
@@ -121,12 +130,13 @@ void checkValues(const Profile& profile)
                              std::to_string(legs) + " Schenkel brauchen " +
                                  std::to_string(legs - 1) + " Biegungen, angegeben sind " +
                                  std::to_string(profile.bends.size()));
-    requirePositive(profile.thickness, ProfileItem::Thickness, 0, "Blechdicke s");
-    requirePositive(profile.radius, ProfileItem::Radius, 0, "Biegeradius r");
+    requirePositive(profile.thickness, ProfileItem::Thickness, 0, named("Blechdicke s"));
+    requirePositive(profile.radius, ProfileItem::Radius, 0, named("Biegeradius r"));
     if (profile.width)
-        requirePositive(*profile.width, ProfileItem::Width, 0, "Breite W");
+        requirePositive(*profile.width, ProfileItem::Width, 0, named("Breite W"));
     for (std::size_t i = 0; i < legs; ++i)
-        requirePositive(profile.legs[i].length, ProfileItem::LegLength, i, legName(i));
+        requirePositive(profile.legs[i].length, ProfileItem::LegLength, i,
+                        [i] { return legName(i); });
     for (std::size_t i = 0; i < profile.bends.size(); ++i) {
         const Bend& bend = profile.bends[i];
         if (!(bend.angle > 0 && bend.angle < 180))
@@ -135,12 +145,12 @@ void checkValues(const Profile& profile)
                                      ": muss größer als 0 und kleiner als 180 sein");
         if (bend.radius)
             requirePositive(*bend.radius, ProfileItem::BendRadius, i,
-                            "Biegeradius r von " + bendName(i));
+                            [i] { return "Biegeradius r von " + bendName(i); });
     }
     if (profile.die)
-        requirePositive(*profile.die, ProfileItem::Die, 0, "Matrizenöffnung V");
+        requirePositive(*profile.die, ProfileItem::Die, 0, named("Matrizenöffnung V"));
     if (profile.pressLimit)
-        requirePositive(*profile.pressLimit, ProfileItem::PressLimit, 0, "Presse");
+        requirePositive(*profile.pressLimit, ProfileItem::PressLimit, 0, named("Presse"));
     if (profile.die && profile.radius != dieRadiusOf(profile))
         throw ProfileRefusal(ProfileItem::Radius, 0,
                              "Biegeradius r = " + shown(profile.radius) + ": mit der Matrize " +

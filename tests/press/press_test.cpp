@@ -19,6 +19,7 @@
 namespace kantrix::press {
 namespace {
 
+using test::PrintTo;
 using testing::HasSubstr;
 
 const Material& builtin(const char* name)
