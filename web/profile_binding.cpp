@@ -1,9 +1,17 @@
 // The profile page's way into the library: a profile given as the command line's option texts is
-// read, worked out and drawn, and a .kprofil file is read back into option texts. Every refusal
-// and fault comes back as a value with its German message, so no C++ exception ever crosses into
-// JavaScript.
+// read, worked out and drawn, and a .kprofil file is read back into option texts. Its materials
+// are the built-in ones with the user's materials file, which the page keeps in the browser, and
+// the material a link carries. Every refusal and fault comes back as a value with its German
+// message, so no C++ exception ever crosses into JavaScript.
 
 #include "bend_error.h"
+#include "die.h"
+#include "material_catalog.h"
+#include "material_json.h"
+#include "materials_file.h"
+#include "number_text.h"
+#include "press_answer.h"
+#include "press_refusal.h"
 #include "profile_answer.h"
 #include "profile_calculation.h"
 #include "profile_drawing.h"
@@ -41,6 +49,14 @@ const char* itemName(ProfileItem item)
         return "radien";
     case ProfileItem::BendDirection:
         return "richtung";
+    case ProfileItem::Material:
+        return "werkstoff";
+    case ProfileItem::Die:
+        return "matrize";
+    case ProfileItem::PressLimit:
+        return "presse";
+    case ProfileItem::RollingDirection:
+        return "walzrichtung";
     case ProfileItem::Lists:
         break;
     }
@@ -67,6 +83,10 @@ ProfileOptions optionsOf(const val& options)
     read.innen = optionOf(options, "innen");
     read.richtung = optionOf(options, "richtung");
     read.breite = optionOf(options, "breite");
+    read.werkstoff = optionOf(options, "werkstoff");
+    read.matrize = optionOf(options, "matrize");
+    read.presse = optionOf(options, "presse");
+    read.walzrichtung = optionOf(options, "walzrichtung");
     return read;
 }
 
@@ -85,6 +105,10 @@ val objectOf(const ProfileOptions& options)
     put("innen", options.innen);
     put("richtung", options.richtung);
     put("breite", options.breite);
+    put("werkstoff", options.werkstoff);
+    put("matrize", options.matrize);
+    put("presse", options.presse);
+    put("walzrichtung", options.walzrichtung);
     return object;
 }
 
@@ -97,17 +121,90 @@ val refusal(const ProfileRefusal& refused)
     return answer;
 }
 
+// The materials of the user's file (kept by the page, already checked) with those a link carries
+// put in place of the user's entries of the same name, so that the link's part computes as it did
+// where it was made. Either text may be empty. Raises MaterialsFileError for a text that is not a
+// materials file and PressRefusal for a material the catalog refuses.
+press::MaterialCatalog catalogOf(const std::string& userText, const std::string& carriedText)
+{
+    press::MaterialsFile file = userText.empty()
+                                    ? press::MaterialsFile{}
+                                    : press::readMaterialsFile(userText, press::materialsFileName);
+    if (!carriedText.empty()) {
+        for (press::UserMaterial& carried :
+             press::readMaterialsFile(carriedText, "Link").materials) {
+            std::erase_if(file.materials, [&carried](const press::UserMaterial& mine) {
+                return press::sameMaterialName(mine.name, carried.name);
+            });
+            file.materials.push_back(std::move(carried));
+        }
+    }
+    return press::materialCatalog(file);
+}
+
+// A materials file of the one material, on one line, where a link must carry it: where it is not
+// the built-in one as Kantrix knows it (else null).
+val carriedFile(const std::optional<press::Material>& material)
+{
+    if (!material)
+        return val::null();
+    const press::MaterialCatalog builtins = press::materialCatalog();
+    const press::Material* builtin = press::findMaterial(builtins, material->name);
+    if (builtin && *builtin == *material)
+        return val::null();
+    return val(press::json::OrderedJson{
+        {"format", press::materialsFormatName},
+        {"version", press::materialsFormatVersion},
+        {"werkstoffe", press::json::OrderedJson::array({press::materialJson(*material)})}}
+                   .dump());
+}
+
+// The legs the library notes as shorter than the least flange of a bend beside them, by its own
+// comparison, so that the page can mark their fields.
+val shortLegs(const ProfileResult& result)
+{
+    val legs = val::array();
+    for (std::size_t i = 0; i < result.legs.size(); ++i)
+        for (std::size_t bend : {i - 1, i})
+            if (bend < result.bends.size() && result.bends[bend].leastFlange &&
+                result.legs[i].outer < *result.bends[bend].leastFlange) {
+                legs.call<void>("push", static_cast<double>(i));
+                break;
+            }
+    return legs;
+}
+
+val refusalOf(const char* item, const std::string& message)
+{
+    val answer = val::object();
+    answer.set("item", std::string(item));
+    answer.set("index", 0);
+    answer.set("message", message);
+    return answer;
+}
+
 // {refusal: {item, index, message}}, {fault: message}, or the profile's answer as JSON with the
 // exact options, the file name, the drawings and the files' texts (blank ones null without a
-// width).
-val calculate(const val& options)
+// width); with a die the radius it makes, and the die suggested for the thickness; the material
+// as a materials file where a link must carry it (else null), and the legs too short for the die.
+// `userMaterials` is the user's materials file, `carriedMaterials` a link's; either may be empty.
+val calculate(const val& options, const std::string& userMaterials,
+              const std::string& carriedMaterials)
 {
     val answer = val::object();
     try {
-        const Profile profile = readProfileOptions(optionsOf(options), NumberStyle::PointOrComma);
+        const press::MaterialCatalog catalog = catalogOf(userMaterials, carriedMaterials);
+        const Profile profile =
+            readProfileOptions(optionsOf(options), NumberStyle::PointOrComma, &catalog);
         const ProfileResult result = computeProfile(profile);
         answer.set("json", answerJson(profile, result));
         answer.set("options", objectOf(profileOptions(profile)));
+        answer.set("dieRadius",
+                   profile.die ? val(FormatNumber(profile.radius, twoDecimals)) : val::null());
+        const std::optional<double> suggested = press::suggestedDie(profile.thickness);
+        answer.set("suggestedDie", suggested ? val(exactNumberText(*suggested)) : val::null());
+        answer.set("carried", carriedFile(profile.material));
+        answer.set("shortLegs", shortLegs(result));
         answer.set("name", profileBaseName(profile));
         answer.set("file", writeProfileFile(profile));
         answer.set("section", sectionSvg(profile, result));
@@ -120,18 +217,51 @@ val calculate(const val& options)
         }
     } catch (const ProfileRefusal& refused) {
         answer.set("refusal", refusal(refused));
+    } catch (const press::MaterialsFileError& error) {
+        answer.set("refusal", refusalOf("werkstoff", error.what()));
+    } catch (const press::PressRefusal& refused) {
+        answer.set("refusal", refusalOf("werkstoff", refused.what()));
     } catch (const BendError& error) {
         answer.set("fault", "Rechenfehler: " + std::string(faultMessage(error.kind())));
     }
     return answer;
 }
 
-// {options} of the file's profile, or {message} naming what is wrong with it.
+// {materials: [{name, number (or null), origin}], dies: [V texts]} for the page's choices, or
+// {message} where the materials cannot be read.
+val choices(const std::string& userMaterials, const std::string& carriedMaterials)
+{
+    val answer = val::object();
+    try {
+        val materials = val::array();
+        for (const press::CatalogEntry& entry : catalogOf(userMaterials, carriedMaterials)) {
+            val material = val::object();
+            material.set("name", entry.material.name);
+            material.set("number",
+                         entry.material.number ? val(*entry.material.number) : val::null());
+            material.set("origin", std::string(press::originName(entry.origin)));
+            materials.call<void>("push", material);
+        }
+        answer.set("materials", materials);
+        val dies = val::array();
+        for (double opening : press::dieOpenings)
+            dies.call<void>("push", exactNumberText(opening));
+        answer.set("dies", dies);
+    } catch (const std::exception& error) {
+        answer.set("message", std::string(error.what()));
+    }
+    return answer;
+}
+
+// {options, carried} of the file's profile, its material as calculate gives it, or {message}
+// naming what is wrong with it.
 val readFile(const std::string& text, const std::string& fileName)
 {
     val answer = val::object();
     try {
-        answer.set("options", objectOf(profileOptions(readProfileFile(text, fileName))));
+        const Profile profile = readProfileFile(text, fileName);
+        answer.set("options", objectOf(profileOptions(profile)));
+        answer.set("carried", carriedFile(profile.material));
     } catch (const ProfileFileError& error) {
         answer.set("message", std::string(error.what()));
     }
@@ -144,6 +274,7 @@ EMSCRIPTEN_BINDINGS(kantrix_profile)
 {
     emscripten::function("calculateProfile", &calculate);
     emscripten::function("readProfileFile", &readFile);
+    emscripten::function("profileChoices", &choices);
 }
 
 } // namespace kantrix::profile::web

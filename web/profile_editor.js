@@ -1,7 +1,9 @@
-// The profile's entry: thickness, default radius and width, and the chain of legs with a bend
-// between each two. The editor holds only the texts as typed and hands them on as the command
-// line's options; reading, checking and working them out is the library's. A refusal is shown at
-// the field it names, and nothing typed is ever changed.
+// The profile's entry: thickness, default radius and width, the press brake (material, die, press
+// limit, rolling direction), and the chain of legs with a bend between each two. The editor holds
+// only the texts as typed and hands them on as the command line's options; reading, checking and
+// working them out is the library's. A refusal is shown at the field it names, and nothing typed
+// is ever changed. With a die the radius is the die's, shown read-only; the radius typed before
+// comes back when the die is cleared.
 
 import { optionNames } from './profile_link.js';
 
@@ -42,13 +44,22 @@ export class ProfileEditor {
     this.changed = changed;
     this.chain = document.getElementById('Kette');
     this.values = { dicke: document.getElementById('Dicke'), radius: document.getElementById('Radius'),
-      breite: document.getElementById('Breite') };
+      breite: document.getElementById('Breite'), matrize: document.getElementById('Matrize'),
+      presse: document.getElementById('Presse') };
     for (const input of Object.values(this.values)) {
       for (const [name, value] of Object.entries({ inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false',
         autocapitalize: 'off', autocorrect: 'off', enterkeyhint: 'next' }))
         input.setAttribute(name, value);
-      input.addEventListener('input', () => this.changed(this));
+      input.addEventListener('input', () => {
+        this.followDie();
+        this.changed(this);
+      });
     }
+    this.choices = { werkstoff: document.getElementById('Werkstoff'), walzrichtung: document.getElementById('Walzrichtung') };
+    for (const select of Object.values(this.choices))
+      select.addEventListener('change', () => this.changed(this));
+    this.dies = document.getElementById('Matrizen');
+    this.ownRadius = '';
     this.listMessage = document.getElementById('ListenMeldung');
     this.appendButton = document.getElementById('Anfuegen');
     this.appendButton.addEventListener('click', () => this.insertLeg(this.legs.length));
@@ -69,6 +80,9 @@ export class ProfileEditor {
   setEmpty() {
     for (const input of Object.values(this.values))
       input.value = '';
+    this.choices.werkstoff.value = '';
+    this.choices.walzrichtung.value = 'quer';
+    this.followDie();
     this.legs = [emptyLeg(), emptyLeg()];
     this.bends = [newBend()];
     this.render();
@@ -80,6 +94,12 @@ export class ProfileEditor {
     this.values.dicke.value = options.dicke ?? '';
     this.values.radius.value = options.radius ?? '';
     this.values.breite.value = options.breite ?? '';
+    this.values.matrize.value = options.matrize ?? '';
+    this.values.presse.value = options.presse ?? '';
+    this.choices.werkstoff.value = options.werkstoff ?? '';
+    this.choices.walzrichtung.value = options.walzrichtung ?? 'quer';
+    this.ownRadius = this.values.radius.value;
+    this.followDie();
     const inner = new Set(items(options.innen).map(Number));
     this.legs = items(options.schenkel).map((length, i) => ({ length, measure: inner.has(i + 1) ? 'innen' : 'aussen' }));
     const radii = items(options.radien);
@@ -91,9 +111,13 @@ export class ProfileEditor {
   // The entry as the command line's options, or {item, index, message} for a text that would
   // change the lists' meaning.
   options() {
-    const options = { dicke: this.values.dicke.value, radius: this.values.radius.value };
-    if (this.values.breite.value.trim() !== '')
-      options.breite = this.values.breite.value;
+    const options = { dicke: this.values.dicke.value, radius: this.values.radius.readOnly ? '' : this.values.radius.value };
+    for (const name of ['breite', 'matrize', 'presse'])
+      if (this.values[name].value.trim() !== '')
+        options[name] = this.values[name].value;
+    if (this.choices.werkstoff.value !== '')
+      options.werkstoff = this.choices.werkstoff.value;
+    options.walzrichtung = this.choices.walzrichtung.value;
     options.schenkel = this.legs.map((leg) => leg.length).join('/');
     options.winkel = this.bends.map((bend) => bend.angle).join('/');
     if (this.bends.some((bend) => bend.radius.trim() !== ''))
@@ -114,6 +138,61 @@ export class ProfileEditor {
     return slashed(this.legs, 'length', 'schenkel', (i) => `Schenkel ${i + 1}`)
       ?? slashed(this.bends, 'angle', 'winkel', (i) => `Öffnungswinkel β von Biegung ${i + 1}`)
       ?? slashed(this.bends, 'radius', 'radien', (i) => `Biegeradius r von Biegung ${i + 1}`);
+  }
+
+  // With a die the radius field shows the die's radius and takes no typing; without, the radius
+  // typed before is back.
+  followDie() {
+    const radius = this.values.radius;
+    const withDie = this.values.matrize.value.trim() !== '';
+    if (withDie && !radius.readOnly) {
+      this.ownRadius = radius.value;
+      radius.value = '';
+    } else if (!withDie && radius.readOnly) {
+      radius.value = this.ownRadius;
+    }
+    radius.readOnly = withDie;
+    radius.setAttribute('aria-readonly', String(withDie));
+    radius.placeholder = withDie ? 'f · V' : '';
+  }
+
+  // The radius the die makes, as the library wrote it.
+  showDieRadius(text) {
+    if (this.values.radius.readOnly && text !== null)
+      this.values.radius.value = text;
+  }
+
+  // The materials to choose from ({name, number, origin}), keeping the one chosen.
+  setMaterials(materials) {
+    const select = this.choices.werkstoff;
+    const chosen = select.value;
+    select.replaceChildren(element('option', { value: '' }, ['kein Werkstoff']), ...materials.map((material) =>
+      element('option', { value: material.name }, [material.name + (material.number ? ` (${material.number})` : '') +
+        (material.origin === 'eingebaut' ? '' : ` – ${material.origin}`)])));
+    select.value = chosen;
+    if (select.value !== chosen)
+      select.value = '';
+  }
+
+  // The die openings to choose from, the one suggested for the thickness marked.
+  setDies(dies, suggested) {
+    this.dies.replaceChildren(...dies.map((die) =>
+      element('option', { value: die, label: die === suggested ? `${die} mm, empfohlen` : `${die} mm` })));
+  }
+
+  // Marks the legs too short to rest on the die: a warning beside the field, not a refusal.
+  markShortLegs(indices) {
+    this.legs.forEach((leg, i) => {
+      const input = this.document.getElementById(`Schenkel-${i + 1}`);
+      const warning = this.document.getElementById(`Warnung-Schenkel-${i + 1}`);
+      const short = indices.includes(i);
+      warning.hidden = !short;
+      input.classList.toggle('warned', short);
+      if (short && !input.hasAttribute('aria-describedby'))
+        input.setAttribute('aria-describedby', warning.id);
+      else if (!short && input.getAttribute('aria-describedby') === warning.id)
+        input.removeAttribute('aria-describedby');
+    });
   }
 
   edited(target) {
@@ -168,7 +247,9 @@ export class ProfileEditor {
         element('span', { class: 'row-name' }, [`Schenkel ${n}`]),
         element('span', { class: 'row-fields' }, [field('l =', length, 'mm'), measure]),
         element('span', { class: 'row-buttons' }, [insert, remove]),
-        element('p', { class: 'refusal', id: `Meldung-Schenkel-${n}`, hidden: '' })]));
+        element('p', { class: 'refusal', id: `Meldung-Schenkel-${n}`, hidden: '' }),
+        element('p', { class: 'warning', id: `Warnung-Schenkel-${n}`, hidden: '' },
+          ['Kürzer als der kleinste Schenkel auf der Matrize (siehe Hinweise).'])]));
       if (i >= this.bends.length)
         return;
       const bend = this.bends[i];
@@ -196,6 +277,8 @@ export class ProfileEditor {
     const n = refusal.index + 1;
     const byItem = {
       dicke: [this.values.dicke, null], radius: [this.values.radius, null], breite: [this.values.breite, null],
+      matrize: [this.values.matrize, null], presse: [this.values.presse, null],
+      werkstoff: [this.choices.werkstoff, null], walzrichtung: [this.choices.walzrichtung, null],
       schenkel: [`Schenkel-${n}`, `Meldung-Schenkel-${n}`], innen: [`Mass-${n}`, `Meldung-Schenkel-${n}`],
       winkel: [`Winkel-${n}`, `Meldung-Biegung-${n}`], radien: [`Radius-${n}`, `Meldung-Biegung-${n}`],
       richtung: [`Richtung-${n}`, `Meldung-Biegung-${n}`],
@@ -210,7 +293,8 @@ export class ProfileEditor {
     return { field: at, message: messageElement };
   }
 
-  // Shows a refusal at its field, or none; only one stands at a time.
+  // Shows a refusal at its field, or none; only one stands at a time. A refusal of an empty field
+  // says what is still missing.
   showRefusal(refusal) {
     for (const marked of this.document.querySelectorAll('[aria-invalid="true"]')) {
       marked.removeAttribute('aria-invalid');
@@ -223,9 +307,12 @@ export class ProfileEditor {
     if (!refusal)
       return;
     const { field: at, message } = this.placeOf(refusal);
-    message.textContent = refusal.message;
+    // A field not yet filled in is not an error, as in the profile window: it only still lacks.
+    const missing = at !== null && at.tagName === 'INPUT' && at.value.trim() === '';
+    message.textContent = missing ? `${at.getAttribute('aria-label').split(',')[0]} fehlt noch.` : refusal.message;
+    message.classList.toggle('missing', missing);
     message.hidden = false;
-    if (at) {
+    if (at && !missing) {
       at.setAttribute('aria-invalid', 'true');
       at.setAttribute('aria-describedby', message.id);
     }

@@ -1,9 +1,13 @@
 // The link is the part: the URL fragment holds the profile in the command line's option names
-// ("#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300"). The fragment is
-// read here into option texts and written from them; whether the texts make a profile is the
-// library's decision.
+// ("#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300&werkstoff=S235JR").
+// A material that is not the built-in one as Kantrix knows it (the user's own, or one with test
+// bends) goes along as "werkstoffdaten", a materials file of that one material, so that the part
+// computes the same in another browser. The fragment is read here into option texts and written
+// from them; whether the texts make a profile is the library's decision.
 
-export const optionNames = ['dicke', 'radius', 'schenkel', 'winkel', 'radien', 'innen', 'richtung', 'breite'];
+export const optionNames = ['dicke', 'radius', 'schenkel', 'winkel', 'radien', 'innen', 'richtung', 'breite',
+  'werkstoff', 'matrize', 'presse', 'walzrichtung'];
+const linkNames = [...optionNames, 'werkstoffdaten'];
 
 // "/" and "+" stand as they are, so that a link reads like the command line.
 function encoded(text) {
@@ -20,7 +24,7 @@ export function optionsOfFragment(fragment) {
   for (const part of text.split('&')) {
     const equals = part.indexOf('=');
     const name = equals < 0 ? part : part.slice(0, equals);
-    if (!optionNames.includes(name))
+    if (!linkNames.includes(name))
       return { message: `Der Link enthält die unbekannte Angabe „${name}“.` };
     if (name in options)
       return { message: `Der Link enthält die Angabe „${name}“ zweimal.` };
@@ -35,8 +39,9 @@ export function optionsOfFragment(fragment) {
   return { options };
 }
 
-// The fragment of the options, in the command line's order, without the ones left out.
+// The fragment of the options, in the command line's order, without the ones left out or empty
+// (the radius, with a die).
 export function fragmentOf(options) {
-  return '#' + optionNames.filter((name) => options[name] !== undefined && options[name] !== null)
+  return '#' + linkNames.filter((name) => options[name] !== undefined && options[name] !== null && options[name] !== '')
     .map((name) => `${name}=${encoded(options[name])}`).join('&');
 }

@@ -1,6 +1,8 @@
 // Starts the profile page: loads the library's module, takes the profile from the link, and after
 // every edit lets the library read, check and work out the entry. An accepted entry shows its
 // results and becomes the link; a refused one is shown at its field while the last results stay.
+// The materials are the built-in ones, the user's own kept in the browser as a materials file, and
+// the one a link or a .kprofil file carries.
 import createKantrix from './kantrix.js';
 import { ProfileEditor } from './profile_editor.js';
 import { ProfileResults } from './profile_results.js';
@@ -14,7 +16,16 @@ const linkMessage = document.getElementById('LinkMeldung');
 const fileMessage = document.getElementById('Dateimeldung');
 const fileButtons = ['Speichern', 'DxfLaden', 'SvgLaden', 'LinkKopieren'].map((id) => document.getElementById(id));
 
+const materialsKey = 'kantrix-werkstoffe';
+
 let accepted = null; // the last answer the library gave for an accepted entry
+let carried = ''; // the materials file a link or a part's file brought along, or ''
+let dies = [];
+
+// The user's materials file as the browser keeps it, or '' for none.
+function userMaterials() {
+  return localStorage.getItem(materialsKey) ?? '';
+}
 let announceTimer = 0;
 let announced = '';
 
@@ -39,7 +50,7 @@ function enableFiles() {
 // Works out the entry. Returns true when the library accepted it.
 function recalculate(editor, { initial = false } = {}) {
   const refusal = editor.slashRefusal();
-  const answer = refusal ? { refusal } : kantrix.calculateProfile(editor.options());
+  const answer = refusal ? { refusal } : kantrix.calculateProfile(editor.options(), userMaterials(), carried);
   if (answer.refusal || answer.fault) {
     editor.showRefusal(answer.refusal ?? { item: 'listen', index: 0, message: answer.fault });
     results.setCurrent(false);
@@ -47,11 +58,14 @@ function recalculate(editor, { initial = false } = {}) {
     return false;
   }
   editor.showRefusal(null);
+  editor.showDieRadius(answer.dieRadius);
+  editor.setDies(dies, answer.suggestedDie);
+  editor.markShortLegs(answer.shortLegs);
   accepted = answer;
   const json = results.show(answer);
   if (!initial)
     announce(json.L.text);
-  history.replaceState(null, '', fragmentOf(answer.options));
+  history.replaceState(null, '', fragmentOf({ ...answer.options, werkstoffdaten: answer.carried }));
   enableFiles();
   return true;
 }
@@ -61,29 +75,54 @@ const editor = new ProfileEditor(document, (changed) => {
   recalculate(changed);
 });
 
+// The materials to choose from: the built-in ones, the user's and the carried one.
+function showChoices() {
+  const choices = kantrix.profileChoices(userMaterials(), carried);
+  if (choices.message)
+    return choices.message;
+  dies = choices.dies;
+  editor.setMaterials(choices.materials);
+  editor.setDies(dies, accepted ? accepted.suggestedDie : null);
+  return null;
+}
+
+// Opens a profile's options with the material they carry. The material is chosen by the name the
+// library gave it, which may differ in case from the one typed or linked.
+function openOptions(options, withMaterial) {
+  carried = withMaterial ?? '';
+  showChoices();
+  const answer = kantrix.calculateProfile(options, userMaterials(), carried);
+  editor.setOptions(answer.options ? { ...options, werkstoff: answer.options.werkstoff } : options);
+  return answer;
+}
+
 // The profile of the link, or its refusal above an empty profile.
 function openLink() {
   const read = optionsOfFragment(location.hash);
   linkMessage.hidden = true;
   if (read.options === null) {
+    carried = '';
+    showChoices();
     editor.setEmpty();
     recalculate(editor, { initial: true });
     return;
   }
   let message = read.message;
   if (!message) {
-    const answer = kantrix.calculateProfile(read.options);
+    const { werkstoffdaten, ...options } = read.options;
+    const answer = openOptions(options, werkstoffdaten);
     if (answer.refusal || answer.fault)
       message = answer.refusal ? answer.refusal.message : answer.fault;
   }
   if (message) {
+    carried = '';
+    showChoices();
     editor.setEmpty();
     recalculate(editor, { initial: true });
     linkMessage.textContent = `Der Link beschreibt kein gültiges Profil: ${message}`;
     linkMessage.hidden = false;
     return;
   }
-  editor.setOptions(read.options);
   recalculate(editor, { initial: true });
 }
 
@@ -98,7 +137,7 @@ acceptFiles(document, (text, fileName) => {
     return;
   }
   linkMessage.hidden = true;
-  editor.setOptions(read.options);
+  openOptions(read.options, read.carried);
   recalculate(editor);
   fileMessage.textContent = `„${fileName}“ geöffnet.`;
   fileMessage.classList.remove('refused');

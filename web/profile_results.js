@@ -1,8 +1,27 @@
 // The results of a profile as the library writes them: its JSON answer, whose number texts are
-// shown as they are (the command line's digits), and its two drawings, set inline as SVG. After a
-// refusal the last results stay and are marked as not current.
+// shown as they are (the command line's digits), and its two drawings, set inline as SVG. At the
+// press brake the material, die and press stand under the thickness, the largest force beside L
+// and each bend's force, least flange, minimum radius, angle to set and the source of k in a table
+// of their own. After a refusal the last results stay and are marked as not current.
 
 const directionText = { '+': '+ auf', '-': '− ab' };
+const absent = '–';
+// A number this long (a leg of 1e308) may break anywhere rather than widen the page; shorter ones
+// never break.
+const longNumber = 20;
+
+const textOf = (number) => (number ? number.text : absent);
+
+// The line of material, die and press, as the command line's answer words it.
+function pressLine(json) {
+  const material = json.werkstoff ? `Werkstoff ${json.werkstoff.name}, Rm = ${json.werkstoff.zugfestigkeit.text} N/mm²`
+    : 'ohne Werkstoff';
+  const die = json.matrize ? `Matrize V = ${json.matrize.text} mm` : 'ohne Matrize';
+  const suggested = json.matrize_empfohlen ? ` (empfohlen V = ${json.matrize_empfohlen.text} mm)` : '';
+  const press = json.presse ? `Presse ${json.presse.text} kN` : 'Presse ohne Grenze';
+  const rolling = json.walzrichtung === 'laengs' ? 'Biegelinie längs zur Walzrichtung' : 'Biegelinie quer zur Walzrichtung';
+  return `${material}; ${die}${suggested}; ${press}; ${rolling}`;
+}
 
 function cell(text, name) {
   const td = document.createElement('td');
@@ -12,6 +31,7 @@ function cell(text, name) {
     value.setAttribute('aria-label', name);
   }
   value.textContent = text;
+  value.classList.toggle('long-number', text.length > longNumber);
   td.append(value);
   return td;
 }
@@ -29,11 +49,13 @@ function headersOf(table) {
   return [...table.querySelectorAll('thead th')].map((th) => th.textContent);
 }
 
-// An SVG text of the library as an element of this page, scaled by the style sheet.
+// An SVG text of the library as an element of this page, scaled by the style sheet, or null. The
+// library writes a huge part's sizes exactly, beyond the single precision the browser draws SVG
+// in; such a drawing's view box does not parse, and the page shows a note instead.
 function drawing(text) {
   const parsed = new DOMParser().parseFromString(text, 'image/svg+xml');
   const svg = parsed.documentElement;
-  if (svg.nodeName !== 'svg' || parsed.querySelector('parsererror'))
+  if (svg.nodeName !== 'svg' || parsed.querySelector('parsererror') || !(svg.viewBox.baseVal?.width > 0))
     return null;
   svg.removeAttribute('width');
   svg.removeAttribute('height');
@@ -48,6 +70,11 @@ export class ProfileResults {
     this.stale = document.getElementById('Stand');
     this.length = document.getElementById('L');
     this.plate = document.getElementById('Blech');
+    this.forceLine = document.getElementById('Kraftzeile');
+    this.force = document.getElementById('F');
+    this.pressValues = document.getElementById('Presswerte');
+    this.pressPart = document.getElementById('Abkantpresse');
+    this.pressTable = document.getElementById('Pressdaten');
     this.bends = document.getElementById('Biegungen');
     this.legs = document.getElementById('Schenkelmasse');
     this.notes = document.getElementById('Hinweise');
@@ -61,6 +88,7 @@ export class ProfileResults {
   show(answer) {
     const json = JSON.parse(answer.json);
     this.length.textContent = json.L.text;
+    this.length.classList.toggle('long-number', json.L.text.length > longNumber);
     this.plate.textContent = `Blechdicke s = ${json.dicke.text} mm` +
       (json.breite ? `, Breite W = ${json.breite.text} mm` : ', ohne Breite W (kein Zuschnitt)');
     const bendHeaders = headersOf(this.bends);
@@ -69,6 +97,22 @@ export class ProfileResults {
       cell(bend.biegelinie.text, `Biegelinie ${i + 1}, Millimeter`), cell(bend.k.text, `Korrekturwert k ${i + 1}`),
       cell(bend.v.text, `Verdano v ${i + 1}, Millimeter`), cell(bend.bz.text, `Bogenlänge bz ${i + 1}, Millimeter`),
     ], bendHeaders)));
+    const pressBrake = 'walzrichtung' in json;
+    this.forceLine.hidden = !pressBrake;
+    this.force.textContent = pressBrake ? textOf(json.kraft_max) : absent;
+    this.force.classList.toggle('long-number', this.force.textContent.length > longNumber);
+    this.pressValues.hidden = !pressBrake;
+    this.pressValues.textContent = pressBrake ? pressLine(json) : '';
+    this.pressPart.hidden = !pressBrake;
+    const pressHeaders = headersOf(this.pressTable);
+    this.pressTable.tBodies[0].replaceChildren(...(pressBrake ? json.biegungen : []).map((bend, i) => row([
+      cell(String(i + 1)), cell(bend.k_quelle, `Quelle von k ${i + 1}`), cell(bend.k_din.text, `k nach DIN ${i + 1}`),
+      cell(textOf(bend.kraft), `Kraft Biegung ${i + 1}, Kilonewton`),
+      cell(textOf(bend.kraft_je_meter), `Kraft je Meter Biegung ${i + 1}, Kilonewton`),
+      cell(textOf(bend.kleinster_schenkel), `Kleinster Schenkel an Biegung ${i + 1}, Millimeter`),
+      cell(textOf(bend.mindestradius), `Mindestradius Biegung ${i + 1}, Millimeter`),
+      cell(textOf(bend.winkel_eingestellt), `Einstellwinkel Biegung ${i + 1}, Grad`),
+    ], pressHeaders)));
     const legHeaders = headersOf(this.legs);
     this.legs.tBodies[0].replaceChildren(...json.schenkel.map((leg, i) => row([
       cell(String(i + 1)), cell(leg.mass === 'innen' ? 'innen' : 'außen'), cell(leg.eingegeben.text),
@@ -80,12 +124,17 @@ export class ProfileResults {
       li.textContent = note;
       return li;
     }));
-    this.section.replaceChildren(...[drawing(answer.section)].filter(Boolean));
+    const tooLarge = 'Zu groß, um es hier zu zeichnen; die Dateien enthalten es genau.';
+    const section = drawing(answer.section);
+    if (section)
+      this.section.replaceChildren(section);
+    else
+      this.section.textContent = tooLarge;
     const blank = answer.blank ? drawing(answer.blank) : null;
     if (blank)
       this.blank.replaceChildren(blank);
     else
-      this.blank.textContent = 'Für den Zuschnitt fehlt die Breite W.';
+      this.blank.textContent = answer.blank ? tooLarge : 'Für den Zuschnitt fehlt die Breite W.';
     this.shown = true;
     this.setCurrent(true);
     return json;

@@ -44,7 +44,7 @@ int main(int argc, char** argv)
             {"presse", exact.presse},       {"walzrichtung", exact.walzrichtung}};
         std::string fragment;
         for (const auto& [name, value] : items)
-            if (value)
+            if (value && !value->empty()) // with a die the radius is left out
                 fragment += (fragment.empty() ? "#" : "&") + std::string(name) + "=" + *value;
         std::cout << fragment;
     } catch (const std::exception& error) {

@@ -39,6 +39,10 @@ HAT = {'dicke': '1.5', 'radius': '3', 'schenkel': '20/30/40/30/20', 'winkel': '9
        'radien': '/4//', 'innen': '3', 'richtung': '+/-/-/+'}
 
 
+# The command line reads the user's materials file only where a test names one (--werkstoffe).
+NO_USER_FILES = {**os.environ, 'XDG_CONFIG_HOME': '/nonexistent', 'HOME': '/nonexistent'}
+
+
 def native(kind, options):
     """The command line's answer (json), one of its files (dxf, svg, kprofil), or the fragment of
     the library's link (link), as bytes."""
@@ -47,11 +51,11 @@ def native(kind, options):
         return subprocess.run(arguments, check=True, capture_output=True).stdout
     arguments = [CLI, 'profil'] + [f'--{name}={value}' for name, value in options.items()]
     if kind == 'json':
-        return subprocess.run(arguments + ['--json'], check=True, capture_output=True).stdout
+        return subprocess.run(arguments + ['--json'], check=True, capture_output=True, env=NO_USER_FILES).stdout
     with tempfile.TemporaryDirectory(prefix='kantrix-cli-') as folder:
         path = os.path.join(folder, 'out')
         option = {'dxf': '--dxf', 'svg': '--svg', 'kprofil': '--speichern'}[kind]
-        subprocess.run(arguments + [option, path], check=True, capture_output=True)
+        subprocess.run(arguments + [option, path], check=True, capture_output=True, env=NO_USER_FILES)
         return open(path, 'rb').read()
 
 
@@ -138,6 +142,9 @@ class Entry(ProfilePage):
     def test_a_u_channel_typed_from_an_empty_profile(self):
         self.open()
         self.assertEqual(self.text('Gestreckte Länge L, Millimeter'), '–')
+        # An empty new part is not an error: it only still lacks its values.
+        self.assertEqual(self.refusals(), ['Blechdicke s fehlt noch.'])
+        self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, '[aria-invalid="true"], [role="alert"]:not([hidden])'), [])
         history = self.driver.execute_script('return history.length')
         # A comma and blanks as a person types them; the third leg comes by a tap.
         for name, text in [('Blechdicke s, Millimeter', '2,0'), ('Biegeradius r, Millimeter', ' 2 '),
@@ -290,6 +297,110 @@ class Files(ProfilePage):
         self.assertTrue(self.find('Gestreckte Länge L, Millimeter').is_displayed())
 
 
+AT_THE_PRESS = {'dicke': '1.5', 'schenkel': '50/100/50', 'winkel': '90/90', 'breite': '1000', 'werkstoff': 'S235JR',
+                'matrize': '12'}
+PRESS_LINK = ('#dicke=1.5&schenkel=50/100/50&winkel=90/90&breite=1000&werkstoff=S235JR&matrize=12&presse=200'
+              '&walzrichtung=laengs')
+OWN_MATERIALS = json.dumps({'format': 'kantrix-werkstoffe', 'version': 1, 'werkstoffe': [
+    {'name': 'Hardox 450', 'nummer': '1.8714', 'zugfestigkeit': [{'ab': 0, 'min': 1300, 'max': 1500}],
+     'radiusfaktor': 0.3, 'mindestradius': {'quer': 2.5, 'laengs': 3}, 'probebiegungen': []}]})
+
+
+class PressBrake(ProfilePage):
+    def at_the_press(self):
+        """What the page shows of the press brake, each value read by its accessible name."""
+        return self.driver.execute_script("""
+            const named = (name) => document.querySelector(`[aria-label="${name}"]`);
+            const bends = document.querySelectorAll('#Pressdaten tbody tr').length;
+            const each = (name) => Array.from({length: bends}, (_, i) => named(name(i + 1)).textContent);
+            return {F: named('Größte Kraft, Kilonewton').textContent, force: each((i) => `Kraft Biegung ${i}, Kilonewton`),
+                    least: each((i) => `Kleinster Schenkel an Biegung ${i}, Millimeter`),
+                    set: each((i) => `Einstellwinkel Biegung ${i}, Grad`), source: each((i) => `Quelle von k ${i}`),
+                    warned: [...document.querySelectorAll('.leg input.warned')].map((e) => e.getAttribute('aria-label'))};""")
+
+    def expected_at_the_press(self, options, warned=()):
+        answer = json.loads(native('json', options))
+        bends = answer['biegungen']
+
+        def text(number):
+            return number['text'] if number else '–'
+
+        return {'F': text(answer['kraft_max']), 'force': [text(b['kraft']) for b in bends],
+                'least': [text(b['kleinster_schenkel']) for b in bends],
+                'set': [text(b['winkel_eingestellt']) for b in bends], 'source': [b['k_quelle'] for b in bends],
+                'warned': [f'Schenkel {leg}, Millimeter' for leg in warned]}
+
+    def test_a_u_channel_in_s235jr_on_a_v12_die_typed_from_empty(self):
+        self.open()
+        self.type_into('Blechdicke s, Millimeter', '1,5')
+        self.type_into('Biegeradius r, Millimeter', '3')
+        Select(self.find('Werkstoff')).select_by_value('S235JR')
+        for name, text in [('Matrizenöffnung V, Millimeter', '12'), ('Breite W, Millimeter', '1000'),
+                           ('Schenkel 1, Millimeter', '50'), ('Schenkel 2, Millimeter', '100')]:
+            self.type_into(name, text)
+        self.tap(self.driver.find_element(By.ID, 'Anfuegen'))
+        self.driver.switch_to.active_element.send_keys('50')
+        radius = self.find('Biegeradius r, Millimeter')
+        self.assertEqual((radius.get_attribute('value'), radius.get_attribute('readonly')), ('1.92', 'true'), 'f × V')
+        self.assertEqual(self.at_the_press(), self.expected_at_the_press(AT_THE_PRESS))
+        self.assertEqual(json.loads(native('json', AT_THE_PRESS))['biegungen'][0]['kraft_je_meter']['text'], '143.4')
+        self.assertEqual(self.shown(), self.expected(AT_THE_PRESS))
+        self.assertEqual(self.driver.execute_script('return location.hash'), native('link', AT_THE_PRESS).decode())
+        self.assertEqual(self.driver.execute_script(
+            "return [...document.querySelectorAll('#Matrizen option')].filter((o) => o.label.endsWith('empfohlen'))"
+            ".map((o) => o.value)"), ['12'])
+        # Without the die the radius typed before is back.
+        self.type_into('Matrizenöffnung V, Millimeter', '')
+        self.assertEqual((radius.get_attribute('value'), radius.get_attribute('readonly')), ('3', None))
+        self.assertEqual(self.errors(), [])
+
+    def test_links_at_the_press_brake(self):
+        # (fragment, the options it stands for, the legs marked as too short for the die)
+        for fragment, options, warned in [
+                (PRESS_LINK, {**AT_THE_PRESS, 'presse': '200', 'walzrichtung': 'laengs'}, ()),
+                ('#dicke=1.5&schenkel=5/100/50&winkel=90/90&werkstoff=1.0038&matrize=12',
+                 {**AT_THE_PRESS, 'schenkel': '5/100/50', 'breite': None}, (1,))]:
+            options = {k: v for k, v in options.items() if v is not None}
+            with self.subTest(fragment):
+                self.open(fragment)
+                self.assertEqual(self.refusals(), [])
+                self.assertEqual([self.find(name).get_attribute('value') for name in [
+                    'Werkstoff', 'Matrizenöffnung V, Millimeter', 'Presse, Kilonewton', 'Walzrichtung']],
+                    [options['werkstoff'], '12', options.get('presse', ''), options.get('walzrichtung', 'quer')])
+                self.assertEqual(self.at_the_press(), self.expected_at_the_press(options, warned))
+                self.assertEqual(self.shown(), self.expected(options))
+
+    def test_a_refused_link_shows_the_librarys_message(self):
+        for fragment in ['#dicke=1.5&schenkel=50/100&winkel=90&werkstoff=Unobtainium',
+                         '#dicke=1.5&schenkel=50/100&winkel=90&matrize=0',
+                         '#dicke=1.5&radius=2&schenkel=50/100&winkel=90&matrize=12']:
+            with self.subTest(fragment):
+                self.open(fragment)
+                options = [part.split('=', 1) for part in fragment[1:].split('&')]
+                library = subprocess.run([EXPECTATIONS] + [f'{k}={v}' for k, v in options], capture_output=True,
+                                         text=True).stderr.strip()
+                self.assertTrue(library)
+                self.assertEqual(self.driver.find_element(By.ID, 'LinkMeldung').text,
+                                 f'Der Link beschreibt kein gültiges Profil: {library}')
+                self.assertEqual(self.find('Matrizenöffnung V, Millimeter').get_attribute('value'), '')
+
+    def test_a_link_carries_the_users_own_material_to_a_browser_without_it(self):
+        self.open()
+        self.driver.execute_script('localStorage.setItem("kantrix-werkstoffe", arguments[0])', OWN_MATERIALS)
+        self.open('#dicke=2&schenkel=50/100/50&winkel=90/90&breite=500&werkstoff=Hardox%20450&matrize=16')
+        self.driver.refresh()
+        self.wait_ready()
+        shown, press = self.shown(), self.at_the_press()
+        link = self.driver.execute_script('return location.hash')
+        self.assertIn('werkstoffdaten=', link)
+        self.driver.execute_script('localStorage.clear()')
+        self.open(link)
+        self.driver.refresh()
+        self.wait_ready()
+        self.assertEqual((self.shown(), self.at_the_press(), self.refusals()), (shown, press, []))
+        self.assertEqual(self.find('Werkstoff').get_attribute('value'), 'Hardox 450')
+
+
 # Viewports from a phone held upright to a 4K desktop: (width, height)
 SIZES = [(360, 640), (412, 915), (768, 1024), (1280, 800), (1920, 1080), (3840, 2160)]
 
@@ -332,6 +443,21 @@ class Layout(ProfilePage):
                 self.assertEqual(layout['tinyText'], [])
                 if width < 600:
                     self.assertEqual(layout['columns'], 1)
+
+
+    def test_huge_numbers_wrap_and_never_widen_a_phones_page(self):
+        self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': 360, 'height': 640, 'deviceScaleFactor': 1, 'mobile': True})
+        for fragment in ['#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&breite=1e16&werkstoff=S235JR',
+                         '#dicke=2&radius=2&schenkel=1e308/100/50&winkel=90/90']:
+            with self.subTest(fragment):
+                self.open(fragment)
+                self.assertEqual(self.refusals(), [])
+                layout = self.driver.execute_script(LAYOUT)
+                self.assertEqual((layout['scroll'], layout['clipped']), (0, []))
+        self.assertEqual(self.driver.find_element(By.ID, 'Schnitt').text,
+                         'Zu groß, um es hier zu zeichnen; die Dateien enthalten es genau.')
+        self.assertEqual(self.errors(), [])
 
 
 class Offline(ProfilePage):
