@@ -1,8 +1,10 @@
 #include "profile_results.h"
 
 #include "bending_force.h"
+#include "elided_label.h"
 #include "number_text.h"
 #include "profile_model.h"
+#include "whole_text_tip.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -64,7 +66,7 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
 } // namespace
 
 ProfileResults::ProfileResults(QWidget* parent)
-    : QWidget(parent), m_length(new QLabel(this)), m_force(new QLabel(this)),
+    : QWidget(parent), m_length(new ElidedLabel(this)), m_force(new ElidedLabel(this)),
       m_stale(new QLabel(this)),
       m_bends(new QTableWidget(0, static_cast<int>(bendColumns().size()), this)),
       m_notes(new QLabel(this))
@@ -116,6 +118,7 @@ ProfileResults::ProfileResults(QWidget* parent)
     m_bends->setObjectName(QStringLiteral("Profil_Biegelinien"));
     m_bends->setAccessibleName(QStringLiteral("Biegelinien und Werte der Biegungen"));
     m_bends->setHorizontalHeaderLabels(bendColumns());
+    m_bends->setItemDelegate(new WholeTextDelegate(m_bends));
     m_bends->verticalHeader()->hide();
     m_bends->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_bends->setTabKeyNavigation(false);
@@ -137,7 +140,7 @@ void ProfileResults::show(const profile::Profile& profile, const profile::Profil
 {
     m_hasResult = true;
     const QString length = shownLength(result.developedLength);
-    m_length->setText(QStringLiteral("Gestreckte Länge L = %1 mm").arg(length));
+    m_length->setWholeText(QStringLiteral("Gestreckte Länge L = %1 mm").arg(length));
     m_length->setAccessibleName(QStringLiteral("Gestreckte Länge L, Millimeter"));
     m_length->setAccessibleDescription(length);
 
@@ -183,7 +186,7 @@ void ProfileResults::show(const profile::Profile& profile, const profile::Profil
     m_force->setVisible(result.largestForce.has_value());
     if (result.largestForce) {
         const QString force = forceText(*result.largestForce);
-        m_force->setText(QStringLiteral("Größte Kraft F = %1 kN").arg(force));
+        m_force->setWholeText(QStringLiteral("Größte Kraft F = %1 kN").arg(force));
         m_force->setAccessibleDescription(force);
     }
 
@@ -201,7 +204,7 @@ void ProfileResults::setCurrent(bool current)
     m_current = current;
     m_stale->setVisible(!current && m_hasResult);
     if (!m_hasResult)
-        m_length->setText(QStringLiteral("Gestreckte Länge L = –"));
+        m_length->setWholeText(QStringLiteral("Gestreckte Länge L = –"));
     // Greyed, not hidden: the last valid values stay readable.
     m_bends->setEnabled(current);
     m_notes->setEnabled(current);

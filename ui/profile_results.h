@@ -16,6 +16,8 @@ class QTableWidget;
 
 namespace kantrix {
 
+class ElidedLabel;
+
 class ProfileResults : public QWidget
 {
     Q_OBJECT
@@ -30,14 +32,14 @@ public:
     bool isCurrent() const { return m_current; }
     bool hasResult() const { return m_hasResult; }
 
-    QLabel* length() const { return m_length; }
-    QLabel* force() const { return m_force; }
+    ElidedLabel* length() const { return m_length; }
+    ElidedLabel* force() const { return m_force; }
     QTableWidget* bends() const { return m_bends; }
     QLabel* notes() const { return m_notes; }
 
 private:
-    QLabel* m_length;
-    QLabel* m_force;
+    ElidedLabel* m_length;
+    ElidedLabel* m_force;
     QLabel* m_stale;
     QTableWidget* m_bends;
     QLabel* m_notes;

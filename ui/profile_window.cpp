@@ -10,6 +10,7 @@
 #include "profile_refusal.h"
 #include "profile_results.h"
 #include "svg_view.h"
+#include "whole_text_tip.h"
 
 #include <QAbstractItemDelegate>
 #include <QAction>
@@ -61,11 +62,11 @@ const FieldDescription fieldDescriptions[] = {
 
 // Measure and direction are picked from their two words; the numbers are typed as in a
 // spreadsheet.
-class CellDelegate : public QStyledItemDelegate
+class CellDelegate : public WholeTextDelegate
 {
 public:
     // `keys` watches each editor for the window's commands, as it watches the fields.
-    CellDelegate(QObject* keys, QObject* parent) : QStyledItemDelegate(parent), m_keys(keys) {}
+    CellDelegate(QObject* keys, QObject* parent) : WholeTextDelegate(parent), m_keys(keys) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override
@@ -132,7 +133,13 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     if (!QDir(m_folder).exists())
         m_folder = QDir::homePath();
 
-    auto* split = new QSplitter(Qt::Vertical, this);
+    // The margin in a layout around the splitter: a splitter's own margins are left out of its
+    // smallest size, which then cut the captions off at the window's smallest.
+    auto* central = new QWidget(this);
+    auto* margin = new QVBoxLayout(central);
+    margin->setContentsMargins(6, 6, 6, 6);
+    auto* split = new QSplitter(Qt::Vertical, central);
+    margin->addWidget(split);
     split->setObjectName(QStringLiteral("Profil_Teilung"));
     auto* upper = new QSplitter(Qt::Horizontal, split);
     upper->addWidget(buildEditor());
@@ -148,8 +155,7 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     split->setSizes({360, 380});
     split->setChildrenCollapsible(false);
     upper->setChildrenCollapsible(false);
-    split->setContentsMargins(6, 6, 6, 6);
-    setCentralWidget(split);
+    setCentralWidget(central);
     buildActions();
 
     connect(m_model, &ProfileModel::draftChanged, this, &ProfileWindow::showDraft);

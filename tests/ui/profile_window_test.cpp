@@ -3,6 +3,7 @@
 // refused value that keeps its text and the last results, and the question on closing.
 
 #include "bending_force.h"
+#include "elided_label.h"
 #include "help_window.h"
 #include "material_catalog.h"
 #include "number_text.h"
@@ -132,7 +133,7 @@ protected:
     {
         return m_window->model()->index(row, column).data().toString();
     }
-    QString lengthShown() const { return m_window->results()->length()->text(); }
+    QString lengthShown() const { return m_window->results()->length()->wholeText(); }
 
     // Acts on the next modal dialog of type Dialog as soon as it is open, also within exec().
     template <typename Dialog> void whenOpen(std::function<void(Dialog*)> act)
@@ -309,7 +310,7 @@ TEST_F(ProfileWindowTest, MaterialAndDieGiveRadiusAndForcesAndAreUndone)
     EXPECT_EQ(radius->text().toStdString(), "1.92");
     EXPECT_TRUE(radius->isReadOnly());
     EXPECT_EQ(radius->toolTip().toStdString(), "aus der Matrize V 12");
-    EXPECT_EQ(window().results()->force()->text(),
+    EXPECT_EQ(window().results()->force()->wholeText(),
               QStringLiteral("Größte Kraft F = %1 kN").arg(forceText(*result.largestForce)));
     const QTableWidget* bends = window().results()->bends();
     EXPECT_FALSE(bends->isColumnHidden(7));
@@ -402,6 +403,51 @@ TEST_F(ProfileWindowTest, LegShorterThanTheLeastFlangeIsMarkedNotRefused)
         leg.data(Qt::AccessibleDescriptionRole).toString().endsWith(QString::fromStdString(note)));
     typeInCell(1, ProfileModel::Length, QStringLiteral("x"));
     EXPECT_NE(window().model()->index(1, ProfileModel::Length).data(Qt::BackgroundRole), warning);
+}
+
+// State: the U channel in a window of its usual size. Action: 1e308 typed into a leg, then
+// undone. Expected: the window keeps its width, before and after the undo.
+TEST_F(ProfileWindowTest, LongNumberDoesNotWidenTheWindow)
+{
+    const Profile part = uChannel();
+    open(&part);
+    const int width = window().width();
+    const int least = window().minimumSizeHint().width();
+    typeInCell(1, ProfileModel::Length, QStringLiteral("1e308"));
+    EXPECT_TRUE(window().results()->isCurrent());
+    EXPECT_LE(window().minimumSizeHint().width(), least);
+    // The whole L in the tooltip, its start in the label.
+    const ElidedLabel* length = window().results()->length();
+    EXPECT_EQ(length->toolTip(), length->wholeText());
+    EXPECT_TRUE(length->text().startsWith(QStringLiteral("Gestreckte Länge L = 100")))
+        << length->text().toStdString();
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QTest::qWait(50);
+    EXPECT_EQ(window().width(), width);
+}
+
+// State: the U channel at the press brake, with its notes. Action: the window made as small as
+// it allows. Expected: every caption, label and button shows its whole text.
+TEST_F(ProfileWindowTest, NoCaptionIsClippedAtTheSmallestSize)
+{
+    const Profile part = atThePress();
+    open(&part);
+    window().resize(window().minimumSizeHint());
+    QTest::qWait(50);
+    for (const QLabel* label : window().findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&window()) || label->wordWrap() ||
+            qobject_cast<const ElidedLabel*>(label))
+            continue;
+        EXPECT_GE(label->contentsRect().width(),
+                  label->fontMetrics().horizontalAdvance(label->text()))
+            << label->text().toStdString();
+        EXPECT_GE(label->height(), label->fontMetrics().height()) << label->text().toStdString();
+    }
+    for (const QAbstractButton* button : window().findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(&window()) || button->text().isEmpty())
+            continue;
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+    }
 }
 
 // A refused file is named in a message, and no window opens.
@@ -746,6 +792,7 @@ TEST_F(ProfileWindowTest, CellsAreNamedForScreenReaders)
         const char* description;
     } cells[] = {
         {1, ProfileModel::Length, "Schenkel 2, Länge, Millimeter", "100.000"},
+        {1, ProfileModel::Measure, "Schenkel 2, Maß", "außen"},
         {0, ProfileModel::Angle, "Biegung 1, Winkel, Grad", "90.00"},
         {1, ProfileModel::BendRadius, "Biegung 2, Radius, Millimeter", "leer"},
         {2, ProfileModel::Length, "Schenkel 3, Länge, Millimeter", "1.000. Schenkel 3 ist zu kurz"},
