@@ -404,12 +404,13 @@ void ProfileModel::setCommonText(ProfileCommon which, const QString& text)
     change(next, commonName(which));
 }
 
-void ProfileModel::setMaterial(const std::optional<press::Material>& material)
+void ProfileModel::setMaterial(const std::optional<press::Material>& material,
+                               const QString& description)
 {
     ProfileDraft next = m_draft;
     next.profile.material = material;
     followDie(next);
-    change(next, QStringLiteral("Werkstoff"));
+    change(next, description);
 }
 
 void ProfileModel::setRolling(press::RollingDirection rolling)

@@ -102,7 +102,8 @@ public:
     void setCommonText(ProfileCommon which, const QString& text);
     // The material chosen by name (none: without), and the rolling direction. With a die the
     // default radius follows both.
-    void setMaterial(const std::optional<press::Material>& material);
+    void setMaterial(const std::optional<press::Material>& material,
+                     const QString& description = QStringLiteral("Werkstoff"));
     void setRolling(press::RollingDirection rolling);
 
     // A leg with its bend after the row (the last row: before it); and the row's leg with the

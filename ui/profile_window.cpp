@@ -10,6 +10,7 @@
 #include "profile_refusal.h"
 #include "profile_results.h"
 #include "svg_view.h"
+#include "test_bend_dialog.h"
 #include "whole_text_tip.h"
 
 #include <QAbstractItemDelegate>
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -157,6 +159,16 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     upper->setChildrenCollapsible(false);
     setCentralWidget(central);
     buildActions();
+
+    // The materials file written by the command line or another program counts at once too.
+    m_watch = new QFileSystemWatcher(this);
+    const QString folder = QFileInfo(m_materials.path).absolutePath();
+    if (QFileInfo::exists(folder))
+        m_watch->addPath(folder);
+    if (QFileInfo::exists(m_materials.path))
+        m_watch->addPath(m_materials.path);
+    connect(m_watch, &QFileSystemWatcher::fileChanged, this, &ProfileWindow::reloadMaterials);
+    connect(m_watch, &QFileSystemWatcher::directoryChanged, this, &ProfileWindow::reloadMaterials);
 
     connect(m_model, &ProfileModel::draftChanged, this, &ProfileWindow::showDraft);
     connect(m_model->undoStack(), &QUndoStack::cleanChanged, this,
@@ -378,11 +390,77 @@ QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
     return group;
 }
 
+void ProfileWindow::openTestBend()
+{
+    commitEntry();
+    const profile::Profile& part = m_model->profile();
+    auto* dialog = new TestBendDialog(
+        m_materials, part.material ? QString::fromStdString(part.material->name) : QString(),
+        m_model->commonText(ProfileCommon::Thickness), m_model->commonText(ProfileCommon::Die),
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &TestBendDialog::materialsWritten, this, &ProfileWindow::reloadAllMaterials);
+    dialog->show();
+}
+
+void ProfileWindow::reloadAllMaterials()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<ProfileWindow*>(top))
+            window->reloadMaterials();
+}
+
+void ProfileWindow::reloadMaterials()
+{
+    UserMaterials now = readUserMaterials(m_materials.path);
+    // A file saved whole takes the old one's place: the watch must follow the new file.
+    if (QFileInfo::exists(now.path) && !m_watch->files().contains(now.path))
+        m_watch->addPath(now.path);
+    if (!now.error.isEmpty()) {
+        m_materials.error = now.error;
+        return showDraft();
+    }
+    const profile::Profile& part = m_model->profile();
+    const press::Material* before =
+        part.material ? press::findMaterial(m_materials.catalog, part.material->name) : nullptr;
+    const press::Material* after =
+        part.material ? press::findMaterial(now.catalog, part.material->name) : nullptr;
+    const bool followed = before && after && *before == *part.material && *after != *before;
+    const std::optional<press::Material> taken = followed ? std::optional(*after) : std::nullopt;
+    m_materials = std::move(now);
+    if (taken)
+        m_model->setMaterial(taken, QStringLiteral("Werkstoff aktualisiert"));
+    else
+        showDraft();
+}
+
+void ProfileWindow::updateMaterial()
+{
+    commitEntry();
+    const profile::Profile& part = m_model->profile();
+    if (!part.material)
+        return;
+    if (const press::Material* now = press::findMaterial(m_materials.catalog, part.material->name))
+        m_model->setMaterial(*now, QStringLiteral("Werkstoff aktualisiert"));
+}
+
 void ProfileWindow::showPressBrake()
 {
     const profile::Profile& part = m_model->profile();
-    m_materialsMessage->setText(m_materials.error);
-    m_materialsMessage->setVisible(!m_materials.error.isEmpty());
+    // The part's material as its file brought it, where the user's own data of it differ.
+    const press::Material* own =
+        part.material ? press::findMaterial(m_materials.catalog, part.material->name) : nullptr;
+    const bool differs = own && *own != *part.material;
+    m_updateMaterial->setEnabled(differs);
+    const QString aside =
+        differs ? QStringLiteral("Die eigenen Daten von %1 weichen von denen des Profils ab "
+                                 "(andere Werte oder Probebiegungen); „Werkstoff aktualisieren“ "
+                                 "übernimmt sie.")
+                      .arg(QString::fromStdString(part.material->name))
+                : QString();
+    const QString said = m_materials.error.isEmpty() ? aside : m_materials.error;
+    m_materialsMessage->setText(said);
+    m_materialsMessage->setVisible(!said.isEmpty());
 
     // The catalog's names, and the profile's own material where the catalog has none of its
     // name (a file from another shop).
@@ -543,6 +621,12 @@ void ProfileWindow::buildActions()
     addAction(m_remove);
     edit->addAction(m_insert);
     edit->addAction(m_remove);
+    edit->addSeparator();
+    edit->addAction(addCommand(QStringLiteral("&Probebiegung…"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                               &ProfileWindow::openTestBend));
+    m_updateMaterial = addCommand(QStringLiteral("Werkstoff &aktualisieren"), QKeySequence(),
+                                  &ProfileWindow::updateMaterial);
+    edit->addAction(m_updateMaterial);
     edit->addSeparator();
     QAction* copy =
         addCommand(QStringLiteral("Ergebnis &kopieren"),

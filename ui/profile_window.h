@@ -15,6 +15,7 @@
 
 class QAction;
 class QComboBox;
+class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -71,6 +72,15 @@ public:
     void copyAnswer();
     void showHelp();
     void showAbout();
+    // The test-bend dialog over this profile's material, thickness and die.
+    void openTestBend();
+    // The profile's material as the user's materials file now has it, as one undoable change.
+    void updateMaterial();
+    // Reads the user's materials file again, after it changed. A profile whose material was the
+    // catalog's takes the new one; a file that cannot be read changes nothing and says why.
+    void reloadMaterials();
+    // Every open profile window reads the file again.
+    static void reloadAllMaterials();
 
     // Writes the profile to `path`; false after telling the user why not.
     bool saveTo(const QString& path);
@@ -127,6 +137,8 @@ private:
     QComboBox* m_rolling = nullptr;
     QLabel* m_materialsMessage = nullptr;
     UserMaterials m_materials;
+    QAction* m_updateMaterial = nullptr;
+    QFileSystemWatcher* m_watch = nullptr;
     QLabel* m_message = nullptr;
     ProfileResults* m_results = nullptr;
     SvgView* m_section = nullptr;

@@ -14,6 +14,8 @@
 #include "profile_results.h"
 #include "profile_window.h"
 #include "svg_view.h"
+#include "test_bend_dialog.h"
+#include "test_bend_options.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -93,12 +95,27 @@ void closeProfileWindows()
 class ProfileWindowTest : public testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_folder.isValid()); }
+    // Each test has a configuration folder of its own, for the user's materials file.
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", path("config").toLocal8Bit());
+    }
     void TearDown() override
     {
         QCoreApplication::processEvents();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "an unexpected modal dialog";
         closeProfileWindows();
+        qputenv("XDG_CONFIG_HOME", m_config);
+    }
+    QString materialsPath() const { return path("config/kantrix/werkstoffe.json"); }
+    void writeMaterials(const QByteArray& text)
+    {
+        ASSERT_TRUE(QDir().mkpath(path("config/kantrix")));
+        QFile file(materialsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
     }
 
     ProfileWindow& open(const Profile* part = nullptr, const QString& path = {})
@@ -160,6 +177,7 @@ protected:
 
     QTemporaryDir m_folder;
     QPointer<ProfileWindow> m_window;
+    QByteArray m_config;
 };
 
 // State: an empty profile. Action: s, r and W typed into their fields, the legs into the table,
@@ -448,6 +466,140 @@ TEST_F(ProfileWindowTest, NoCaptionIsClippedAtTheSmallestSize)
             continue;
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
     }
+}
+
+// State: the U channel of S235JR on V 12, no materials file. Action: Ctrl+T, a test bend typed
+// and entered. Expected: the dialog shows the library's v and k; the file holds the test bend; the
+// window takes k from it, and its bends, made like the test bend, get the measured v. Saved and
+// opened again with the materials file gone, the part computes the same.
+TEST_F(ProfileWindowTest, TestBendEnteredInTheDialogGivesTheMeasuredDeduction)
+{
+    const Profile part = atThePress();
+    open(&part);
+    press(Qt::Key_T, Qt::ControlModifier);
+    auto* dialog = window().findChild<TestBendDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_EQ(dialog->material()->currentText().toStdString(), "S235JR");
+    EXPECT_EQ(dialog->field(TestBendDialog::Thickness)->text().toStdString(), "1.50");
+    EXPECT_EQ(dialog->field(TestBendDialog::Die)->text().toStdString(), "12");
+    dialog->field(TestBendDialog::Angle)->setFocus();
+    for (const char* value : {"90", "88", "100", "51,5", "51.7"}) {
+        type(QString::fromLatin1(value));
+        press(Qt::Key_Tab);
+    }
+    const press::TypedTestBend expected = press::readTestBendOptions(
+        {"S235JR", "1.5", std::nullopt, "12", "90", "88", "100", "51.5/51.7"},
+        NumberStyle::PointOrComma, press::materialCatalog());
+    EXPECT_EQ(dialog->value(0)->text().toStdString(), "-3.200");
+    EXPECT_EQ(dialog->value(1)->text().toStdString(),
+              FormatNumber(expected.result.k, threeDecimals));
+    EXPECT_EQ(dialog->value(6)->text().toStdString(),
+              FormatNumber(*expected.result.springback, threeDecimals));
+    QTest::mouseClick(dialog->enter(), Qt::LeftButton);
+
+    const press::MaterialsFile file =
+        press::readMaterialsFile(contents(materialsPath()).toStdString(), "werkstoffe.json");
+    ASSERT_EQ(file.materials.size(), 1u);
+    EXPECT_EQ(file.materials[0].testBends, std::vector{expected.bend});
+    const QTableWidget* bends = window().results()->bends();
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(bends->item(row, 6)->text().toStdString(), "Probebiegungen");
+        EXPECT_EQ(bends->item(row, 4)->text().toStdString(), "-3.200");
+        EXPECT_EQ(bends->item(row, 9)->text(), shownTwoDecimals(88));
+    }
+    dialog->close();
+
+    const QString saved = path("probe.kprofil");
+    ASSERT_TRUE(window().saveTo(saved));
+    const Profile withTestBend = window().model()->profile();
+    ASSERT_TRUE(QFile::remove(materialsPath()));
+    delete m_window.data();
+    m_window = ProfileWindow::openFile(saved, nullptr);
+    ASSERT_NE(m_window, nullptr);
+    EXPECT_EQ(window().model()->profile(), withTestBend);
+    EXPECT_EQ(window().results()->bends()->item(0, 4)->text().toStdString(), "-3.200");
+}
+
+struct TestBendEntry
+{
+    const char* name;
+    TestBendDialog::Field field;
+    const char* typed;
+    const char* message; // a part of the dialog's message
+};
+
+class TestBendEntryTest : public ProfileWindowTest,
+                          public testing::WithParamInterface<TestBendEntry>
+{};
+
+// State: the dialog over the U channel, a valid test bend typed. Action: one value changed to
+// one the library refuses. Expected: that field is marked, the message says why, nothing can
+// be entered.
+TEST_P(TestBendEntryTest, RefusalStandsAtItsField)
+{
+    const Profile part = atThePress();
+    open(&part);
+    press(Qt::Key_T, Qt::ControlModifier);
+    auto* dialog = window().findChild<TestBendDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    const char* valid[] = {"1.5", "12", "", "90", "88", "100", "51.5", "51.7"};
+    for (int i = 0; i < TestBendDialog::FieldCount; ++i)
+        dialog->field(TestBendDialog::Field(i))->setText(QString::fromLatin1(valid[i]));
+    ASSERT_TRUE(dialog->enter()->isEnabled()) << dialog->message()->text().toStdString();
+    const TestBendEntry& row = GetParam();
+    QLineEdit* field = dialog->field(row.field);
+    field->setFocus();
+    field->selectAll();
+    type(QString::fromUtf8(row.typed));
+    EXPECT_FALSE(dialog->enter()->isEnabled());
+    EXPECT_TRUE(dialog->message()->text().contains(QString::fromUtf8(row.message)))
+        << dialog->message()->text().toStdString();
+    for (int i = 0; i < TestBendDialog::FieldCount; ++i) {
+        const QLineEdit* each = dialog->field(TestBendDialog::Field(i));
+        EXPECT_EQ(!each->accessibleDescription().isEmpty(), each == field)
+            << each->objectName().toStdString();
+    }
+    EXPECT_EQ(dialog->value(1)->text().toStdString(), "–");
+    EXPECT_FALSE(QFile::exists(materialsPath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileWindow, TestBendEntryTest,
+    testing::Values(TestBendEntry{"AngleTooSharp", TestBendDialog::Angle, "30", "45 bis 135 Grad"},
+                    TestBendEntry{"SetAngleAboveBeta", TestBendDialog::SetAngle, "95",
+                                  "Eingestellter Winkel βe"},
+                    TestBendEntry{"NoNumber", TestBendDialog::CutLength, "1OO", "1OO"},
+                    TestBendEntry{"RadiusBesideTheDie", TestBendDialog::Radius, "2",
+                                  "entweder den Biegeradius r"}),
+    rowName<TestBendEntry>);
+
+// State: a materials file that is not JSON. Action: a profile window opened, a test bend entered.
+// Expected: a German message naming the file; the built-in materials still to choose; the test
+// bend refused and the file as it was.
+TEST_F(ProfileWindowTest, BrokenMaterialsFileIsNamedAndKept)
+{
+    const QByteArray broken = "{\"format\": \"kantrix-werkstoffe\", kaputt";
+    writeMaterials(broken);
+    const Profile part = atThePress();
+    open(&part);
+    const QString said = window().materialsMessage()->text();
+    EXPECT_TRUE(said.contains(QStringLiteral("werkstoffe.json")) &&
+                said.contains(QStringLiteral("wird nicht gelesen")))
+        << said.toStdString();
+    EXPECT_GE(window().materialBox()->findText(QStringLiteral("DC01")), 0);
+    EXPECT_EQ(window().model()->profile(), part);
+
+    press(Qt::Key_T, Qt::ControlModifier);
+    auto* dialog = window().findChild<TestBendDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    const char* valid[] = {"1.5", "12", "", "90", "88", "100", "51.5", "51.7"};
+    for (int i = 0; i < TestBendDialog::FieldCount; ++i)
+        dialog->field(TestBendDialog::Field(i))->setText(QString::fromLatin1(valid[i]));
+    EXPECT_FALSE(dialog->enterTestBend());
+    EXPECT_TRUE(dialog->message()->text().contains(QStringLiteral("nicht eingetragen")))
+        << dialog->message()->text().toStdString();
+    EXPECT_EQ(contents(materialsPath()), broken);
 }
 
 // A refused file is named in a message, and no window opens.

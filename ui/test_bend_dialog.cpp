@@ -1,0 +1,239 @@
+#include "test_bend_dialog.h"
+
+#include "accessibility.h"
+#include "number_text.h"
+#include "test_bend_options.h"
+#include "whole_file.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kantrix {
+
+namespace {
+
+constexpr QColor markedBase{255, 205, 205};
+
+struct FieldText
+{
+    const char* name;
+    const char* caption;
+    const char* unit;
+    const char* spokenUnit;
+    const char* toolTip;
+};
+
+const FieldText fieldTexts[TestBendDialog::FieldCount] = {
+    {"Txt_PB_Dicke", "Blechdicke s", "mm", "Millimeter", nullptr},
+    {"Txt_PB_Matrize", "Matrize V", "mm", "Millimeter",
+     "Die Öffnung der Matrize, in der gebogen wurde; r = f · V (oder r angeben)"},
+    {"Txt_PB_Radius", "oder Biegeradius r", "mm", "Millimeter",
+     "Der Innenradius, wo keine Matrize angegeben ist"},
+    {"Txt_PB_Winkel", "Winkel β gemessen", "°", "Grad",
+     "Der Öffnungswinkel nach dem Entlasten, gemessen"},
+    {"Txt_PB_Eingestellt", "Winkel βe eingestellt", "°", "Grad",
+     "Der Winkel, auf den die Presse eingestellt war; leer: unbekannt"},
+    {"Txt_PB_Zuschnitt", "Zuschnitt L0", "mm", "Millimeter",
+     "Die Länge des Streifens vor dem Biegen"},
+    {"Txt_PB_Schenkel_a", "Schenkel a", "mm", "Millimeter", "Außen gemessen"},
+    {"Txt_PB_Schenkel_b", "Schenkel b", "mm", "Millimeter", "Außen gemessen"},
+};
+
+const char* const valueCaptions[] = {
+    "v gemessen = L0 − a − b",     "k gemessen",        "k nach DIN 6935", "v nach DIN 6935",
+    "L nach DIN 6935 = a + b + v", "Abweichung L0 − L", "Rückfederung K",
+};
+
+QString threePlaces(double value)
+{
+    return QString::fromStdString(FormatNumber(value, threeDecimals));
+}
+
+std::optional<std::string> optionalText(const QLineEdit* field)
+{
+    const QString text = field->text().trimmed();
+    return text.isEmpty() ? std::nullopt : std::optional<std::string>(text.toStdString());
+}
+
+} // namespace
+
+TestBendDialog::TestBendDialog(const UserMaterials& materials, const QString& material,
+                               const QString& thickness, const QString& die, QWidget* parent)
+    : QDialog(parent), m_materials(materials), m_material(new QComboBox(this)),
+      m_message(new QLabel(this)), m_enter(new QPushButton(QStringLiteral("Eintragen"), this))
+{
+    setObjectName(QStringLiteral("Probebiegung"));
+    setWindowTitle(QStringLiteral("Probebiegung – Kantrix"));
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+
+    m_material->setObjectName(QStringLiteral("Cmb_PB_Werkstoff"));
+    m_material->setAccessibleName(QStringLiteral("Werkstoff"));
+    for (const press::CatalogEntry& entry : m_materials.catalog)
+        m_material->addItem(QString::fromStdString(entry.material.name));
+    m_material->setCurrentIndex(std::max(0, m_material->findText(material)));
+    auto* materialCaption = new QLabel(QStringLiteral("Werkstoff"), this);
+    materialCaption->setBuddy(m_material);
+    grid->addWidget(materialCaption, 0, 0, Qt::AlignRight);
+    grid->addWidget(m_material, 0, 1, 1, 2);
+
+    for (int i = 0; i < FieldCount; ++i) {
+        const FieldText& text = fieldTexts[i];
+        auto* field = new QLineEdit(this);
+        accessibility::presentAsField(field);
+        field->setObjectName(QString::fromLatin1(text.name));
+        field->setAccessibleName(QStringLiteral("%1, %2").arg(QString::fromUtf8(text.caption),
+                                                              QString::fromUtf8(text.spokenUnit)));
+        field->setAlignment(Qt::AlignRight);
+        if (text.toolTip)
+            field->setToolTip(QString::fromUtf8(text.toolTip));
+        m_fields[i] = field;
+        grid->addWidget(new QLabel(QString::fromUtf8(text.caption), this), i + 1, 0,
+                        Qt::AlignRight);
+        grid->addWidget(field, i + 1, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(text.unit), this), i + 1, 2);
+    }
+    m_fields[Thickness]->setText(thickness);
+    m_fields[Die]->setText(die);
+
+    // The library's answer beside the fields.
+    auto* answer = new QGridLayout;
+    for (int i = 0; i < 7; ++i) {
+        auto* value = new QLabel(this);
+        value->setObjectName(QStringLiteral("PB_Wert_%1").arg(i + 1));
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setAccessibleName(QString::fromUtf8(valueCaptions[i]));
+        m_values[i] = value;
+        answer->addWidget(new QLabel(QString::fromUtf8(valueCaptions[i]), this), i, 0);
+        answer->addWidget(value, i, 1);
+    }
+    answer->setRowStretch(7, 1);
+    auto* both = new QHBoxLayout;
+    both->addLayout(grid);
+    both->addSpacing(24);
+    both->addLayout(answer, 1);
+    layout->addLayout(both);
+
+    m_message->setObjectName(QStringLiteral("PB_Meldung"));
+    m_message->setWordWrap(true);
+    m_message->setMinimumHeight(2 * m_message->fontMetrics().lineSpacing() + 4);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette red = m_message->palette();
+    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    m_message->setPalette(red);
+    layout->addWidget(m_message);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_enter->setObjectName(QStringLiteral("PB_Eintragen"));
+    m_enter->setToolTip(
+        QStringLiteral("Trägt die Probebiegung beim Werkstoff in die Werkstoffdatei ein"));
+    buttons->addButton(m_enter, QDialogButtonBox::ActionRole);
+    buttons->addButton(QDialogButtonBox::Close)->setText(QStringLiteral("Schließen"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_enter, &QPushButton::clicked, this, [this] { enterTestBend(); });
+    layout->addWidget(buttons);
+
+    // Worked out again at every key, once everything is in place.
+    connect(m_material, &QComboBox::currentIndexChanged, this, &TestBendDialog::evaluate);
+    for (QLineEdit* field : m_fields)
+        connect(field, &QLineEdit::textChanged, this, &TestBendDialog::evaluate);
+    evaluate();
+}
+
+void TestBendDialog::evaluate()
+{
+    press::TestBendOptions options;
+    options.werkstoff = m_material->currentText().toStdString();
+    options.dicke = m_fields[Thickness]->text().toStdString();
+    options.matrize = optionalText(m_fields[Die]);
+    options.radius = optionalText(m_fields[Radius]);
+    options.winkel = m_fields[Angle]->text().toStdString();
+    options.winkelEingestellt = optionalText(m_fields[SetAngle]);
+    options.zuschnitt = m_fields[CutLength]->text().toStdString();
+    options.schenkel =
+        (m_fields[LegA]->text() + QLatin1Char('/') + m_fields[LegB]->text()).toStdString();
+
+    std::optional<press::PressItem> refused;
+    try {
+        const press::TypedTestBend typed =
+            press::readTestBendOptions(options, NumberStyle::PointOrComma, m_materials.catalog);
+        const press::TestBendResult& result = typed.result;
+        const double values[] = {result.v,    result.k,         result.kDin,
+                                 result.vDin, result.lengthDin, result.deviation};
+        for (int i = 0; i < 6; ++i)
+            m_values[i]->setText(threePlaces(values[i]));
+        m_values[6]->setText(result.springback ? threePlaces(*result.springback)
+                                               : QStringLiteral("–"));
+        m_message->clear();
+    } catch (const press::PressRefusal& refusal) {
+        refused = refusal.item();
+        for (QLabel* value : m_values)
+            value->setText(QStringLiteral("–"));
+        m_message->setText(QString::fromStdString(refusal.what()) + QLatin1Char('.'));
+    }
+    m_enter->setEnabled(!refused);
+
+    // The refusal at its field; legs that are not two are about both.
+    const auto at = [&refused](press::PressItem item) { return refused && *refused == item; };
+    const bool marked[FieldCount] = {
+        at(press::PressItem::Thickness), at(press::PressItem::Die),
+        at(press::PressItem::Radius),    at(press::PressItem::Angle),
+        at(press::PressItem::SetAngle),  at(press::PressItem::CutLength),
+        at(press::PressItem::Legs),      at(press::PressItem::Legs),
+    };
+    for (int i = 0; i < FieldCount; ++i) {
+        QPalette colours = m_fields[i]->palette();
+        colours.setColor(QPalette::Base,
+                         marked[i] ? markedBase : QApplication::palette().color(QPalette::Base));
+        m_fields[i]->setPalette(colours);
+        m_fields[i]->setAccessibleDescription(marked[i] ? m_message->text() : QString());
+    }
+}
+
+bool TestBendDialog::enterTestBend()
+{
+    const auto refuse = [this](const QString& why) {
+        m_message->setText(why);
+        return false;
+    };
+    // The file as it is now, not as the window read it: another window may have written it.
+    const UserMaterials now = readUserMaterials(m_materials.path);
+    if (!now.error.isEmpty())
+        return refuse(now.error + QStringLiteral(" Die Probebiegung ist nicht eingetragen."));
+    press::MaterialsFile file;
+    try {
+        const press::TypedTestBend typed = press::readTestBendOptions(
+            {m_material->currentText().toStdString(), m_fields[Thickness]->text().toStdString(),
+             optionalText(m_fields[Radius]), optionalText(m_fields[Die]),
+             m_fields[Angle]->text().toStdString(), optionalText(m_fields[SetAngle]),
+             m_fields[CutLength]->text().toStdString(),
+             (m_fields[LegA]->text() + QLatin1Char('/') + m_fields[LegB]->text()).toStdString()},
+            NumberStyle::PointOrComma, now.catalog);
+        file = press::withTestBend(now.file, now.catalog, typed.material.name, typed.bend);
+    } catch (const press::PressRefusal& refusal) {
+        return refuse(QString::fromStdString(refusal.what()) + QLatin1Char('.'));
+    }
+    QString error;
+    if (!QDir().mkpath(QFileInfo(m_materials.path).absolutePath()) ||
+        !writeWholeFile(m_materials.path,
+                        QByteArray::fromStdString(press::writeMaterialsFile(file)), error))
+        return refuse(
+            QStringLiteral("Die Werkstoffdatei „%1“ ist nicht geschrieben%2; sie ist, "
+                           "wie sie war.")
+                .arg(m_materials.path, error.isEmpty() ? QString() : QStringLiteral(": ") + error));
+    m_materials = readUserMaterials(m_materials.path);
+    m_message->setText(QStringLiteral("Eingetragen in %1.").arg(m_materials.path));
+    Q_EMIT materialsWritten();
+    return true;
+}
+
+} // namespace kantrix
