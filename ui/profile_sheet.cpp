@@ -1,6 +1,8 @@
 #include "profile_sheet.h"
 
 #include "bend_sheet.h"
+#include "bending_force.h"
+#include "number_text.h"
 #include "profile_drawing.h"
 #include "profile_model.h"
 #include "sheet_page.h"
@@ -108,6 +110,47 @@ ProfileSheet profileSheetOf(const profile::Profile& profile, const profile::Prof
     return sheet;
 }
 
+namespace {
+
+QString forceText(double value)
+{
+    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
+}
+
+QString orDash(const std::optional<double>& value, QString (*text)(double))
+{
+    return value ? text(*value) : QStringLiteral("–");
+}
+
+// The two lines of the press brake under the thickness: material, die, press and force.
+QStringList pressLines(const profile::Profile& part, const profile::ProfileResult& result)
+{
+    const QString along = part.rolling == press::RollingDirection::Laengs ? QStringLiteral("längs")
+                                                                          : QStringLiteral("quer");
+    QString material = QStringLiteral("Werkstoff keiner");
+    if (part.material) {
+        material = QStringLiteral("Werkstoff %1").arg(QString::fromStdString(part.material->name));
+        if (part.material->number)
+            material += QStringLiteral(" (%1)").arg(QString::fromStdString(*part.material->number));
+        if (result.tensileStrength)
+            material +=
+                QStringLiteral(", Rm = %1 N/mm²")
+                    .arg(QString::fromStdString(FormatNumber(*result.tensileStrength, "# ##0")));
+    }
+    material += QStringLiteral(", Biegelinie %1 zur Walzrichtung").arg(along);
+    QString tools = part.die ? QStringLiteral("Matrize V = %1").arg(millimetres(*part.die))
+                             : QStringLiteral("Matrize keine");
+    if (result.suggestedDie)
+        tools += QStringLiteral(" (empfohlen V = %1)").arg(millimetres(*result.suggestedDie));
+    tools += part.pressLimit ? QStringLiteral(", Presse %1 kN").arg(forceText(*part.pressLimit))
+                             : QStringLiteral(", Presse ohne Grenze");
+    if (result.largestForce)
+        tools += QStringLiteral(", größte Kraft F = %1 kN").arg(forceText(*result.largestForce));
+    return {material, tools};
+}
+
+} // namespace
+
 void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileSheet& sheet)
 {
     const PageUnits mm(painter.device());
@@ -151,7 +194,15 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
             .arg(shownTwoDecimals(part.thickness), shownTwoDecimals(part.radius))
             .arg(part.legs.size())
             .arg(part.bends.size()));
-    y += line + mm(4);
+    y += line;
+    const bool pressBrake = part.hasPressData();
+    if (pressBrake) {
+        for (const QString& text : pressLines(part, result)) {
+            painter.drawText(QRectF(left, y, right - left, line), Qt::AlignLeft, text);
+            y += line;
+        }
+    }
+    y += mm(4);
 
     // L and W set apart, on the orange of the window's key results.
     const QFont key = sheetFont(12, true);
@@ -170,12 +221,15 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
     // Under the tables: their legend, the heading of the notes and a line a note.
     const double noteLines = static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
     const double notesRoom = mm(17) + mm(5) * noteLines;
-    const std::size_t rows = std::max(part.legs.size(), part.bends.size()) + 1;
+    // At the press brake a table of each bend's press values follows, with a heading.
+    const std::size_t pressRows = pressBrake ? part.bends.size() + 1 : 0;
+    const double pressHeading = pressBrake ? mm(6) : 0;
+    const std::size_t rows = std::max(part.legs.size(), part.bends.size()) + 1 + pressRows;
     // The drawings take what the tables (headings, rows at full height, the gap above the footer)
     // and the notes, at two lines each, leave of the page, so that a part of few legs is drawn
     // large.
-    const double below =
-        mm(6) + mm(5) * static_cast<double>(rows) + mm(4) + notesRoom + mm(5) * noteLines;
+    const double below = mm(6) + pressHeading + mm(5) * static_cast<double>(rows) + mm(4) +
+                         notesRoom + mm(5) * noteLines;
     const double grown = std::max(0.0, (footerTop - y - below - mm(61) - mm(57)) / 2);
     paintDrawing(painter, QRectF(left, y, right - left, mm(58) + grown), sheet.section,
                  QStringLiteral("Schnitt"), QString(), mm);
@@ -216,16 +270,47 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Biegungen"));
     y += mm(6);
     const double rowHeight =
-        std::clamp((footerTop - mm(4) - notesRoom - y) / static_cast<double>(rows), mm(1.6), mm(5));
+        std::clamp((footerTop - mm(4) - notesRoom - pressHeading - y) / static_cast<double>(rows),
+                   mm(1.6), mm(5));
     QFont cells = sheetFont(std::min(9.0, 9.0 * rowHeight / mm(5)));
     paintTable(painter, left, y, legs, rowHeight, cells, mm);
     paintTable(painter, bendsLeft, y, bends, rowHeight, cells, mm);
-    y += rowHeight * static_cast<double>(rows) + mm(2);
+    y += rowHeight * static_cast<double>(rows - pressRows) + mm(2);
+    if (pressBrake) {
+        Table atThePress{{QStringLiteral("Nr."), QStringLiteral("k nach"), QStringLiteral("k DIN"),
+                          QStringLiteral("Kraft in kN"), QStringLiteral("Kraft je m"),
+                          QStringLiteral("kl. Schenkel"), QStringLiteral("Mindestradius"),
+                          QStringLiteral("Einstellwinkel")},
+                         {8, 26, 14, 19, 19, 26, 26, 28},
+                         {}};
+        for (std::size_t i = 0; i < result.bends.size(); ++i) {
+            const profile::BendResult& bend = result.bends[i];
+            atThePress.rows.push_back({QString::number(i + 1),
+                                       bend.kFromTestBends ? QStringLiteral("Probebiegungen")
+                                                           : QStringLiteral("DIN 6935"),
+                                       shownLength(bend.kDin), orDash(bend.force, forceText),
+                                       orDash(bend.forcePerMetre, forceText),
+                                       orDash(bend.leastFlange, shownLength),
+                                       orDash(bend.minimumRadius, shownTwoDecimals),
+                                       orDash(bend.setAngle, shownTwoDecimals)});
+        }
+        painter.setPen(headingInk);
+        painter.setFont(sheetFont(10, true));
+        painter.drawText(QRectF(left, y, right - left, mm(6)), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("An der Presse"));
+        y += mm(6);
+        paintTable(painter, left, y, atThePress, rowHeight, cells, mm);
+        y += rowHeight * static_cast<double>(pressRows) + mm(2);
+    }
     painter.setPen(ruleInk);
     painter.setFont(sheetFont(8));
     painter.drawText(QRectF(left, y, right - left, mm(4)), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Längen in mm. Biegelinie: Abstand vom linken Ende des "
-                                    "Zuschnitts; Ri.: Richtung, + zum Betrachter, - von ihm weg."));
+                     pressBrake ? QStringLiteral("Längen in mm, Winkel in Grad. Biegelinie: "
+                                                 "Abstand vom linken Ende des Zuschnitts; Ri.: "
+                                                 "Richtung, + zum Betrachter, - von ihm weg.")
+                                : QStringLiteral("Längen in mm. Biegelinie: Abstand vom linken "
+                                                 "Ende des Zuschnitts; Ri.: Richtung, + zum "
+                                                 "Betrachter, - von ihm weg."));
     y += mm(7);
 
     painter.setPen(headingInk);

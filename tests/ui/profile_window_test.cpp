@@ -602,6 +602,60 @@ TEST_F(ProfileWindowTest, BrokenMaterialsFileIsNamedAndKept)
     EXPECT_EQ(contents(materialsPath()), broken);
 }
 
+// State: the U channel of S235JR on V 12 with a press of 80 kN. Action: the sheet exported as
+// PDF. Expected: it names material, die and press, the largest force, each bend's force and
+// least flange, and the measure as "außen".
+TEST_F(ProfileWindowTest, SheetShowsThePressBrake)
+{
+    Profile part = atThePress();
+    part.pressLimit = 80;
+    open(&part);
+    const QString file = path("presse.pdf");
+    ASSERT_TRUE(window().exportTo(file, ProfileWindow::Export::SheetPdf));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(10000));
+    const QString sheet = QString::fromUtf8(text.readAllStandardOutput());
+    const profile::ProfileResult result = profile::computeProfile(part);
+    for (const QString& expected :
+         {QStringLiteral("Werkstoff S235JR (1.0038), Rm = 510 N/mm²"),
+          QStringLiteral("Matrize V = 12.000 mm (empfohlen V = 12.000 mm), Presse 80.0 kN"),
+          QStringLiteral("größte Kraft F = %1 kN").arg(forceText(*result.largestForce)),
+          QStringLiteral("An der Presse"),
+          QStringLiteral("1 DIN 6935 %1 %2 %3 %4")
+              .arg(shownLength(result.bends[0].kDin), forceText(*result.bends[0].force),
+                   forceText(*result.bends[0].forcePerMetre),
+                   shownLength(*result.bends[0].leastFlange)),
+          QStringLiteral("50.000 außen")})
+        EXPECT_TRUE(sheet.contains(expected)) << expected.toStdString() << "\n"
+                                              << sheet.toStdString();
+    EXPECT_FALSE(sheet.contains(QStringLiteral("aussen")));
+}
+
+// State: a part whose file brought S235JR with a test bend the user's data lack. Expected: the
+// window says so; "Werkstoff aktualisieren" takes the user's S235JR as one change, undone by
+// Ctrl+Z.
+TEST_F(ProfileWindowTest, UpdatesTheMaterialOfAFileToTheUsersData)
+{
+    Profile part = atThePress();
+    part.material->testBends = {{1.5, 1.92, 12, 90, 88, 100, 51.5, 51.7}};
+    open(&part);
+    EXPECT_TRUE(window().materialsMessage()->text().contains(QStringLiteral("weichen")))
+        << window().materialsMessage()->text().toStdString();
+    QAction* update = nullptr;
+    for (QAction* action : window().actions())
+        if (action->text() == QStringLiteral("Werkstoff &aktualisieren"))
+            update = action;
+    ASSERT_NE(update, nullptr);
+    ASSERT_TRUE(update->isEnabled());
+    update->trigger();
+    EXPECT_EQ(window().model()->profile(), atThePress());
+    EXPECT_FALSE(update->isEnabled());
+    EXPECT_TRUE(window().materialsMessage()->text().isEmpty());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window().model()->profile(), part);
+}
+
 // A refused file is named in a message, and no window opens.
 TEST_F(ProfileWindowTest, RefusedFileOpensNothing)
 {
