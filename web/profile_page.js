@@ -8,6 +8,7 @@ import { ProfileEditor } from './profile_editor.js';
 import { ProfileResults } from './profile_results.js';
 import { fragmentOf, optionsOfFragment } from './profile_link.js';
 import { acceptFiles, download } from './profile_files.js';
+import { MaterialsPanel, storedMaterials } from './profile_materials.js';
 
 const kantrix = await createKantrix();
 const results = new ProfileResults(document);
@@ -16,16 +17,9 @@ const linkMessage = document.getElementById('LinkMeldung');
 const fileMessage = document.getElementById('Dateimeldung');
 const fileButtons = ['Speichern', 'DxfLaden', 'SvgLaden', 'LinkKopieren'].map((id) => document.getElementById(id));
 
-const materialsKey = 'kantrix-werkstoffe';
-
 let accepted = null; // the last answer the library gave for an accepted entry
 let carried = ''; // the materials file a link or a part's file brought along, or ''
 let dies = [];
-
-// The user's materials file as the browser keeps it, or '' for none.
-function userMaterials() {
-  return localStorage.getItem(materialsKey) ?? '';
-}
 let announceTimer = 0;
 let announced = '';
 
@@ -50,7 +44,7 @@ function enableFiles() {
 // Works out the entry. Returns true when the library accepted it.
 function recalculate(editor, { initial = false } = {}) {
   const refusal = editor.slashRefusal();
-  const answer = refusal ? { refusal } : kantrix.calculateProfile(editor.options(), userMaterials(), carried);
+  const answer = refusal ? { refusal } : kantrix.calculateProfile(editor.options(), storedMaterials(), carried);
   if (answer.refusal || answer.fault) {
     editor.showRefusal(answer.refusal ?? { item: 'listen', index: 0, message: answer.fault });
     results.setCurrent(false);
@@ -77,11 +71,12 @@ const editor = new ProfileEditor(document, (changed) => {
 
 // The materials to choose from: the built-in ones, the user's and the carried one.
 function showChoices() {
-  const choices = kantrix.profileChoices(userMaterials(), carried);
+  const choices = kantrix.profileChoices(storedMaterials(), carried);
   if (choices.message)
     return choices.message;
   dies = choices.dies;
   editor.setMaterials(choices.materials);
+  materials.setMaterials([...document.getElementById('Werkstoff').options]);
   editor.setDies(dies, accepted ? accepted.suggestedDie : null);
   return null;
 }
@@ -91,7 +86,7 @@ function showChoices() {
 function openOptions(options, withMaterial) {
   carried = withMaterial ?? '';
   showChoices();
-  const answer = kantrix.calculateProfile(options, userMaterials(), carried);
+  const answer = kantrix.calculateProfile(options, storedMaterials(), carried);
   editor.setOptions(answer.options ? { ...options, werkstoff: answer.options.werkstoff } : options);
   return answer;
 }
@@ -125,6 +120,12 @@ function openLink() {
   }
   recalculate(editor, { initial: true });
 }
+
+// The test bends entered or imported count at once, for the part on the page too.
+const materials = new MaterialsPanel(document, kantrix, () => {
+  showChoices();
+  recalculate(editor);
+});
 
 window.addEventListener('hashchange', openLink);
 openLink();

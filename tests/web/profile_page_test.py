@@ -306,7 +306,7 @@ OWN_MATERIALS = json.dumps({'format': 'kantrix-werkstoffe', 'version': 1, 'werks
      'radiusfaktor': 0.3, 'mindestradius': {'quer': 2.5, 'laengs': 3}, 'probebiegungen': []}]})
 
 
-class PressBrake(ProfilePage):
+class PressPage(ProfilePage):
     def at_the_press(self):
         """What the page shows of the press brake, each value read by its accessible name."""
         return self.driver.execute_script("""
@@ -330,6 +330,8 @@ class PressBrake(ProfilePage):
                 'set': [text(b['winkel_eingestellt']) for b in bends], 'source': [b['k_quelle'] for b in bends],
                 'warned': [f'Schenkel {leg}, Millimeter' for leg in warned]}
 
+
+class PressBrake(PressPage):
     def test_a_u_channel_in_s235jr_on_a_v12_die_typed_from_empty(self):
         self.open()
         self.type_into('Blechdicke s, Millimeter', '1,5')
@@ -399,6 +401,76 @@ class PressBrake(ProfilePage):
         self.wait_ready()
         self.assertEqual((self.shown(), self.at_the_press(), self.refusals()), (shown, press, []))
         self.assertEqual(self.find('Werkstoff').get_attribute('value'), 'Hardox 450')
+
+
+TEST_BEND = [('Blechdicke s der Probebiegung, Millimeter', '1,5', 'dicke', '1.5'),
+             ('Matrizenöffnung V der Probebiegung, Millimeter', '12', 'matrize', '12'),
+             ('Öffnungswinkel β gemessen, Grad', '90', 'winkel', '90'),
+             ('Winkel βe eingestellt, Grad', '88', 'winkel-eingestellt', '88'),
+             ('Zuschnitt L0, Millimeter', '100', 'zuschnitt', '100'),
+             ('Schenkel a gemessen, Millimeter', '51.5', None, None),
+             ('Schenkel b gemessen, Millimeter', '51.7', 'schenkel', '51.5/51.7')]
+PRESS_PART = '#dicke=1.5&schenkel=50/100/50&winkel=90/90&breite=1000&werkstoff=S235JR&matrize=12'
+
+
+class TestBends(PressPage):
+    def test_a_test_bend_entered_exported_and_imported_in_a_fresh_browser(self):
+        self.open(PRESS_PART)
+        self.assertEqual(self.at_the_press()['source'], ['DIN 6935', 'DIN 6935'])
+        Select(self.find('Werkstoff der Probebiegung')).select_by_value('S235JR')
+        for name, typed, _, _ in TEST_BEND:
+            self.type_into(name, typed)
+        # (typed into the cut length, the field marked as refused)
+        for typed, refused in [('abc', 'Zuschnitt L0, Millimeter'), ('', None), ('100', None)]:
+            with self.subTest(zuschnitt=typed):
+                self.type_into('Zuschnitt L0, Millimeter', typed)
+                invalid = [e.get_attribute('aria-label') for e in self.driver.find_elements(
+                    By.CSS_SELECTOR, '#Werkstoffe [aria-invalid="true"]')]
+                self.assertEqual(invalid, [refused] if refused else [])
+                self.assertEqual(self.driver.find_element(By.ID, 'ProbeEintragen').is_enabled(), typed == '100')
+        answer = json.loads(subprocess.run(
+            [CLI, 'probebiegung', '--werkstoff=S235JR', '--json'] + [f'--{o}={v}' for _, _, o, v in TEST_BEND if o],
+            check=True, capture_output=True, env=NO_USER_FILES).stdout)
+        self.assertEqual([self.text(n) for n in ['k gemessen', 'v gemessen, Millimeter', 'k nach DIN 6935']],
+                         [answer['k']['text'], answer['v']['text'], answer['k_din']['text']])
+        self.driver.find_element(By.ID, 'ProbeEintragen').click()
+        stored = self.driver.execute_script('return localStorage.getItem("kantrix-werkstoffe")')
+        materials = os.path.join(self.profile.name, 'werkstoffe.json')
+        open(materials, 'w', encoding='utf-8').write(stored)
+        shown, press = self.shown(), self.at_the_press()
+        with_bends = {**AT_THE_PRESS, 'werkstoffe': materials}
+        self.assertEqual((shown, press), (self.expected(with_bends), self.expected_at_the_press(with_bends)))
+        self.assertEqual(press['source'], ['Probebiegungen', 'Probebiegungen'])
+        link = self.driver.execute_script('return location.hash')
+        self.driver.find_element(By.ID, 'WerkstoffeExportieren').click()
+        self.assertEqual(self.downloaded('werkstoffe.json').decode(), stored)
+        self.driver.find_element(By.ID, 'Speichern').click()
+        part = os.path.join(self.downloads, 'Profil U 50-100-50.kprofil')
+        self.assertEqual(self.downloaded('Profil U 50-100-50.kprofil'), native('kprofil', with_bends))
+
+        # A fresh browser: a broken file changes nothing, the exported one brings the test bend.
+        self.driver.quit()
+        self.profile = tempfile.TemporaryDirectory(prefix='kantrix-chromium-')
+        self.addCleanup(self.profile.cleanup)
+        self.driver = chromium(self.profile.name, '1280,900')
+        self.addCleanup(self.driver.quit)
+        self.open(link)
+        self.assertEqual((self.shown(), self.at_the_press()), (shown, press), 'the link carries the material')
+        self.open()
+        self.driver.find_element(By.ID, 'Datei').send_keys(part)
+        WebDriverWait(self.driver, WAIT).until(lambda d: 'geöffnet' in d.find_element(By.ID, 'Dateimeldung').text)
+        self.assertEqual((self.shown(), self.at_the_press()), (shown, press), "the part's file carries the material")
+        self.open()
+        broken = os.path.join(self.profile.name, 'kaputt.json')
+        open(broken, 'w').write('{"format": "kantrix-werkstoffe", "version": 1, "werkstoffe": [}')
+        for path, stored_after, message in [(broken, None, 'kaputt.json'), (materials, stored, 'gelten jetzt')]:
+            self.driver.find_element(By.ID, 'WerkstoffDatei').send_keys(path)
+            WebDriverWait(self.driver, WAIT).until(lambda d: message in d.find_element(By.ID, 'Werkstoffmeldung').text)
+            self.assertEqual(self.driver.execute_script('return localStorage.getItem("kantrix-werkstoffe")'), stored_after)
+        self.open(PRESS_PART)
+        self.driver.refresh()
+        self.wait_ready()
+        self.assertEqual((self.shown(), self.at_the_press()), (shown, press), 'the imported test bend')
 
 
 # Viewports from a phone held upright to a 4K desktop: (width, height)

@@ -1,0 +1,149 @@
+// The profile page's way into the press brake's library: a test bend typed in the page's form,
+// worked out live and added to the user's materials file, and a materials file imported. The
+// page keeps that file in the browser as the library writes it; every refusal comes back as a
+// value with its German message and the field it is about.
+
+#include "bend_error.h"
+#include "material_catalog.h"
+#include "materials_file.h"
+#include "press_answer.h"
+#include "press_refusal.h"
+#include "test_bend_options.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#include <optional>
+#include <string>
+
+namespace kantrix::press::web {
+
+namespace {
+
+using emscripten::val;
+
+// The name of the form's field a refusal is about, as the command line names its option.
+const char* fieldName(PressItem item)
+{
+    switch (item) {
+    case PressItem::Material:
+        return "werkstoff";
+    case PressItem::Thickness:
+        return "dicke";
+    case PressItem::Radius:
+        return "radius";
+    case PressItem::Die:
+        return "matrize";
+    case PressItem::Angle:
+        return "winkel";
+    case PressItem::SetAngle:
+        return "winkelEingestellt";
+    case PressItem::CutLength:
+        return "zuschnitt";
+    case PressItem::Legs:
+        return "schenkel";
+    case PressItem::PressLimit:
+    case PressItem::RollingDirection:
+    case PressItem::TestBend:
+        break;
+    }
+    return "probebiegung";
+}
+
+std::optional<std::string> optionOf(const val& options, const char* name)
+{
+    const val value = options[name];
+    if (value.isUndefined() || value.isNull())
+        return std::nullopt;
+    return value.as<std::string>();
+}
+
+TestBendOptions optionsOf(const val& options)
+{
+    return {optionOf(options, "werkstoff").value_or(""),
+            optionOf(options, "dicke").value_or(""),
+            optionOf(options, "radius"),
+            optionOf(options, "matrize"),
+            optionOf(options, "winkel").value_or(""),
+            optionOf(options, "winkelEingestellt"),
+            optionOf(options, "zuschnitt").value_or(""),
+            optionOf(options, "schenkel").value_or("")};
+}
+
+MaterialsFile fileOf(const std::string& text)
+{
+    return text.empty() ? MaterialsFile{} : readMaterialsFile(text, materialsFileName);
+}
+
+val refusal(const char* item, const std::string& message)
+{
+    val answer = val::object();
+    val refused = val::object();
+    refused.set("item", std::string(item));
+    refused.set("message", message);
+    answer.set("refusal", refused);
+    return answer;
+}
+
+// The test bend of the form's texts (the command line's names) worked out with the materials of
+// the user's file: {json} as `kantrix-cli probebiegung --json` gives it, and with `add` also
+// {materials}, the user's file with the test bend added; or {refusal: {item, message}}.
+val testBend(const val& options, const std::string& userMaterials, bool add)
+{
+    try {
+        const MaterialsFile file = fileOf(userMaterials);
+        const MaterialCatalog catalog = materialCatalog(file);
+        const TypedTestBend typed =
+            readTestBendOptions(optionsOf(options), NumberStyle::PointOrComma, catalog);
+        val answer = val::object();
+        answer.set("json", testBendJson(typed.material, typed.bend, typed.result));
+        if (add)
+            answer.set("materials", writeMaterialsFile(withTestBend(
+                                        file, catalog, typed.material.name, typed.bend)));
+        return answer;
+    } catch (const PressRefusal& refused) {
+        return refusal(fieldName(refused.item()), refused.what());
+    } catch (const MaterialsFileError& error) {
+        return refusal("werkstoff", error.what());
+    } catch (const BendError& error) {
+        return refusal("probebiegung", "Rechenfehler: " + std::string(faultMessage(error.kind())));
+    }
+}
+
+val workOut(const val& options, const std::string& userMaterials)
+{
+    return testBend(options, userMaterials, false);
+}
+
+val add(const val& options, const std::string& userMaterials)
+{
+    return testBend(options, userMaterials, true);
+}
+
+// {materials}: the text of a materials file as the library writes it, after it has read it
+// whole and every material of it has gone into a catalog; or {message} naming the file and what
+// is wrong with it.
+val importMaterials(const std::string& text, const std::string& fileName)
+{
+    val answer = val::object();
+    try {
+        const MaterialsFile file = readMaterialsFile(text, fileName);
+        materialCatalog(file);
+        answer.set("materials", writeMaterialsFile(file));
+    } catch (const MaterialsFileError& error) {
+        answer.set("message", std::string(error.what()));
+    } catch (const PressRefusal& refused) {
+        answer.set("message", fileName + ": " + refused.what());
+    }
+    return answer;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(kantrix_press)
+{
+    emscripten::function("workOutTestBend", &workOut);
+    emscripten::function("addTestBend", &add);
+    emscripten::function("importMaterials", &importMaterials);
+}
+
+} // namespace kantrix::press::web
