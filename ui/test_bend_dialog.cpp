@@ -103,6 +103,8 @@ TestBendDialog::TestBendDialog(const UserMaterials& materials, const QString& ma
     }
     m_fields[Thickness]->setText(thickness);
     m_fields[Die]->setText(die);
+    // Material, s and V come from the profile; what is new is what was measured.
+    m_fields[thickness.isEmpty() ? Thickness : Angle]->setFocus(Qt::OtherFocusReason);
 
     // The library's answer beside the fields.
     auto* answer = new QGridLayout;
