@@ -4,6 +4,7 @@
 #include "bend_state.h"
 #include "die.h"
 #include "help_window.h"
+#include "materials_dialog.h"
 #include "number_text.h"
 #include "profile_drawing.h"
 #include "profile_launch.h"
@@ -403,6 +404,14 @@ void ProfileWindow::openTestBend()
     dialog->show();
 }
 
+void ProfileWindow::openMaterials()
+{
+    auto* dialog = new MaterialsDialog(m_materials, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &MaterialsDialog::materialsWritten, this, &ProfileWindow::reloadAllMaterials);
+    dialog->show();
+}
+
 void ProfileWindow::reloadAllMaterials()
 {
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -624,6 +633,8 @@ void ProfileWindow::buildActions()
     edit->addSeparator();
     edit->addAction(addCommand(QStringLiteral("&Probebiegung…"), QKeySequence(Qt::CTRL | Qt::Key_T),
                                &ProfileWindow::openTestBend));
+    edit->addAction(
+        addCommand(QStringLiteral("&Werkstoffe…"), QKeySequence(), &ProfileWindow::openMaterials));
     m_updateMaterial = addCommand(QStringLiteral("Werkstoff &aktualisieren"), QKeySequence(),
                                   &ProfileWindow::updateMaterial);
     edit->addAction(m_updateMaterial);

@@ -74,6 +74,8 @@ public:
     void showAbout();
     // The test-bend dialog over this profile's material, thickness and die.
     void openTestBend();
+    // Every material with its values and test bends, where a test bend can be deleted.
+    void openMaterials();
     // The profile's material as the user's materials file now has it, as one undoable change.
     void updateMaterial();
     // Reads the user's materials file again, after it changed. A profile whose material was the

@@ -3,13 +3,10 @@
 #include "accessibility.h"
 #include "number_text.h"
 #include "test_bend_options.h"
-#include "whole_file.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -224,14 +221,9 @@ bool TestBendDialog::enterTestBend()
     } catch (const press::PressRefusal& refusal) {
         return refuse(QString::fromStdString(refusal.what()) + QLatin1Char('.'));
     }
-    QString error;
-    if (!QDir().mkpath(QFileInfo(m_materials.path).absolutePath()) ||
-        !writeWholeFile(m_materials.path,
-                        QByteArray::fromStdString(press::writeMaterialsFile(file)), error))
-        return refuse(
-            QStringLiteral("Die Werkstoffdatei „%1“ ist nicht geschrieben%2; sie ist, "
-                           "wie sie war.")
-                .arg(m_materials.path, error.isEmpty() ? QString() : QStringLiteral(": ") + error));
+    QString why;
+    if (!writeUserMaterials(m_materials.path, file, why))
+        return refuse(why);
     m_materials = readUserMaterials(m_materials.path);
     m_message->setText(QStringLiteral("Eingetragen in %1.").arg(m_materials.path));
     Q_EMIT materialsWritten();

@@ -1,8 +1,11 @@
 #include "user_materials.h"
 
 #include "file_error_text.h"
+#include "whole_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace kantrix {
@@ -38,6 +41,17 @@ UserMaterials readUserMaterials(const QString& path)
         user.error = QString::fromStdString(refused.what()) + QLatin1Char('.');
     }
     return user;
+}
+
+bool writeUserMaterials(const QString& path, const press::MaterialsFile& file, QString& why)
+{
+    QString error;
+    if (QDir().mkpath(QFileInfo(path).absolutePath()) &&
+        writeWholeFile(path, QByteArray::fromStdString(press::writeMaterialsFile(file)), error))
+        return true;
+    why = QStringLiteral("Die Werkstoffdatei „%1“ ist nicht geschrieben%2; sie ist, wie sie war.")
+              .arg(path, error.isEmpty() ? QString() : QStringLiteral(": ") + error);
+    return false;
 }
 
 } // namespace kantrix

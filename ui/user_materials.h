@@ -24,4 +24,8 @@ QString userMaterialsPath();
 
 UserMaterials readUserMaterials(const QString& path = userMaterialsPath());
 
+// Writes the file whole, its folder made where missing; false with the German reason in `why`,
+// the old file then unchanged.
+bool writeUserMaterials(const QString& path, const press::MaterialsFile& file, QString& why);
+
 } // namespace kantrix

@@ -6,6 +6,7 @@
 #include "elided_label.h"
 #include "help_window.h"
 #include "material_catalog.h"
+#include "materials_dialog.h"
 #include "number_text.h"
 #include "profile_answer.h"
 #include "profile_drawing.h"
@@ -655,6 +656,72 @@ TEST_F(ProfileWindowTest, UpdatesTheMaterialOfAFileToTheUsersData)
     press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(window().model()->profile(), part);
 }
+
+struct DeleteAnswer
+{
+    const char* name;
+    const char* button;
+    bool deletes;
+};
+
+class DeleteTestBendTest : public ProfileWindowTest,
+                           public testing::WithParamInterface<DeleteAnswer>
+{};
+
+// State: a materials file with two test bends of S235JR. Action: "Werkstoffe…", the first test
+// bend's row clicked, "Probebiegung löschen…" and an answer to the question. Expected: Löschen
+// writes the file without it, Abbrechen leaves the file as it was.
+TEST_P(DeleteTestBendTest, AsksFirst)
+{
+    const press::TestBend first{1.5, 1.92, 12, 90, 88, 100, 51.5, 51.7};
+    const press::TestBend second{1.5, 1.92, 12, 90, std::nullopt, 100, 51.6, 51.6};
+    press::UserMaterial s235;
+    s235.name = "S235JR";
+    s235.testBends = {first, second};
+    writeMaterials(QByteArray::fromStdString(press::writeMaterialsFile({{s235}})));
+    const QByteArray before = contents(materialsPath());
+    open();
+    for (QAction* action : window().actions())
+        if (action->text() == QStringLiteral("&Werkstoffe…"))
+            action->trigger();
+    auto* dialog = window().findChild<MaterialsDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    int row = 0;
+    while (row < dialog->model()->rowCount() &&
+           !(dialog->model()->materialAt(row).name == "S235JR" &&
+             dialog->model()->testBendAt(row) == 0u))
+        ++row;
+    ASSERT_LT(row, dialog->model()->rowCount());
+    const QModelIndex cell = dialog->model()->index(row, MaterialsModel::K);
+    dialog->table()->scrollTo(cell);
+    QTest::mouseClick(dialog->table()->viewport(), Qt::LeftButton, {},
+                      dialog->table()->visualRect(cell).center());
+    ASSERT_TRUE(dialog->remove()->isEnabled());
+    const QString button = QString::fromUtf8(GetParam().button);
+    QString asked;
+    whenOpen<QMessageBox>([&asked, button](QMessageBox* box) {
+        asked = box->text();
+        for (QAbstractButton* each : box->buttons())
+            if (each->text() == button)
+                each->click();
+    });
+    QTest::mouseClick(dialog->remove(), Qt::LeftButton);
+    EXPECT_TRUE(asked.contains(QStringLiteral("Probebiegung 1 von S235JR"))) << asked.toStdString();
+    if (!GetParam().deletes) {
+        EXPECT_EQ(contents(materialsPath()), before);
+        return;
+    }
+    const press::MaterialsFile file =
+        press::readMaterialsFile(contents(materialsPath()).toStdString(), "werkstoffe.json");
+    ASSERT_EQ(file.materials.size(), 1u);
+    EXPECT_EQ(file.materials[0].testBends, std::vector{second});
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfileWindow, DeleteTestBendTest,
+                         testing::Values(DeleteAnswer{"Delete", "Löschen", true},
+                                         DeleteAnswer{"Cancel", "Abbrechen", false}),
+                         rowName<DeleteAnswer>);
 
 // A refused file is named in a message, and no window opens.
 TEST_F(ProfileWindowTest, RefusedFileOpensNothing)
