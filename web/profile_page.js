@@ -3,14 +3,14 @@
 // results and becomes the link; a refused one is shown at its field while the last results stay.
 // The materials are the built-in ones, the user's own kept in the browser as a materials file, and
 // the one a link or a .kprofil file carries.
-import createKantrix from './kantrix.js';
+import createKantrixProfil from './kantrix_profil.js';
 import { ProfileEditor } from './profile_editor.js';
 import { ProfileResults } from './profile_results.js';
 import { fragmentOf, optionsOfFragment } from './profile_link.js';
 import { acceptFiles, download } from './profile_files.js';
 import { MaterialsPanel, storedMaterials } from './profile_materials.js';
 
-const kantrix = await createKantrix();
+const kantrix = await createKantrixProfil();
 const results = new ProfileResults(document);
 const announcement = document.getElementById('Ansage');
 const linkMessage = document.getElementById('LinkMeldung');

@@ -550,13 +550,17 @@ class Offline(ProfilePage):
 
 class Links(ProfilePage):
     def test_the_bend_page_links_to_the_profile_page_and_back(self):
+        # Each page loads its own module alone.
+        modules = "return performance.getEntriesByType('resource').map((e) => e.name).filter((n) => n.endsWith('.wasm'))"
         self.driver.get(self.server.address)
         self.wait_ready()
+        self.assertEqual(self.driver.execute_script(modules), [self.server.address + 'kantrix.wasm'])
         link = self.driver.find_element(By.LINK_TEXT, 'Profil mit mehreren Biegungen')
         self.assertTrue(link.is_displayed())
         link.click()
         self.wait_ready()
         self.assertTrue(self.driver.current_url.endswith('/profil.html'))
+        self.assertEqual(self.driver.execute_script(modules), [self.server.address + 'kantrix_profil.wasm'])
         self.driver.find_element(By.LINK_TEXT, 'Eine Biegung').click()
         self.wait_ready()
         self.assertEqual(self.driver.title.split(' ')[0], 'Kantrix')
