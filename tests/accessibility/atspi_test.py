@@ -231,7 +231,8 @@ def profile_cells(binary, environment):
         check(window.name.startswith("U.kprofil"), "the profile window is named %r" % window.name)
         named = {accessible.name: accessible for accessible in descendants(window)}
         for name in ("Blechdicke s, Millimeter", "Biegeradius r, Millimeter",
-                     "Breite W, Millimeter", "Zeichnung des Schnitts"):
+                     "Breite W, Millimeter", "Zeichnung des Schnitts", "Werkstoff",
+                     "Matrizenöffnung V, Millimeter", "Presse, Kilonewton", "Walzrichtung"):
             check(name in named, "no control named %r in the profile window" % name)
         # One run of text attributes over the whole text: after Qt's empty runs, a screen reader
         # drops the last character and speaks "100" as "10".
@@ -241,12 +242,13 @@ def profile_cells(binary, environment):
             check(run is not None and (run[1], run[2]) == (0, text.characterCount),
                   "%r reports the attribute run %r over %r" %
                   (name, run and run[1:], text and text.getText(0, -1)))
-        # From s over r and W into the table, whose current cell is read, then two cells on.
-        for _ in range(3):
+        # From s over r, W and the press brake's material, die, press and rolling direction
+        # into the table, whose current cell is read, then two cells on.
+        for _ in range(7):
             xdotool("key", "Tab")
         wait_for_focus("Schenkel 1, Länge, Millimeter")
         pump(0.5)
-        for name, value in (("Schenkel 1, Maß", "aussen"), ("Biegung 1, Winkel, Grad", "90.00")):
+        for name, value in (("Schenkel 1, Maß", "außen"), ("Biegung 1, Winkel, Grad", "90.00")):
             start = len(events)
             xdotool("key", "Tab")
             wait_for_focus(name)

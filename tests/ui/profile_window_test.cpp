@@ -723,6 +723,24 @@ INSTANTIATE_TEST_SUITE_P(ProfileWindow, DeleteTestBendTest,
                                          DeleteAnswer{"Cancel", "Abbrechen", false}),
                          rowName<DeleteAnswer>);
 
+// State: a new profile, the cursor in W. Action: Tab, again and again. Expected: the keyboard
+// goes through the press brake's group, in the order it is read, and then into the table.
+TEST_F(ProfileWindowTest, TabGoesThroughThePressBrakeIntoTheTable)
+{
+    open();
+    window().field(ProfileCommon::Width)->setFocus();
+    std::vector<std::string> reached;
+    for (int i = 0; i < 5; ++i) {
+        press(Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        reached.push_back(focus->accessibleName().toStdString());
+    }
+    EXPECT_EQ(reached, (std::vector<std::string>{"Werkstoff", "Matrizenöffnung V, Millimeter",
+                                                 "Presse, Kilonewton", "Walzrichtung",
+                                                 "Schenkel und Biegungen"}));
+}
+
 // A refused file is named in a message, and no window opens.
 TEST_F(ProfileWindowTest, RefusedFileOpensNothing)
 {
