@@ -10,11 +10,15 @@ script=$(realpath "$2")
 # run at the same time never share a screen.
 # Its frame buffer is a file, so that the test can see what the screen shows.
 display_file=$(mktemp)
+# A home of its own: the profile windows read the user's materials file, and nothing of the
+# real home may be read or written by a test.
+test_home=$(mktemp -d)
+export HOME="$test_home" XDG_CONFIG_HOME="$test_home/config"
 export KANTRIX_TEST_FRAMEBUFFER=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -fbdir "$KANTRIX_TEST_FRAMEBUFFER" \
     3>"$display_file" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$display_file" "$KANTRIX_TEST_FRAMEBUFFER"' EXIT
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$display_file" "$KANTRIX_TEST_FRAMEBUFFER" "$test_home"' EXIT
 for _ in $(seq 100); do
     [ -s "$display_file" ] && break
     sleep 0.1
