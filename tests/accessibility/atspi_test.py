@@ -262,6 +262,40 @@ def profile_cells(binary, environment):
         program.wait(10)
 
 
+def profile_at_the_press(binary, environment):
+    """The U channel brought to the press brake by X clicks and keys: S235JR chosen from its list,
+    V 12 typed. The radius field reads the die's 1.92; two undos take it back."""
+    program, _ = start_profile(binary, environment)
+    try:
+        application = find_application()
+        if not application:
+            return
+        window = application[0]
+
+        def control(name):
+            return next((a for a in descendants(window) if a.name == name), None)
+
+        def radius():
+            field = control("Biegeradius r, Millimeter")
+            return text_of(field) if field else None
+
+        click(control("Werkstoff"))
+        pump(0.5)
+        xdotool("type", "S235JR")
+        xdotool("key", "Return")
+        pump(0.5)
+        click(control("Matrizenöffnung V, Millimeter"))
+        xdotool("type", "12")
+        xdotool("key", "Tab")
+        check(pump(5, lambda: radius() == "1.92"), "with V 12 r reads %r" % radius())
+        xdotool("key", "ctrl+z")
+        xdotool("key", "ctrl+z")
+        check(pump(5, lambda: radius() == "2.00"), "after undoing r reads %r" % radius())
+    finally:
+        program.terminate()
+        program.wait(10)
+
+
 def profile_by_keys(binary, environment):
     """A part changed as a user changes it, by X keys and clicks: s typed, undone and redone, the
     file saved, the blank and the sheet exported through the file dialog, a leg refused, and
@@ -364,6 +398,7 @@ def main():
         program.terminate()
         program.wait(10)
     profile_cells(binary, environment)
+    profile_at_the_press(binary, environment)
     profile_by_keys(binary, environment)
     if failures:
         print("%d failures" % len(failures))
