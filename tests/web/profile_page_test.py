@@ -507,7 +507,8 @@ class Layout(ProfilePage):
             with self.subTest(size=f'{width}x{height}'):
                 self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
                     'width': width, 'height': height, 'deviceScaleFactor': 1, 'mobile': width < 600})
-                self.open('#dicke=1.5&radius=3&schenkel=20/30/40/30/20&winkel=90/120/120/90&richtung=+/-/-/+&breite=1250')
+                self.open('#dicke=1.5&schenkel=20/30/40/30/20&winkel=90/120/120/90&richtung=+/-/-/+&breite=1250'
+                          '&werkstoff=S235JR&matrize=12&presse=200')
                 layout = self.driver.execute_script(LAYOUT)
                 self.assertEqual(layout['scroll'], 0)
                 self.assertEqual(layout['clipped'], [])
