@@ -16,7 +16,7 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         '.wasm': 'application/wasm',
         '.webmanifest': 'application/manifest+json',
         '.svg': 'image/svg+xml',
-        '.ttf': 'font/ttf',
+        '.woff2': 'font/woff2',
         '.txt': 'text/plain; charset=utf-8',
     }
 

@@ -85,8 +85,8 @@ function drawPicture(document, picture) {
 async function loadFace(document, family) {
   const file = family.replaceAll(' ', '');
   const faces = [
-    new FontFace(family, `url(fonts/${file}-Regular.ttf)`, { weight: '400' }),
-    new FontFace(family, `url(fonts/${file}-Bold.ttf)`, { weight: '700' }),
+    new FontFace(family, `url(fonts/${file}-Regular.woff2)`, { weight: '400' }),
+    new FontFace(family, `url(fonts/${file}-Bold.woff2)`, { weight: '700' }),
   ];
   await Promise.all(faces.map((face) => face.load()));
   for (const face of faces)

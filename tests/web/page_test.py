@@ -19,6 +19,7 @@ import tempfile
 import time
 import unittest
 
+from fontTools.ttLib import TTFont
 from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.chrome.service import Service
@@ -261,6 +262,17 @@ class StartUp(Page):
         self.assertEqual(placed, PLACED)
         self.assertEqual([[w, h] for w, h, _, _ in pictures], [[155, 288], [95, 124]])
         self.assertEqual([[w, h] for _, _, w, h in pictures], [[155, 288], [95, 124]])
+
+    def test_the_face_has_a_glyph_for_every_character_the_form_draws(self):
+        # The face is cut down when the site is built: what the form shows at start-up and every
+        # text of the random session (typed characters included) must still be in both weights.
+        drawn = self.driver.execute_script("""return [...document.querySelectorAll('.label, .frame-title')]
+            .map((e) => e.textContent).concat([...document.querySelectorAll('input.field')].map((e) => e.value))""")
+        drawn += [text for step in expectations()['steps'] for text in step['texts'].values()]
+        wanted = {c for text in drawn for c in text if not c.isspace()}
+        for weight in ('Regular', 'Bold'):
+            face = TTFont(os.path.join(SITE, 'fonts', f'LiberationSansNarrow-{weight}.woff2'))
+            self.assertEqual(sorted(c for c in wanted if ord(c) not in face.getBestCmap()), [], weight)
 
     def test_no_caption_is_clipped_from_phone_to_large_screen(self):
         clipped = """return [...document.querySelectorAll('.label, .frame-title')]
