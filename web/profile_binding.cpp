@@ -159,18 +159,14 @@ val carriedFile(const std::optional<press::Material>& material)
                    .dump());
 }
 
-// The legs the library notes as shorter than the least flange of a bend beside them, by its own
-// comparison, so that the page can mark their fields.
+// The legs the library notes as shorter than the least flange of a bend beside them, so that the
+// page can mark their fields.
 val shortLegs(const ProfileResult& result)
 {
     val legs = val::array();
     for (std::size_t i = 0; i < result.legs.size(); ++i)
-        for (std::size_t bend : {i - 1, i})
-            if (bend < result.bends.size() && result.bends[bend].leastFlange &&
-                result.legs[i].outer < *result.bends[bend].leastFlange) {
-                legs.call<void>("push", static_cast<double>(i));
-                break;
-            }
+        if (result.legs[i].leastFlangeNote)
+            legs.call<void>("push", static_cast<double>(i));
     return legs;
 }
 
