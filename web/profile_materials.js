@@ -17,6 +17,23 @@ export function storedMaterials() {
 const fieldIds = { werkstoff: 'ProbeWerkstoff', dicke: 'ProbeDicke', matrize: 'ProbeMatrize', radius: 'ProbeRadius',
   winkel: 'ProbeWinkel', winkelEingestellt: 'ProbeEingestellt', zuschnitt: 'ProbeZuschnitt' };
 
+const counted = (n, one, many) => `${n} ${n === 1 ? one : many}`;
+
+// What an import did, in one short message.
+function importReport(fileName, { newMaterials, addedBends, knownBends, changedValues }) {
+  const parts = [];
+  if (newMaterials)
+    parts.push(`${counted(newMaterials, 'Werkstoff', 'Werkstoffe')} neu`);
+  if (addedBends)
+    parts.push(`${counted(addedBends, 'Probebiegung', 'Probebiegungen')} dazu`);
+  if (knownBends)
+    parts.push(`${counted(knownBends, 'Probebiegung war', 'Probebiegungen waren')} schon da`);
+  let text = `„${fileName}“ übernommen: ${parts.length ? parts.join(', ') : 'nichts Neues'}.`;
+  if (changedValues.length)
+    text += ` Bei ${changedValues.join(', ')} gelten jetzt die Werte der Datei; die Probebiegungen im Browser bleiben.`;
+  return text;
+}
+
 export class MaterialsPanel {
   // `changed` is called after the stored materials changed.
   constructor(document, kantrix, changed) {
@@ -124,15 +141,16 @@ export class MaterialsPanel {
     this.report('„werkstoffe.json“ heruntergeladen.', false);
   }
 
-  // A materials file replaces the browser's, if the library reads it whole; else nothing changes.
+  // A materials file is merged into the browser's by the library, if it reads the file whole;
+  // else nothing changes.
   importFile(text, fileName) {
-    const read = this.kantrix.importMaterials(text, fileName);
+    const read = this.kantrix.importMaterials(text, fileName, storedMaterials());
     if (read.message) {
       this.report(read.message, true);
       return;
     }
     localStorage.setItem(storageKey, read.materials);
-    this.report(`Die Werkstoffe aus „${fileName}“ gelten jetzt in diesem Browser.`, false);
+    this.report(importReport(fileName, read), false);
     this.changed();
     this.workOut();
   }

@@ -463,7 +463,7 @@ class TestBends(PressPage):
         self.open()
         broken = os.path.join(self.profile.name, 'kaputt.json')
         open(broken, 'w').write('{"format": "kantrix-werkstoffe", "version": 1, "werkstoffe": [}')
-        for path, stored_after, message in [(broken, None, 'kaputt.json'), (materials, stored, 'gelten jetzt')]:
+        for path, stored_after, message in [(broken, None, 'kaputt.json'), (materials, stored, 'übernommen')]:
             self.driver.find_element(By.ID, 'WerkstoffDatei').send_keys(path)
             WebDriverWait(self.driver, WAIT).until(lambda d: message in d.find_element(By.ID, 'Werkstoffmeldung').text)
             self.assertEqual(self.driver.execute_script('return localStorage.getItem("kantrix-werkstoffe")'), stored_after)
@@ -471,6 +471,24 @@ class TestBends(PressPage):
         self.driver.refresh()
         self.wait_ready()
         self.assertEqual((self.shown(), self.at_the_press()), (shown, press), 'the imported test bend')
+
+        # Another shop's file is merged in: its values win, the browser's test bend stays, and the
+        # same file a second time brings nothing twice.
+        kept = json.loads(stored)['werkstoffe'][0]
+        other_bend = {**kept['probebiegungen'][0], 'zuschnitt': 100.1}
+        theirs = {'name': 'S235JR', 'radiusfaktor': 0.17, 'probebiegungen': [other_bend]}
+        other = os.path.join(self.profile.name, 'werkstatt.json')
+        open(other, 'w', encoding='utf-8').write(json.dumps({**json.loads(OWN_MATERIALS), 'werkstoffe': [
+            theirs, *json.loads(OWN_MATERIALS)['werkstoffe']]}))
+        merged = [{**kept, 'radiusfaktor': 0.17, 'probebiegungen': kept['probebiegungen'] + [other_bend]},
+                  *json.loads(OWN_MATERIALS)['werkstoffe']]
+        for message in ['„werkstatt.json“ übernommen: 1 Werkstoff neu, 1 Probebiegung dazu. Bei S235JR gelten jetzt '
+                        'die Werte der Datei; die Probebiegungen im Browser bleiben.',
+                        '„werkstatt.json“ übernommen: 1 Probebiegung war schon da.']:
+            self.driver.find_element(By.ID, 'WerkstoffDatei').send_keys(other)
+            WebDriverWait(self.driver, WAIT).until(lambda d: d.find_element(By.ID, 'Werkstoffmeldung').text == message)
+            self.assertEqual(json.loads(self.driver.execute_script(
+                'return localStorage.getItem("kantrix-werkstoffe")'))['werkstoffe'], merged)
 
 
 # Viewports from a phone held upright to a 4K desktop: (width, height)
