@@ -117,6 +117,18 @@ def activate(title="^Kantrix"):
     return False
 
 
+def labelled(window, caption):
+    """The control a caption labels, as a screen reader finds it: a combo box is named by its
+    current item, and by its caption only through the caption's label-for relation."""
+    for accessible in descendants(window):
+        if accessible.name == caption and accessible.getRole() == pyatspi.ROLE_LABEL:
+            for relation in accessible.getRelationSet():
+                if relation.getRelationType() == pyatspi.RELATION_LABEL_FOR:
+                    return relation.getTarget(0)
+    check(False, "no control labelled %r" % caption)
+    return None
+
+
 def wait_for_focus(name):
     """Waits for the focus event of the named control; returns the events up to it."""
     start = len(events)
@@ -231,9 +243,13 @@ def profile_cells(binary, environment):
         check(window.name.startswith("U.kprofil"), "the profile window is named %r" % window.name)
         named = {accessible.name: accessible for accessible in descendants(window)}
         for name in ("Blechdicke s, Millimeter", "Biegeradius r, Millimeter",
-                     "Breite W, Millimeter", "Zeichnung des Schnitts", "Werkstoff",
-                     "Matrizenöffnung V, Millimeter", "Presse, Kilonewton", "Walzrichtung"):
+                     "Breite W, Millimeter", "Zeichnung des Schnitts",
+                     "Matrizenöffnung V, Millimeter", "Presse, Kilonewton"):
             check(name in named, "no control named %r in the profile window" % name)
+        for caption in ("Werkstoff", "Walzrichtung"):
+            box = labelled(window, caption)
+            check(box is not None and box.getRole() == pyatspi.ROLE_COMBO_BOX,
+                  "%r labels %r" % (caption, box and box.getRoleName()))
         # One run of text attributes over the whole text: after Qt's empty runs, a screen reader
         # drops the last character and speaks "100" as "10".
         for name in ("Blechdicke s, Millimeter", "Breite W, Millimeter"):
@@ -264,7 +280,8 @@ def profile_cells(binary, environment):
 
 def profile_at_the_press(binary, environment):
     """The U channel brought to the press brake by X clicks and keys: S235JR chosen from its list,
-    V 12 typed. The radius field reads the die's 1.92; two undos take it back."""
+    V 12 typed. The radius field reads the die's 1.92, the largest force its figure; two undos
+    take them back."""
     program, _ = start_profile(binary, environment)
     try:
         application = find_application()
@@ -279,7 +296,7 @@ def profile_at_the_press(binary, environment):
             field = control("Biegeradius r, Millimeter")
             return text_of(field) if field else None
 
-        click(control("Werkstoff"))
+        click(labelled(window, "Werkstoff"))
         pump(0.5)
         xdotool("type", "S235JR")
         xdotool("key", "Return")
@@ -288,6 +305,17 @@ def profile_at_the_press(binary, environment):
         xdotool("type", "12")
         xdotool("key", "Tab")
         check(pump(5, lambda: radius() == "1.92"), "with V 12 r reads %r" % radius())
+        # On Linux a combo box is named by its item; its caption comes by the label-for relation.
+        material = labelled(window, "Werkstoff")
+        check(material is not None and material.name == "S235JR",
+              "the material reads %r" % (material.name if material else None))
+        thickness = control("Blechdicke s, Millimeter")
+        check(text_of(thickness) == "2.00", "s reads %r" % text_of(thickness))
+        # The largest force is read by its figure, as L is, once the part has one.
+        force = control("Größte Kraft F, Kilonewton")
+        figure = force.description if force else ""
+        check(figure.replace(".", "", 1).isdigit() and float(figure) > 0,
+              "the largest force reads %r" % figure)
         xdotool("key", "ctrl+z")
         xdotool("key", "ctrl+z")
         check(pump(5, lambda: radius() == "2.00"), "after undoing r reads %r" % radius())
