@@ -55,4 +55,25 @@ void derivedLengths(BendState& state)
     checkFinite(state.l(4));
 }
 
+BendState bendOf(double r, double s, double beta, double a, double b)
+{
+    BendState state;
+    state.r = r;
+    state.s = s;
+    state.beta = beta;
+    state.alpha = 180 - beta;
+    state.l(1) = a;
+    state.l(2) = b;
+    return state;
+}
+
+BendState computedBend(double r, double s, double beta, double a, double b)
+{
+    BendState state = bendOf(r, s, beta, a, b);
+    k_wert(state);
+    v_wert(state);
+    derivedLengths(state);
+    return state;
+}
+
 } // namespace kantrix

@@ -22,4 +22,11 @@ void v_wert(BendState& state);
 // l(4) in that order. Runs after v_wert.
 void derivedLengths(BendState& state);
 
+// A bend of radius r and thickness s with the opening angle beta between the flanges a and b,
+// before any formula ran: alpha = 180 - beta, no results yet.
+BendState bendOf(double r, double s, double beta, double a, double b);
+
+// The same bend with every result, by the three steps above in their order.
+BendState computedBend(double r, double s, double beta, double a, double b);
+
 } // namespace kantrix

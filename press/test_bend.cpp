@@ -25,22 +25,6 @@ void requirePositive(double value, PressItem item, const std::string& name)
                            name + " = " + shown(value) + ": muss eine Zahl größer als 0 sein");
 }
 
-// The window's bend for the strip: DIN 6935's k and v for its r, s and beta.
-BendState dinBend(const TestBend& bend)
-{
-    BendState state;
-    state.r = bend.radius;
-    state.s = bend.thickness;
-    state.beta = bend.angle;
-    state.alpha = 180 - bend.angle;
-    state.l(1) = bend.legA;
-    state.l(2) = bend.legB;
-    k_wert(state);
-    v_wert(state);
-    derivedLengths(state);
-    return state;
-}
-
 } // namespace
 
 TestBendResult evaluateTestBend(const TestBend& bend)
@@ -63,7 +47,9 @@ TestBendResult evaluateTestBend(const TestBend& bend)
     requirePositive(bend.legA, PressItem::Legs, "Schenkel a");
     requirePositive(bend.legB, PressItem::Legs, "Schenkel b");
 
-    const BendState din = dinBend(bend);
+    // The window's bend for the strip: DIN 6935's k and v for its r, s and beta.
+    const BendState din =
+        computedBend(bend.radius, bend.thickness, bend.angle, bend.legA, bend.legB);
     TestBendResult result;
     result.v = bend.cutLength - bend.legA - bend.legB;
     result.kDin = din.k;

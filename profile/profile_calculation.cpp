@@ -76,14 +76,8 @@ std::string bendList(const std::vector<std::size_t>& bends)
 BendState windowBend(double r, double s, double beta, double a, double b,
                      const press::ShopCorrection::At* shop, double& kDin)
 {
-    BendState state;
-    state.r = r;
-    state.s = s;
-    state.beta = beta;
-    state.alpha = 180 - beta;
+    BendState state = bendOf(r, s, beta, a, b);
     checkFinite(state.alpha);
-    state.l(1) = a;
-    state.l(2) = b;
     k_wert(state);
     kDin = state.k;
     if (shop) {

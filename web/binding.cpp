@@ -132,21 +132,11 @@ private:
 // The formulas alone on a bend, as the core's tests run them, for the table of exact bits.
 val resultBits(double r, double s, double beta, double a, double b)
 {
-    BendState state;
-    state.r = r;
-    state.s = s;
-    state.beta = beta;
-    state.alpha = 180 - beta;
-    state.l(1) = a;
-    state.l(2) = b;
     try {
-        k_wert(state);
-        v_wert(state);
-        derivedLengths(state);
+        return bitsOf(computedBend(r, s, beta, a, b));
     } catch (const BendError& error) {
         return val(std::string(faultMessage(error.kind())));
     }
-    return bitsOf(state);
 }
 
 val rect(const form::TwipRect& twips)
