@@ -168,4 +168,9 @@ OrderedJson optionalNumber(const std::optional<double>& value)
     return value ? number(*value) : OrderedJson(nullptr);
 }
 
+OrderedJson shownNumber(const std::string& text, double value)
+{
+    return {{"text", text}, {"value", value}};
+}
+
 } // namespace kantrix::press::json

@@ -54,4 +54,7 @@ int formatVersion(const Json& document, std::string_view format, int version, co
 OrderedJson number(double value);
 OrderedJson optionalNumber(const std::optional<double>& value);
 
+// A number for programs: the text a person reads beside the double itself.
+OrderedJson shownNumber(const std::string& text, double value);
+
 } // namespace kantrix::press::json

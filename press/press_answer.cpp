@@ -10,6 +10,7 @@ namespace kantrix::press {
 namespace {
 
 using json::OrderedJson;
+using json::shownNumber;
 
 std::string two(double value)
 {
@@ -19,11 +20,6 @@ std::string two(double value)
 std::string three(double value)
 {
     return FormatNumber(value, threeDecimals);
-}
-
-OrderedJson shown(const std::string& text, double value)
-{
-    return {{"text", text}, {"value", value}};
 }
 
 std::string strengthText(const Material& material)
@@ -94,18 +90,18 @@ std::string testBendJson(const Material& material, const TestBend& bend,
 {
     OrderedJson answer;
     answer["werkstoff"] = material.name;
-    answer["dicke"] = shown(two(bend.thickness), bend.thickness);
-    answer["radius"] = shown(two(bend.radius), bend.radius);
-    answer["winkel"] = shown(two(bend.angle), bend.angle);
-    answer["zuschnitt"] = shown(three(bend.cutLength), bend.cutLength);
-    answer["v"] = shown(three(result.v), result.v);
-    answer["k"] = shown(three(result.k), result.k);
-    answer["k_din"] = shown(three(result.kDin), result.kDin);
-    answer["v_din"] = shown(three(result.vDin), result.vDin);
-    answer["L_din"] = shown(three(result.lengthDin), result.lengthDin);
-    answer["abweichung"] = shown(three(result.deviation), result.deviation);
+    answer["dicke"] = shownNumber(two(bend.thickness), bend.thickness);
+    answer["radius"] = shownNumber(two(bend.radius), bend.radius);
+    answer["winkel"] = shownNumber(two(bend.angle), bend.angle);
+    answer["zuschnitt"] = shownNumber(three(bend.cutLength), bend.cutLength);
+    answer["v"] = shownNumber(three(result.v), result.v);
+    answer["k"] = shownNumber(three(result.k), result.k);
+    answer["k_din"] = shownNumber(three(result.kDin), result.kDin);
+    answer["v_din"] = shownNumber(three(result.vDin), result.vDin);
+    answer["L_din"] = shownNumber(three(result.lengthDin), result.lengthDin);
+    answer["abweichung"] = shownNumber(three(result.deviation), result.deviation);
     answer["rueckfederung"] = result.springback
-                                  ? shown(three(*result.springback), *result.springback)
+                                  ? shownNumber(three(*result.springback), *result.springback)
                                   : OrderedJson(nullptr);
     return answer.dump(2) + '\n';
 }
@@ -154,11 +150,11 @@ std::string materialsJson(const MaterialCatalog& catalog)
         for (std::size_t i = 0; i < entry.material.testBends.size(); ++i) {
             const TestBendResult result = evaluateTestBend(entry.material.testBends[i]);
             OrderedJson& bend = material["probebiegungen"][i];
-            bend["v"] = shown(three(result.v), result.v);
-            bend["k"] = shown(three(result.k), result.k);
-            bend["k_din"] = shown(three(result.kDin), result.kDin);
+            bend["v"] = shownNumber(three(result.v), result.v);
+            bend["k"] = shownNumber(three(result.k), result.k);
+            bend["k_din"] = shownNumber(three(result.kDin), result.kDin);
             bend["rueckfederung"] = result.springback
-                                        ? shown(three(*result.springback), *result.springback)
+                                        ? shownNumber(three(*result.springback), *result.springback)
                                         : OrderedJson(nullptr);
         }
         list.push_back(std::move(material));

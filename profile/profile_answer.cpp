@@ -2,6 +2,7 @@
 
 #include "bending_force.h"
 #include "die.h"
+#include "json_fields.h"
 #include "number_text.h"
 #include "text_columns.h"
 
@@ -15,6 +16,7 @@ namespace kantrix::profile {
 namespace {
 
 using nlohmann::ordered_json;
+using press::json::shownNumber;
 
 std::string twoPlaces(double value)
 {
@@ -29,12 +31,6 @@ std::string threePlaces(double value)
 const char* measureCaption(Measure measure)
 {
     return measure == Measure::Innen ? "innen" : "außen";
-}
-
-// A number for programs: the text a person reads beside the double itself.
-ordered_json shownNumber(const std::string& text, double value)
-{
-    return {{"text", text}, {"value", value}};
 }
 
 ordered_json twoPlacesJson(double value)
