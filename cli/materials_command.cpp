@@ -4,6 +4,7 @@
 #include "materials_source.h"
 #include "press_answer.h"
 #include "press_refusal.h"
+#include "subcommand.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,11 +12,7 @@ namespace kantrix::cli {
 
 CLI::App* MaterialsCommand::add(CLI::App& app)
 {
-    CLI::App* command = app.add_subcommand("werkstoffe");
-    command->set_help_flag();
-    command->allow_extras();
-    command->add_flag("-h,--help", m_help);
-    command->add_flag("--json", m_json);
+    CLI::App* command = addSubcommand(app, "werkstoffe", m_help, m_json);
     m_file.addTo(*command, "--werkstoffe");
     return command;
 }
@@ -25,16 +22,13 @@ int MaterialsCommand::run(const InputReader& read, std::string& out, std::string
     std::string reason;
     const std::optional<press::MaterialsFile> user =
         readMaterials(read, materialsSource(m_file.optional()), reason);
-    if (!user) {
-        err += reason + '\n';
-        return Refused;
-    }
+    if (!user)
+        return refuse(err, reason);
     try {
         const press::MaterialCatalog catalog = press::materialCatalog(*user);
         out += m_json ? press::materialsJson(catalog) : press::materialsTable(catalog);
     } catch (const press::PressRefusal& refusal) {
-        err += std::string(refusal.what()) + '\n';
-        return Refused;
+        return refuse(err, refusal.what());
     }
     return Success;
 }

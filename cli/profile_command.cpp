@@ -12,6 +12,7 @@
 #include "profile_refusal.h"
 #include "same_file.h"
 #include "single_bend.h"
+#include "subcommand.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -23,27 +24,17 @@ namespace {
 
 using namespace kantrix::profile;
 
-int refuse(std::string& err, const std::string& why)
-{
-    err += why + '\n';
-    return Refused;
-}
-
 // A call that does not fit together, rather than a value that is wrong.
 int refuseCall(std::string& err, const std::string& why)
 {
-    return refuse(err, why + "\nHilfe: kantrix-cli profil --help");
+    return cli::refuseCall(err, why, "profil");
 }
 
 } // namespace
 
 CLI::App* ProfileCommand::add(CLI::App& app)
 {
-    CLI::App* command = app.add_subcommand("profil");
-    command->set_help_flag();
-    command->allow_extras();
-    command->add_flag("-h,--help", m_help);
-    command->add_flag("--json", m_json);
+    CLI::App* command = addSubcommand(app, "profil", m_help, m_json);
     m_file.addTo(*command, "datei");
     m_dicke.addTo(*command, "-s,--dicke");
     m_radius.addTo(*command, "-r,--radius");

@@ -6,6 +6,7 @@
 #include "press_answer.h"
 #include "press_refusal.h"
 #include "single_bend.h"
+#include "subcommand.h"
 #include "test_bend_options.h"
 
 #include <CLI/CLI.hpp>
@@ -14,26 +15,16 @@ namespace kantrix::cli {
 
 namespace {
 
-int refuse(std::string& err, const std::string& why)
-{
-    err += why + '\n';
-    return Refused;
-}
-
 int refuseCall(std::string& err, const std::string& why)
 {
-    return refuse(err, why + "\nHilfe: kantrix-cli probebiegung --help");
+    return cli::refuseCall(err, why, "probebiegung");
 }
 
 } // namespace
 
 CLI::App* TestBendCommand::add(CLI::App& app)
 {
-    CLI::App* command = app.add_subcommand("probebiegung");
-    command->set_help_flag();
-    command->allow_extras();
-    command->add_flag("-h,--help", m_help);
-    command->add_flag("--json", m_json);
+    CLI::App* command = addSubcommand(app, "probebiegung", m_help, m_json);
     command->add_flag("--eintragen", m_enter);
     m_werkstoff.addTo(*command, "--werkstoff");
     m_dicke.addTo(*command, "-s,--dicke");
