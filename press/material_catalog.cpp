@@ -3,6 +3,8 @@
 #include "builtin_materials.h"
 #include "press_refusal.h"
 
+#include <algorithm>
+
 namespace kantrix::press {
 
 namespace {
@@ -125,16 +127,20 @@ MaterialsFile withTestBend(MaterialsFile file, const MaterialCatalog& catalog,
     return file;
 }
 
-MaterialsFile withoutTestBend(MaterialsFile file, std::string_view material, std::size_t index)
+MaterialsFile withoutTestBend(MaterialsFile file, std::string_view material, const TestBend& bend)
 {
-    for (UserMaterial& entry : file.materials)
-        if (sameMaterialName(entry.name, material) && index < entry.testBends.size()) {
-            entry.testBends.erase(entry.testBends.begin() + static_cast<std::ptrdiff_t>(index));
+    for (UserMaterial& entry : file.materials) {
+        if (!sameMaterialName(entry.name, material))
+            continue;
+        const auto found = std::find(entry.testBends.begin(), entry.testBends.end(), bend);
+        if (found != entry.testBends.end()) {
+            entry.testBends.erase(found);
             return file;
         }
+    }
     throw PressRefusal(PressItem::TestBend, "Werkstoff „" + std::string(material) +
-                                                "“ hat keine Probebiegung " +
-                                                std::to_string(index + 1));
+                                                "“ hat diese Probebiegung nicht mehr in der "
+                                                "Werkstoffdatei");
 }
 
 } // namespace kantrix::press

@@ -48,7 +48,9 @@ bool sameMaterialName(std::string_view a, std::string_view b);
 MaterialsFile withTestBend(MaterialsFile file, const MaterialCatalog& catalog,
                            std::string_view material, const TestBend& bend);
 
-// The file without the test bend `index` (from 0) of that material's entry.
-MaterialsFile withoutTestBend(MaterialsFile file, std::string_view material, std::size_t index);
+// The file without this test bend of that material's entry. The bend is named by its values,
+// not by its place: the file may have changed since the list the user chose from was read, and
+// then a place would name another test bend. Refuses one the entry no longer has.
+MaterialsFile withoutTestBend(MaterialsFile file, std::string_view material, const TestBend& bend);
 
 } // namespace kantrix::press

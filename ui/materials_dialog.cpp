@@ -222,6 +222,7 @@ bool MaterialsDialog::removeTestBend()
         return false;
     const std::string name = m_model->materialAt(current.row()).name;
     const std::size_t index = *m_model->testBendAt(current.row());
+    const press::TestBend bend = m_model->materialAt(current.row()).testBends[index];
     const QString which =
         QStringLiteral("Probebiegung %1 von %2").arg(index + 1).arg(QString::fromStdString(name));
     QMessageBox question(QMessageBox::Question, QStringLiteral("Probebiegung löschen"),
@@ -238,7 +239,7 @@ bool MaterialsDialog::removeTestBend()
     QString why = now.error;
     if (why.isEmpty()) {
         try {
-            const press::MaterialsFile file = press::withoutTestBend(now.file, name, index);
+            const press::MaterialsFile file = press::withoutTestBend(now.file, name, bend);
             if (writeUserMaterials(m_materials.path, file, why)) {
                 setMaterials(readUserMaterials(m_materials.path));
                 Q_EMIT materialsWritten();

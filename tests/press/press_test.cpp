@@ -211,8 +211,10 @@ TEST(MaterialsFile, TakesATestBendIntoTheRightEntry)
     EXPECT_EQ(toNew.materials.back().testBends, std::vector<TestBend>{strip(100, 203)});
     EXPECT_FALSE(toNew.materials.back().radiusFactor);
     EXPECT_THROW(withTestBend(shopFile(), catalog, "DC01", strip(30, 203)), PressRefusal);
-    EXPECT_EQ(withoutTestBend(toOwn, "Hardox 450", 0).materials[0].testBends,
-              std::vector<TestBend>{strip(100, 203)});
+    // A test bend is named by its values, so a list changed in between never loses another one.
+    const MaterialsFile withoutFirst = withoutTestBend(toOwn, "Hardox 450", strip(90, 203.8, 87));
+    EXPECT_EQ(withoutFirst.materials[0].testBends, std::vector<TestBend>{strip(100, 203)});
+    EXPECT_THROW(withoutTestBend(withoutFirst, "Hardox 450", strip(90, 203.8, 87)), PressRefusal);
 }
 
 struct BadFile
