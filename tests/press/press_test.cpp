@@ -6,6 +6,7 @@
 #include "die.h"
 #include "material_catalog.h"
 #include "materials_file.h"
+#include "materials_merge.h"
 #include "number_text.h"
 #include "press_refusal.h"
 #include "row_names.h"
@@ -215,6 +216,31 @@ TEST(MaterialsFile, TakesATestBendIntoTheRightEntry)
     const MaterialsFile withoutFirst = withoutTestBend(toOwn, "Hardox 450", strip(90, 203.8, 87));
     EXPECT_EQ(withoutFirst.materials[0].testBends, std::vector<TestBend>{strip(100, 203)});
     EXPECT_THROW(withoutTestBend(withoutFirst, "Hardox 450", strip(90, 203.8, 87)), PressRefusal);
+}
+
+TEST(MaterialsFile, MergesAnotherWithoutDroppingAnything)
+{
+    // From the phone: S235JR known (one test bend the same, one new, another f), DC04 new.
+    UserMaterial known{"s235jr", std::nullopt,      std::nullopt,
+                       0.18,     NoMinimumRadius{}, {strip(120, 202.2), strip(100, 203)}};
+    UserMaterial fresh{"DC04", std::nullopt, std::nullopt, std::nullopt, NoMinimumRadius{}, {}};
+    const MaterialsMerge merge = mergeMaterials(shopFile(), {{known, fresh}});
+
+    EXPECT_EQ(merge.file.materials[0], shopFile().materials[0]);
+    const UserMaterial& s235 = merge.file.materials[1];
+    EXPECT_EQ(s235.name, "S235JR");
+    EXPECT_EQ(s235.radiusFactor, 0.18);
+    EXPECT_EQ(s235.testBends, (std::vector<TestBend>{strip(120, 202.2), strip(100, 203)}));
+    EXPECT_EQ(merge.file.materials[2], fresh);
+    EXPECT_EQ(mergeReport(merge, "werkstoffe.json"),
+              "„werkstoffe.json“ übernommen: 1 Werkstoff neu, 1 Probebiegung dazu, "
+              "1 Probebiegung war schon da. Bei S235JR gelten jetzt die Werte der Datei; die "
+              "Probebiegungen bleiben.");
+    EXPECT_EQ(mergeReport(mergeMaterials(shopFile(), shopFile()), "w.json"),
+              "„w.json“ übernommen: 2 Probebiegungen waren schon da.");
+
+    UserMaterial noStrength{"Eigenblech", std::nullopt, std::nullopt, 0.2, NoMinimumRadius{}, {}};
+    EXPECT_THROW(mergeMaterials(shopFile(), {{noStrength}}), PressRefusal);
 }
 
 struct BadFile

@@ -483,7 +483,7 @@ class TestBends(PressPage):
         merged = [{**kept, 'radiusfaktor': 0.17, 'probebiegungen': kept['probebiegungen'] + [other_bend]},
                   *json.loads(OWN_MATERIALS)['werkstoffe']]
         for message in ['„werkstatt.json“ übernommen: 1 Werkstoff neu, 1 Probebiegung dazu. Bei S235JR gelten jetzt '
-                        'die Werte der Datei; die Probebiegungen im Browser bleiben.',
+                        'die Werte der Datei; die Probebiegungen bleiben.',
                         '„werkstatt.json“ übernommen: 1 Probebiegung war schon da.']:
             self.driver.find_element(By.ID, 'WerkstoffDatei').send_keys(other)
             WebDriverWait(self.driver, WAIT).until(lambda d: d.find_element(By.ID, 'Werkstoffmeldung').text == message)
