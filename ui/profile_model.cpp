@@ -1,6 +1,7 @@
 #include "profile_model.h"
 
 #include "bend_error.h"
+#include "field_marks.h"
 #include "field_set.h"
 #include "number_text.h"
 #include "profile_options.h"
@@ -18,10 +19,7 @@ using profile::ProfileItem;
 
 namespace {
 
-constexpr QColor markedBackground{255, 205, 205};
 constexpr QColor noBendBackground{236, 236, 236};
-// A leg the die cannot hold: a warning, not a refusal, so yellow, not the refusal's red.
-constexpr QColor shortLegBackground{255, 232, 140};
 
 const char* const commonNames[] = {"Blechdicke s", "Biegeradius r", "Breite W", "Matrizenöffnung V",
                                    "Presse"};
@@ -237,9 +235,9 @@ QVariant ProfileModel::data(const QModelIndex& index, int role) const
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         if (isMarked(index))
-            return markedBackground;
+            return refusedBase;
         if (column == Length && shortLegNote(m_check, row))
-            return shortLegBackground;
+            return warnedBase;
         if (column != Length && column != Measure && !hasBend)
             return noBendBackground;
         return {};

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "bend_state.h"
 #include "die.h"
+#include "field_marks.h"
 #include "help_window.h"
 #include "materials_dialog.h"
 #include "number_text.h"
@@ -45,21 +46,11 @@ namespace kantrix {
 
 namespace {
 
-constexpr QColor markedBase{255, 205, 205};
-
-struct FieldDescription
-{
-    const char* name;
-    const char* caption;
-    const char* accessibleName;
-    const char* toolTip;
-};
-
-const FieldDescription fieldDescriptions[] = {
-    {"Txt_Profil_Dicke", "Blechdicke s", "Blechdicke s, Millimeter", nullptr},
-    {"Txt_Profil_Radius", "Biegeradius r", "Biegeradius r, Millimeter",
+const FieldText fieldTexts[] = {
+    {"Txt_Profil_Dicke", "Blechdicke s", "mm", "Millimeter", nullptr},
+    {"Txt_Profil_Radius", "Biegeradius r", "mm", "Millimeter",
      "Der Innenradius jeder Biegung, die keinen eigenen hat"},
-    {"Txt_Profil_Breite", "Breite W", "Breite W, Millimeter",
+    {"Txt_Profil_Breite", "Breite W", "mm", "Millimeter",
      "Die Länge der Biegelinien; nur für den Zuschnitt nötig"},
 };
 
@@ -203,17 +194,11 @@ QWidget* ProfileWindow::buildEditor()
 
     auto* common = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
-        const FieldDescription& description = fieldDescriptions[i];
+        const FieldText& description = fieldTexts[i];
         auto* caption = new QLabel(QString::fromUtf8(description.caption), editor);
-        auto* text = new QLineEdit(editor);
-        accessibility::presentAsField(text);
-        text->setObjectName(QString::fromLatin1(description.name));
-        text->setAccessibleName(QString::fromUtf8(description.accessibleName));
-        text->setAlignment(Qt::AlignRight);
+        QLineEdit* text = makeField(description, editor);
         text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) +
                               16);
-        if (description.toolTip)
-            text->setToolTip(QString::fromUtf8(description.toolTip));
         // Not the caption's buddy: a screen reader would then speak the caption alone, without
         // the unit, in place of the field's name.
         const auto which = ProfileCommon(i);
@@ -222,7 +207,7 @@ QWidget* ProfileWindow::buildEditor()
         m_fields[i] = text;
         common->addWidget(caption, 0, 3 * i, Qt::AlignRight);
         common->addWidget(text, 0, 3 * i + 1);
-        common->addWidget(new QLabel(QStringLiteral("mm"), editor), 0, 3 * i + 2);
+        common->addWidget(new QLabel(QString::fromUtf8(description.unit), editor), 0, 3 * i + 2);
         common->setColumnMinimumWidth(3 * i + 2, 30);
     }
     common->setColumnStretch(9, 1);
@@ -507,7 +492,7 @@ void ProfileWindow::showPressBrake()
     radius->setReadOnly(part.die.has_value());
     radius->setToolTip(part.die ? QStringLiteral("aus der Matrize V %1")
                                       .arg(QString::fromStdString(NumberToText(*part.die)))
-                                : QString::fromUtf8(fieldDescriptions[1].toolTip));
+                                : QString::fromUtf8(fieldTexts[1].toolTip));
 }
 
 QWidget* ProfileWindow::buildDrawings()
@@ -711,14 +696,8 @@ void ProfileWindow::showDraft()
         QLineEdit* text = m_fields[i];
         if (text->text() != m_model->commonText(which))
             text->setText(m_model->commonText(which));
-        QPalette colours = text->palette();
-        // A value shown, not typed (the die's radius), sits on the window's grey.
-        colours.setColor(QPalette::Base, m_model->isMarked(which) ? markedBase
-                                         : text->isReadOnly()
-                                             ? QApplication::palette().color(QPalette::Window)
-                                             : QApplication::palette().color(QPalette::Base));
-        text->setPalette(colours);
-        text->setAccessibleDescription(check.common == which ? check.message : QString());
+        markField(text, m_model->isMarked(which),
+                  check.common == which ? check.message : QString());
     }
     m_message->setText(check.message);
     m_remove->setEnabled(m_model->rowCount() > static_cast<int>(profile::minLegs));

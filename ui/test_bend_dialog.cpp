@@ -1,10 +1,9 @@
 #include "test_bend_dialog.h"
 
-#include "accessibility.h"
+#include "field_marks.h"
 #include "number_text.h"
 #include "test_bend_options.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -16,17 +15,6 @@
 namespace kantrix {
 
 namespace {
-
-constexpr QColor markedBase{255, 205, 205};
-
-struct FieldText
-{
-    const char* name;
-    const char* caption;
-    const char* unit;
-    const char* spokenUnit;
-    const char* toolTip;
-};
 
 const FieldText fieldTexts[TestBendDialog::FieldCount] = {
     {"Txt_PB_Dicke", "Blechdicke s", "mm", "Millimeter", nullptr},
@@ -84,14 +72,7 @@ TestBendDialog::TestBendDialog(const UserMaterials& materials, const QString& ma
 
     for (int i = 0; i < FieldCount; ++i) {
         const FieldText& text = fieldTexts[i];
-        auto* field = new QLineEdit(this);
-        accessibility::presentAsField(field);
-        field->setObjectName(QString::fromLatin1(text.name));
-        field->setAccessibleName(QStringLiteral("%1, %2").arg(QString::fromUtf8(text.caption),
-                                                              QString::fromUtf8(text.spokenUnit)));
-        field->setAlignment(Qt::AlignRight);
-        if (text.toolTip)
-            field->setToolTip(QString::fromUtf8(text.toolTip));
+        QLineEdit* field = makeField(text, this);
         m_fields[i] = field;
         grid->addWidget(new QLabel(QString::fromUtf8(text.caption), this), i + 1, 0,
                         Qt::AlignRight);
@@ -189,13 +170,8 @@ void TestBendDialog::evaluate()
         at(press::PressItem::SetAngle),  at(press::PressItem::CutLength),
         at(press::PressItem::Legs),      at(press::PressItem::Legs),
     };
-    for (int i = 0; i < FieldCount; ++i) {
-        QPalette colours = m_fields[i]->palette();
-        colours.setColor(QPalette::Base,
-                         marked[i] ? markedBase : QApplication::palette().color(QPalette::Base));
-        m_fields[i]->setPalette(colours);
-        m_fields[i]->setAccessibleDescription(marked[i] ? m_message->text() : QString());
-    }
+    for (int i = 0; i < FieldCount; ++i)
+        markField(m_fields[i], marked[i], marked[i] ? m_message->text() : QString());
 }
 
 bool TestBendDialog::enterTestBend()
