@@ -1,10 +1,15 @@
 #include "materials_dialog.h"
 
+#include "file_error_text.h"
+#include "materials_merge.h"
 #include "number_text.h"
 #include "press_refusal.h"
 #include "whole_text_tip.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
@@ -160,7 +165,7 @@ QVariant MaterialsModel::headerData(int section, Qt::Orientation orientation, in
 MaterialsDialog::MaterialsDialog(const UserMaterials& materials, QWidget* parent)
     : QDialog(parent), m_model(new MaterialsModel(this)), m_table(new QTableView(this)),
       m_remove(new QPushButton(QStringLiteral("Probebiegung löschen…"), this)),
-      m_message(new QLabel(this))
+      m_import(new QPushButton(QStringLiteral("Importieren…"), this)), m_message(new QLabel(this))
 {
     setObjectName(QStringLiteral("Werkstoffe"));
     setWindowTitle(QStringLiteral("Werkstoffe – Kantrix"));
@@ -182,17 +187,25 @@ MaterialsDialog::MaterialsDialog(const UserMaterials& materials, QWidget* parent
 
     m_message->setObjectName(QStringLiteral("Werkstoffe_Meldung"));
     m_message->setWordWrap(true);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
-    m_message->setPalette(red);
     layout->addWidget(m_message);
 
     auto* buttons = new QDialogButtonBox(this);
     m_remove->setObjectName(QStringLiteral("Werkstoffe_Loeschen"));
     buttons->addButton(m_remove, QDialogButtonBox::ActionRole);
+    m_import->setObjectName(QStringLiteral("Werkstoffe_Importieren"));
+    m_import->setToolTip(QStringLiteral("Eine Werkstoffdatei, etwa von einem anderen Rechner oder "
+                                        "vom Telefon, zu den eigenen Werkstoffen nehmen"));
+    buttons->addButton(m_import, QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close)->setText(QStringLiteral("Schließen"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_remove, &QPushButton::clicked, this, [this] { removeTestBend(); });
+    connect(m_import, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(
+            this, QStringLiteral("Werkstoffe importieren"), QString(),
+            QStringLiteral("Werkstoffdateien (*.json);;Alle Dateien (*)"));
+        if (!path.isEmpty())
+            importFile(path);
+    });
     layout->addWidget(buttons);
 
     setMaterials(materials);
@@ -205,7 +218,7 @@ void MaterialsDialog::setMaterials(const UserMaterials& materials)
 {
     m_materials = materials;
     m_model->setCatalog(m_materials.catalog);
-    m_message->setText(m_materials.error);
+    showMessage(m_materials.error, true);
     updateRemove();
 }
 
@@ -249,8 +262,54 @@ bool MaterialsDialog::removeTestBend()
             why = QString::fromStdString(refusal.what()) + QLatin1Char('.');
         }
     }
-    m_message->setText(QStringLiteral("%1 ist nicht gelöscht. %2").arg(which, why));
+    showMessage(QStringLiteral("%1 ist nicht gelöscht. %2").arg(which, why), true);
     return false;
+}
+
+bool MaterialsDialog::importFile(const QString& path)
+{
+    const auto refuse = [this](const QString& why) {
+        showMessage(why + QStringLiteral(" Die Werkstoffdatei ist, wie sie war."), true);
+        return false;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("„%1“ wird nicht gelesen: %2.")
+                          .arg(path, fileErrorText(file.errorString())));
+    const QByteArray text = file.readAll();
+    // The user's file as it is now: another window may have written it since this one read it.
+    const UserMaterials now = readUserMaterials(m_materials.path);
+    if (!now.error.isEmpty())
+        return refuse(now.error);
+    press::MaterialsMerge merge;
+    try {
+        merge = press::mergeMaterials(
+            now.file, press::readMaterialsFile(
+                          std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                          path.toStdString()));
+    } catch (const press::MaterialsFileError& refused) {
+        return refuse(QString::fromStdString(refused.what()) + QLatin1Char('.'));
+    } catch (const press::PressRefusal& refused) {
+        return refuse(QStringLiteral("%1: %2.").arg(path, QString::fromStdString(refused.what())));
+    }
+    QString why;
+    if (!writeUserMaterials(m_materials.path, merge.file, why)) {
+        showMessage(why, true);
+        return false;
+    }
+    setMaterials(readUserMaterials(m_materials.path));
+    showMessage(QString::fromStdString(press::mergeReport(merge, QFileInfo(path).fileName().toStdString())), false);
+    Q_EMIT materialsWritten();
+    return true;
+}
+
+void MaterialsDialog::showMessage(const QString& text, bool refused)
+{
+    QPalette colours = palette();
+    if (refused)
+        colours.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    m_message->setPalette(colours);
+    m_message->setText(text);
 }
 
 } // namespace kantrix

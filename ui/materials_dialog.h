@@ -2,8 +2,9 @@
 
 // "Werkstoffe…": every material a profile can take, with its values and the shop's test bends, in
 // a table over a model of the catalog (a row per test bend, one for a material without). A test
-// bend of the user's materials file can be deleted there, after a question; the file is then
-// written whole, or says why not and stays as it was.
+// bend of the user's materials file can be deleted there, after a question, and another materials
+// file (from another computer or a phone) can be taken in, merged so that nothing of the user's
+// is dropped. The file is then written whole, or says why not and stays as it was.
 
 #include "user_materials.h"
 
@@ -77,23 +78,28 @@ public:
     QTableView* table() const { return m_table; }
     MaterialsModel* model() const { return m_model; }
     QPushButton* remove() const { return m_remove; }
+    QPushButton* importButton() const { return m_import; }
     QLabel* message() const { return m_message; }
 
     // The user's file read again, after it changed.
     void setMaterials(const UserMaterials& materials);
     // Deletes the test bend of the current row after asking; false where nothing was deleted.
     bool removeTestBend();
+    // Merges the materials file at `path` into the user's; false where nothing changed.
+    bool importFile(const QString& path);
 
 Q_SIGNALS:
     void materialsWritten();
 
 private:
     void updateRemove();
+    void showMessage(const QString& text, bool refused);
 
     UserMaterials m_materials;
     MaterialsModel* m_model;
     QTableView* m_table;
     QPushButton* m_remove;
+    QPushButton* m_import;
     QLabel* m_message;
 };
 

@@ -657,6 +657,39 @@ TEST_F(ProfileWindowTest, UpdatesTheMaterialOfAFileToTheUsersData)
     EXPECT_EQ(window().model()->profile(), part);
 }
 
+class MaterialsMadeLaterTest : public ProfileWindowTest,
+                               public testing::WithParamInterface<const char*>
+{};
+
+// State: a part of S235JR open, of the user's configuration only `GetParam()` made. Action:
+// another program makes the rest of the folders and writes a test bend of S235JR. Expected: the
+// window follows the file: its bends' k comes from the test bend.
+TEST_P(MaterialsMadeLaterTest, IsFollowed)
+{
+    if (*GetParam())
+        ASSERT_TRUE(QDir().mkpath(path(GetParam())));
+    const Profile part = atThePress();
+    open(&part);
+    const QTableWidget* bends = window().results()->bends();
+    ASSERT_EQ(bends->item(0, 6)->text().toStdString(), "DIN 6935");
+    press::UserMaterial s235;
+    s235.name = "S235JR";
+    s235.testBends = {{1.5, 1.92, 12, 90, 88, 100, 51.5, 51.7}};
+    // The folder first, the file a moment later, as a program writing it whole would.
+    ASSERT_TRUE(QDir().mkpath(path("config/kantrix")));
+    QTest::qWait(200);
+    writeMaterials(QByteArray::fromStdString(press::writeMaterialsFile({{s235}})));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [bends] { return bends->item(0, 6)->text() == QStringLiteral("Probebiegungen"); }, 5000))
+        << bends->item(0, 6)->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(ProfileWindow, MaterialsMadeLaterTest, testing::Values("", "config"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return *info.param ? std::string("ConfigFolder")
+                                                : std::string("Nothing");
+                         });
+
 struct DeleteAnswer
 {
     const char* name;
@@ -722,6 +755,49 @@ INSTANTIATE_TEST_SUITE_P(ProfileWindow, DeleteTestBendTest,
                          testing::Values(DeleteAnswer{"Delete", "Löschen", true},
                                          DeleteAnswer{"Cancel", "Abbrechen", false}),
                          rowName<DeleteAnswer>);
+
+// State: a materials file with one test bend of S235JR. Action: "Werkstoffe…", then a file from
+// the phone imported, or a broken one. Expected: the phone's test bend joins the user's, the one
+// both have is kept once; a broken file is named and the user's file stays as it was.
+TEST_F(ProfileWindowTest, ImportMergesAndRefusesABrokenFile)
+{
+    const press::TestBend mine{1.5, 1.92, 12, 90, 88, 100, 51.5, 51.7};
+    const press::TestBend phones{1.5, 1.92, 12, 90, std::nullopt, 100, 51.6, 51.6};
+    press::UserMaterial s235;
+    s235.name = "S235JR";
+    s235.testBends = {mine};
+    writeMaterials(QByteArray::fromStdString(press::writeMaterialsFile({{s235}})));
+    const QByteArray before = contents(materialsPath());
+    open();
+    for (QAction* action : window().actions())
+        if (action->text() == QStringLiteral("&Werkstoffe…"))
+            action->trigger();
+    auto* dialog = window().findChild<MaterialsDialog*>();
+    ASSERT_NE(dialog, nullptr);
+
+    QFile broken(path("kaputt.json"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"format\": \"kantrix-werkstoffe\", \"version\": 1, \"werkstoffe\": [");
+    broken.close();
+    EXPECT_FALSE(dialog->importFile(path("kaputt.json")));
+    EXPECT_TRUE(dialog->message()->text().contains(QStringLiteral("kaputt.json")))
+        << dialog->message()->text().toStdString();
+    EXPECT_EQ(contents(materialsPath()), before);
+
+    s235.testBends = {phones, mine};
+    QFile fromPhone(path("telefon.json"));
+    ASSERT_TRUE(fromPhone.open(QIODevice::WriteOnly));
+    fromPhone.write(QByteArray::fromStdString(press::writeMaterialsFile({{s235}})));
+    fromPhone.close();
+    EXPECT_TRUE(dialog->importFile(path("telefon.json")));
+    EXPECT_EQ(dialog->message()->text(),
+              QStringLiteral("„telefon.json“ übernommen: 1 Probebiegung dazu, 1 Probebiegung war "
+                             "schon da."));
+    const press::MaterialsFile file =
+        press::readMaterialsFile(contents(materialsPath()).toStdString(), "werkstoffe.json");
+    ASSERT_EQ(file.materials.size(), 1u);
+    EXPECT_EQ(file.materials[0].testBends, (std::vector{mine, phones}));
+}
 
 // State: a new profile, the cursor in W. Action: Tab, again and again. Expected: the keyboard
 // goes through the press brake's group, in the order it is read, and then into the table.
