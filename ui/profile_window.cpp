@@ -154,11 +154,7 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
 
     // The materials file written by the command line or another program counts at once too.
     m_watch = new QFileSystemWatcher(this);
-    const QString folder = QFileInfo(m_materials.path).absolutePath();
-    if (QFileInfo::exists(folder))
-        m_watch->addPath(folder);
-    if (QFileInfo::exists(m_materials.path))
-        m_watch->addPath(m_materials.path);
+    watchMaterials();
     connect(m_watch, &QFileSystemWatcher::fileChanged, this, &ProfileWindow::reloadMaterials);
     connect(m_watch, &QFileSystemWatcher::directoryChanged, this, &ProfileWindow::reloadMaterials);
 
@@ -407,9 +403,7 @@ void ProfileWindow::reloadAllMaterials()
 void ProfileWindow::reloadMaterials()
 {
     UserMaterials now = readUserMaterials(m_materials.path);
-    // A file saved whole takes the old one's place: the watch must follow the new file.
-    if (QFileInfo::exists(now.path) && !m_watch->files().contains(now.path))
-        m_watch->addPath(now.path);
+    watchMaterials();
     if (!now.error.isEmpty()) {
         m_materials.error = now.error;
         return showDraft();
@@ -426,6 +420,24 @@ void ProfileWindow::reloadMaterials()
         m_model->setMaterial(taken, QStringLiteral("Werkstoff aktualisiert"));
     else
         showDraft();
+}
+
+void ProfileWindow::watchMaterials()
+{
+    // Only what exists can be watched. Until the file's folder is made (by another program, or
+    // the first test bend), its nearest existing ancestor is watched for it, one level at a time.
+    QString folder = QFileInfo(m_materials.path).absolutePath();
+    while (!QFileInfo::exists(folder) && QFileInfo(folder).absolutePath() != folder)
+        folder = QFileInfo(folder).absolutePath();
+    const QStringList folders = m_watch->directories();
+    for (const QString& watched : folders)
+        if (watched != folder)
+            m_watch->removePath(watched);
+    if (!folders.contains(folder))
+        m_watch->addPath(folder);
+    // A file saved whole takes the old one's place: the watch must follow the new file.
+    if (QFileInfo::exists(m_materials.path) && !m_watch->files().contains(m_materials.path))
+        m_watch->addPath(m_materials.path);
 }
 
 void ProfileWindow::updateMaterial()

@@ -113,6 +113,8 @@ private:
     QWidget* buildPressBrake(QWidget* parent);
     // The material, die and rolling direction boxes as the draft has them.
     void showPressBrake();
+    // Watches the materials file, or where it will appear.
+    void watchMaterials();
     QWidget* buildDrawings();
     QAction* addCommand(const QString& text, const QKeySequence& keys,
                         void (ProfileWindow::*command)());
