@@ -6,16 +6,15 @@
 #include "bend_error.h"
 #include "material_catalog.h"
 #include "materials_file.h"
+#include "materials_merge.h"
 #include "press_answer.h"
 #include "press_refusal.h"
 #include "test_bend_options.h"
 
-#include <algorithm>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace kantrix::press::web {
 
@@ -121,87 +120,18 @@ val add(const val& options, const std::string& userMaterials)
     return testBend(options, userMaterials, true);
 }
 
-// What an import did to the materials kept: the materials new to them, the test bends added and
-// those already there, and the materials whose values the file changed.
-struct Merge
-{
-    MaterialsFile file;
-    int newMaterials = 0;
-    int addedBends = 0;
-    int knownBends = 0;
-    std::vector<std::string> changedValues;
-};
-
-// Takes each value the imported material gives, and says whether one differed.
-template <typename T> bool take(std::optional<T>& kept, const std::optional<T>& imported)
-{
-    if (!imported || kept == imported)
-        return false;
-    kept = imported;
-    return true;
-}
-
-// The materials kept with an imported file merged in, by name: a new material comes whole; of a
-// known one the file's values win where it gives them, and its test bends join those kept, an
-// identical one only once. Nothing kept is dropped.
-Merge merged(MaterialsFile kept, const MaterialsFile& imported)
-{
-    Merge merge;
-    for (const UserMaterial& material : imported.materials) {
-        const auto known = std::find_if(
-            kept.materials.begin(), kept.materials.end(),
-            [&](const UserMaterial& mine) { return sameMaterialName(mine.name, material.name); });
-        if (known == kept.materials.end()) {
-            kept.materials.push_back(material);
-            ++merge.newMaterials;
-            merge.addedBends += static_cast<int>(material.testBends.size());
-            continue;
-        }
-        // Every value the file gives is taken, not only up to the first that differs.
-        bool changed = take(known->number, material.number);
-        changed = take(known->strength, material.strength) || changed;
-        changed = take(known->radiusFactor, material.radiusFactor) || changed;
-        changed = take(known->minimumRadius, material.minimumRadius) || changed;
-        if (changed)
-            merge.changedValues.push_back(known->name);
-        for (const TestBend& bend : material.testBends)
-            if (std::find(known->testBends.begin(), known->testBends.end(), bend) !=
-                known->testBends.end())
-                ++merge.knownBends;
-            else {
-                known->testBends.push_back(bend);
-                ++merge.addedBends;
-            }
-    }
-    merge.file = std::move(kept);
-    return merge;
-}
-
-// {materials, newMaterials, addedBends, knownBends, changedValues}: the materials kept with the
-// file merged in, as the library writes them, after the library has read the file whole and
-// every material of the merge has gone into a catalog; or {message} naming the file and what is
-// wrong with it, and nothing changed.
+// {materials, report}: the materials kept with the file merged in, as the library writes them,
+// and what the merge did; or {message} naming the file and what is wrong with it, and nothing
+// changed.
 val importMaterials(const std::string& text, const std::string& fileName,
                     const std::string& userMaterials)
 {
     val answer = val::object();
     try {
-        const MaterialsFile imported = readMaterialsFile(text, fileName);
-        const Merge merge = merged(fileOf(userMaterials), imported);
-        for (const UserMaterial& material : merge.file.materials)
-            if (material.testBends.size() > maxTestBends)
-                throw PressRefusal(PressItem::TestBend,
-                                   "Werkstoff „" + material.name + "“ hätte mehr als " +
-                                       std::to_string(maxTestBends) + " Probebiegungen");
-        materialCatalog(merge.file);
+        const MaterialsMerge merge =
+            mergeMaterials(fileOf(userMaterials), readMaterialsFile(text, fileName));
         answer.set("materials", writeMaterialsFile(merge.file));
-        answer.set("newMaterials", merge.newMaterials);
-        answer.set("addedBends", merge.addedBends);
-        answer.set("knownBends", merge.knownBends);
-        val changed = val::array();
-        for (const std::string& name : merge.changedValues)
-            changed.call<void>("push", name);
-        answer.set("changedValues", changed);
+        answer.set("report", mergeReport(merge, fileName));
     } catch (const MaterialsFileError& error) {
         answer.set("message", std::string(error.what()));
     } catch (const PressRefusal& refused) {

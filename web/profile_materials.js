@@ -17,23 +17,6 @@ export function storedMaterials() {
 const fieldIds = { werkstoff: 'ProbeWerkstoff', dicke: 'ProbeDicke', matrize: 'ProbeMatrize', radius: 'ProbeRadius',
   winkel: 'ProbeWinkel', winkelEingestellt: 'ProbeEingestellt', zuschnitt: 'ProbeZuschnitt' };
 
-const counted = (n, one, many) => `${n} ${n === 1 ? one : many}`;
-
-// What an import did, in one short message.
-function importReport(fileName, { newMaterials, addedBends, knownBends, changedValues }) {
-  const parts = [];
-  if (newMaterials)
-    parts.push(`${counted(newMaterials, 'Werkstoff', 'Werkstoffe')} neu`);
-  if (addedBends)
-    parts.push(`${counted(addedBends, 'Probebiegung', 'Probebiegungen')} dazu`);
-  if (knownBends)
-    parts.push(`${counted(knownBends, 'Probebiegung war', 'Probebiegungen waren')} schon da`);
-  let text = `„${fileName}“ übernommen: ${parts.length ? parts.join(', ') : 'nichts Neues'}.`;
-  if (changedValues.length)
-    text += ` Bei ${changedValues.join(', ')} gelten jetzt die Werte der Datei; die Probebiegungen im Browser bleiben.`;
-  return text;
-}
-
 export class MaterialsPanel {
   // `changed` is called after the stored materials changed.
   constructor(document, kantrix, changed) {
@@ -150,7 +133,7 @@ export class MaterialsPanel {
       return;
     }
     localStorage.setItem(storageKey, read.materials);
-    this.report(importReport(fileName, read), false);
+    this.report(read.report, false);
     this.changed();
     this.workOut();
   }
