@@ -109,6 +109,23 @@ class ProfilePage(unittest.TestCase):
         for event, points in [('touchStart', [{'x': x, 'y': y}]), ('touchEnd', [])]:
             self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': event, 'touchPoints': points})
 
+    def phone(self):
+        """A phone held upright: 360 CSS pixels wide, touch."""
+        self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                    {'width': 360, 'height': 740, 'deviceScaleFactor': 2, 'mobile': True})
+        self.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 1})
+
+    def tap_and_type(self, name, text):
+        """A field reached by a tap and filled by real keys; a select's open list picks by typing."""
+        field = self.find(name)
+        self.tap(field)
+        keys = ActionChains(self.driver, duration=0)
+        if field.tag_name == 'select':
+            keys.send_keys(text, Keys.ENTER)
+        else:
+            keys.key_down(Keys.CONTROL).send_keys('a').key_up(Keys.CONTROL).send_keys(text or Keys.DELETE)
+        keys.perform()
+
     def shown(self):
         """L, the bend lines and v of every bend, the notes, and whether the results are current."""
         return self.driver.execute_script("""
@@ -333,13 +350,14 @@ class PressPage(ProfilePage):
 
 class PressBrake(PressPage):
     def test_a_u_channel_in_s235jr_on_a_v12_die_typed_from_empty(self):
+        # On a phone: each field, the material and the die reached by a tap, filled by keys.
+        self.phone()
         self.open()
-        self.type_into('Blechdicke s, Millimeter', '1,5')
-        self.type_into('Biegeradius r, Millimeter', '3')
-        Select(self.find('Werkstoff')).select_by_value('S235JR')
-        for name, text in [('Matrizenöffnung V, Millimeter', '12'), ('Breite W, Millimeter', '1000'),
+        for name, text in [('Blechdicke s, Millimeter', '1,5'), ('Biegeradius r, Millimeter', '3'), ('Werkstoff', 'S235'),
+                           ('Matrizenöffnung V, Millimeter', '12'), ('Breite W, Millimeter', '1000'),
                            ('Schenkel 1, Millimeter', '50'), ('Schenkel 2, Millimeter', '100')]:
-            self.type_into(name, text)
+            self.tap_and_type(name, text)
+        self.assertEqual(self.find('Werkstoff').get_attribute('value'), 'S235JR')
         self.tap(self.driver.find_element(By.ID, 'Anfuegen'))
         self.driver.switch_to.active_element.send_keys('50')
         radius = self.find('Biegeradius r, Millimeter')
@@ -415,9 +433,10 @@ PRESS_PART = '#dicke=1.5&schenkel=50/100/50&winkel=90/90&breite=1000&werkstoff=S
 
 class TestBends(PressPage):
     def test_a_test_bend_entered_exported_and_imported_in_a_fresh_browser(self):
+        self.phone()
         self.open(PRESS_PART)
         self.assertEqual(self.at_the_press()['source'], ['DIN 6935', 'DIN 6935'])
-        Select(self.find('Werkstoff der Probebiegung')).select_by_value('S235JR')
+        self.tap_and_type('Werkstoff der Probebiegung', 'S235')
         for name, typed, _, _ in TEST_BEND:
             self.type_into(name, typed)
         # (typed into the cut length, the field marked as refused)
@@ -433,7 +452,7 @@ class TestBends(PressPage):
             check=True, capture_output=True, env=NO_USER_FILES).stdout)
         self.assertEqual([self.text(n) for n in ['k gemessen', 'v gemessen, Millimeter', 'k nach DIN 6935']],
                          [answer['k']['text'], answer['v']['text'], answer['k_din']['text']])
-        self.driver.find_element(By.ID, 'ProbeEintragen').click()
+        self.tap(self.driver.find_element(By.ID, 'ProbeEintragen'))
         stored = self.driver.execute_script('return localStorage.getItem("kantrix-werkstoffe")')
         materials = os.path.join(self.profile.name, 'werkstoffe.json')
         open(materials, 'w', encoding='utf-8').write(stored)
