@@ -274,9 +274,15 @@ QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
     group->setObjectName(QStringLiteral("Profil_Presse"));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 4);
-    const auto caption = [group, grid](const QString& text, int row, int column, QWidget* field) {
+    // On Linux a combo box is named by its item, and by its caption only as the caption's buddy;
+    // the caption then carries the box's name, with its unit. A typed field with a unit is no
+    // buddy: a screen reader would read the bare caption in place of the field's name.
+    const auto caption = [group, grid](const QString& text, int row, int column, QWidget* box) {
         auto* label = new QLabel(text, group);
-        label->setBuddy(field);
+        if (box) {
+            label->setBuddy(box);
+            label->setAccessibleName(box->accessibleName());
+        }
         grid->addWidget(label, row, column, Qt::AlignRight);
     };
 
@@ -356,7 +362,7 @@ QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
     caption(QStringLiteral("Matrize V"), 1, 0, m_die);
     grid->addWidget(m_die, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("mm"), group), 1, 2);
-    caption(QStringLiteral("Presse"), 1, 3, pressLimit);
+    caption(QStringLiteral("Presse"), 1, 3, nullptr);
     grid->addWidget(pressLimit, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("kN"), group), 1, 5);
     grid->setColumnStretch(1, 1);
