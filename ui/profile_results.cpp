@@ -34,13 +34,13 @@ enum BendColumn
 QStringList bendColumns()
 {
     return {QStringLiteral("Biegung"),
-            QStringLiteral("Biegelinie in mm"),
+            QStringLiteral("Biegelinie\nin mm"),
             QStringLiteral("Richtung"),
             QStringLiteral("k"),
             QStringLiteral("v in mm"),
-            QStringLiteral("bz in mm"),
+            QStringLiteral("bz\nin mm"),
             QStringLiteral("k nach"),
-            QStringLiteral("Kraft in kN"),
+            QStringLiteral("Kraft\nin kN"),
             QStringLiteral("kleinster\nSchenkel in mm"),
             QStringLiteral("Einstell-\nwinkel in °")};
 }
