@@ -183,7 +183,7 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read,
                                    " nimmt weder Werte wie r=… noch --csv DATEI; --json steht "
                                    "nach dem Befehl");
         return testBend->parsed() ? testBendCommand.run(read, write, out, err)
-                                  : materialsCommand.run(read, out, err);
+                                  : materialsCommand.run(read, write, out, err);
     }
 
     if (csv->count() > 0) {

@@ -259,7 +259,7 @@ std::string_view materialsHelpText()
     return R"(kantrix-cli werkstoffe – die Werkstoffe mit ihren Werten und Probebiegungen
 
 Aufruf:
-  kantrix-cli werkstoffe [--json] [--werkstoffe DATEI]
+  kantrix-cli werkstoffe [--json] [--werkstoffe DATEI] [--importieren DATEI]
 
 Zeigt jeden eingebauten Werkstoff, mit dem ergänzt, was die Werkstoffdatei zu
 ihm sagt, und die eigenen Werkstoffe der Datei: Name, Werkstoffnummer,
@@ -267,12 +267,21 @@ Zugfestigkeit Rm (nach Dicke), Radiusfaktor f (Innenradius durch
 Gesenköffnung beim Freibiegen), Mindestradius und die Probebiegungen mit dem
 v und k, die sie ergeben.
 
-Optionen:
-  --json              als JSON-Objekt
-  --werkstoffe DATEI  die Werkstoffdatei statt der eigenen des Benutzers
-  -h, --help          diese Hilfe
+Mit --importieren kommt eine andere Werkstoffdatei (etwa die von der Seite
+im Browser exportierte) in die eigene, nach Werkstoffnamen: ein neuer
+Werkstoff ganz, die Probebiegungen eines bekannten zu den eigenen (eine
+gleiche nur einmal), und wo die Datei andere Werte nennt, gelten ihre. Von
+der eigenen Datei geht nichts verloren; sie wird ganz geschrieben oder gar
+nicht.
 
-Rückgabewert: 0 gezeigt, 2 die Werkstoffdatei abgelehnt.
+Optionen:
+  --json                als JSON-Objekt
+  --werkstoffe DATEI    die Werkstoffdatei statt der eigenen des Benutzers
+  --importieren DATEI   diese Werkstoffdatei in die eigene übernehmen
+  -h, --help            diese Hilfe
+
+Rückgabewert: 0 gezeigt, 1 die Werkstoffdatei nicht geschrieben, 2 eine
+Werkstoffdatei abgelehnt.
 )";
 }
 

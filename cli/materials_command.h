@@ -1,9 +1,11 @@
 #pragma once
 
-// `kantrix-cli werkstoffe`: every material with its values and its test bends.
+// `kantrix-cli werkstoffe`: every material with its values and its test bends, and on request
+// another materials file merged into the user's.
 
 #include "command_line.h"
 #include "option_value.h"
+#include "output_files.h"
 
 #include <optional>
 #include <string>
@@ -21,12 +23,14 @@ public:
 
     bool help() const { return m_help; }
 
-    int run(const InputReader& read, std::string& out, std::string& err) const;
+    int run(const InputReader& read, const OutputWriter& write, std::string& out,
+            std::string& err) const;
 
 private:
     bool m_help = false;
     bool m_json = false;
     OptionValue m_file;
+    OptionValue m_import;
 };
 
 } // namespace kantrix::cli

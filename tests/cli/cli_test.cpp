@@ -925,6 +925,42 @@ TEST_F(MaterialsFileCalls, TestBendsEnteredGiveThePartTheirDeduction)
     EXPECT_EQ(answer.at("abweichung").at("text"), "-0.205");
 }
 
+// State: one test bend entered / Action: a file from another computer imported, then a broken
+// one / Expected: its test bend joins the user's, the one both have stays once; the broken file is
+// refused by name and the user's file stays as it was.
+TEST_F(MaterialsFileCalls, AnImportMergesAndABrokenOneChangesNothing)
+{
+    std::vector<std::string> entering = testBend;
+    entering.push_back("--eintragen");
+    ASSERT_EQ(run(entering).status, 0);
+    nlohmann::json other = nlohmann::json::parse(readFile(materialsFile()));
+    other["werkstoffe"][0]["probebiegungen"].push_back({{"dicke", 1.5},
+                                                        {"radius", 1.92},
+                                                        {"matrize", nullptr},
+                                                        {"winkel", 90},
+                                                        {"winkel_eingestellt", nullptr},
+                                                        {"zuschnitt", 100.2},
+                                                        {"schenkel", {51.6, 51.6}}});
+    const std::string fromThere = writeScratch("dort.json", other.dump());
+
+    const Outcome merged = run({"werkstoffe", "--importieren", fromThere});
+    ASSERT_EQ(merged.status, 0) << merged.err;
+    EXPECT_THAT(merged.out, testing::StartsWith("„" + fromThere +
+                                                "“ übernommen: 1 Probebiegung dazu, 1 "
+                                                "Probebiegung war schon da.\n\nWerkstoff"));
+    const std::string after = readFile(materialsFile());
+    EXPECT_EQ(nlohmann::json::parse(after), other);
+
+    std::filesystem::remove(scratch("fehlt.json"));
+    for (const std::string& broken :
+         {writeScratch("kaputt.json", "{\"format\": 1"), scratch("fehlt.json")}) {
+        const Outcome refused = run({"werkstoffe", "--importieren", broken});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_THAT(refused.err, HasSubstr("„" + broken + "“"));
+        EXPECT_EQ(readFile(materialsFile()), after);
+    }
+}
+
 // A file the program cannot read whole is refused by name and never written over.
 TEST_F(MaterialsFileCalls, ABrokenFileIsRefusedAndKept)
 {
