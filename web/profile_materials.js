@@ -54,7 +54,8 @@ export class MaterialsPanel {
     const chosen = select.value;
     select.replaceChildren(...options.filter((option) => option.value !== '').map((option) => option.cloneNode(true)));
     select.value = chosen;
-    if (select.value !== chosen)
+    // Where the chosen one is gone, or none was chosen yet, the first is shown, never a blank.
+    if (select.value !== chosen || select.selectedIndex < 0)
       select.selectedIndex = 0;
   }
 

@@ -12,15 +12,29 @@ const longNumber = 20;
 
 const textOf = (number) => (number ? number.text : absent);
 
-// The line of material, die and press, as the command line's answer words it.
+// The line of material, die and press, as the command line's answer words it: words and the
+// library's number texts.
 function pressLine(json) {
-  const material = json.werkstoff ? `Werkstoff ${json.werkstoff.name}, Rm = ${json.werkstoff.zugfestigkeit.text} N/mm²`
-    : 'ohne Werkstoff';
-  const die = json.matrize ? `Matrize V = ${json.matrize.text} mm` : 'ohne Matrize';
-  const suggested = json.matrize_empfohlen ? ` (empfohlen V = ${json.matrize_empfohlen.text} mm)` : '';
-  const press = json.presse ? `Presse ${json.presse.text} kN` : 'Presse ohne Grenze';
+  const material = json.werkstoff ? ['Werkstoff ', json.werkstoff.name, ', Rm = ', json.werkstoff.zugfestigkeit, ' N/mm²']
+    : ['ohne Werkstoff'];
+  const die = json.matrize ? ['Matrize V = ', json.matrize, ' mm'] : ['ohne Matrize'];
+  const suggested = json.matrize_empfohlen ? [' (empfohlen V = ', json.matrize_empfohlen, ' mm)'] : [];
+  const press = json.presse ? ['Presse ', json.presse, ' kN'] : ['Presse ohne Grenze'];
   const rolling = json.walzrichtung === 'laengs' ? 'Biegelinie längs zur Walzrichtung' : 'Biegelinie quer zur Walzrichtung';
-  return `${material}; ${die}${suggested}; ${press}; ${rolling}`;
+  return [...material, '; ', ...die, ...suggested, '; ', ...press, '; ', rolling];
+}
+
+// Sets a line of words and numbers: a number ("1 000.000") stays whole on its line unless it is
+// long enough that it must break.
+function setLine(element, parts) {
+  element.replaceChildren(...parts.map((part) => {
+    if (typeof part === 'string')
+      return part;
+    const number = document.createElement('span');
+    number.textContent = part.text;
+    number.className = part.text.length > longNumber ? 'long-number' : 'number';
+    return number;
+  }));
 }
 
 function cell(text, name) {
@@ -89,8 +103,8 @@ export class ProfileResults {
     const json = JSON.parse(answer.json);
     this.length.textContent = json.L.text;
     this.length.classList.toggle('long-number', json.L.text.length > longNumber);
-    this.plate.textContent = `Blechdicke s = ${json.dicke.text} mm` +
-      (json.breite ? `, Breite W = ${json.breite.text} mm` : ', ohne Breite W (kein Zuschnitt)');
+    setLine(this.plate, ['Blechdicke s = ', json.dicke, ' mm',
+      ...(json.breite ? [', Breite W = ', json.breite, ' mm'] : [', ohne Breite W (kein Zuschnitt)'])]);
     const bendHeaders = headersOf(this.bends);
     this.bends.tBodies[0].replaceChildren(...json.biegungen.map((bend, i) => row([
       cell(String(i + 1)), cell(bend.winkel.text), cell(bend.radius.text), cell(directionText[bend.richtung] ?? bend.richtung),
@@ -102,7 +116,7 @@ export class ProfileResults {
     this.force.textContent = pressBrake ? textOf(json.kraft_max) : absent;
     this.force.classList.toggle('long-number', this.force.textContent.length > longNumber);
     this.pressValues.hidden = !pressBrake;
-    this.pressValues.textContent = pressBrake ? pressLine(json) : '';
+    setLine(this.pressValues, pressBrake ? pressLine(json) : []);
     this.pressPart.hidden = !pressBrake;
     const pressHeaders = headersOf(this.pressTable);
     this.pressTable.tBodies[0].replaceChildren(...(pressBrake ? json.biegungen : []).map((bend, i) => row([

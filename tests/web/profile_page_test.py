@@ -436,6 +436,8 @@ class TestBends(PressPage):
         self.phone()
         self.open(PRESS_PART)
         self.assertEqual(self.at_the_press()['source'], ['DIN 6935', 'DIN 6935'])
+        # The form's material shows one from the start, never a blank.
+        self.assertEqual(self.find('Werkstoff der Probebiegung').get_attribute('value'), 'S235JR')
         self.tap_and_type('Werkstoff der Probebiegung', 'S235')
         for name, typed, _, _ in TEST_BEND:
             self.type_into(name, typed)
