@@ -22,6 +22,12 @@ void ElidedLabel::setWholeText(const QString& text)
     updateGeometry();
 }
 
+void ElidedLabel::setLeastText(const QString& text)
+{
+    m_least = text;
+    updateGeometry();
+}
+
 QSize ElidedLabel::sizeHint() const
 {
     return {fontMetrics().horizontalAdvance(m_whole) + chrome(*this) + 1,
@@ -30,7 +36,7 @@ QSize ElidedLabel::sizeHint() const
 
 QSize ElidedLabel::minimumSizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(QStringLiteral("0…")) + chrome(*this) + 1,
+    return {fontMetrics().horizontalAdvance(m_least) + chrome(*this) + 1,
             QLabel::minimumSizeHint().height()};
 }
 

@@ -17,6 +17,9 @@ public:
 
     void setWholeText(const QString& text);
     QString wholeText() const { return m_whole; }
+    // The text the label keeps room for at the window's smallest: an ordinary result then shows
+    // whole there, and only a longer one is elided.
+    void setLeastText(const QString& text);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -28,6 +31,7 @@ private:
     void elide();
 
     QString m_whole;
+    QString m_least = QStringLiteral("0…");
 };
 
 } // namespace kantrix

@@ -6,11 +6,13 @@
 #include "profile_model.h"
 #include "whole_text_tip.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kantrix {
 
@@ -63,6 +65,52 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignR
     return item;
 }
 
+// The notes at their whole height where the window has room, and scrolled where it has not, so
+// that no line of them is ever cut off at the bottom.
+class NotesArea : public QScrollArea
+{
+public:
+    NotesArea(QLabel* notes, QWidget* parent) : QScrollArea(parent), m_notes(notes)
+    {
+        setObjectName(QStringLiteral("Profil_Hinweise_Rahmen"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(notes);
+        viewport()->setAutoFillBackground(false);
+        notes->setAutoFillBackground(false);
+    }
+
+    QSize sizeHint() const override { return {QScrollArea::sizeHint().width(), notesHeight()}; }
+    // Two lines, or fewer where the notes have fewer.
+    QSize minimumSizeHint() const override
+    {
+        return {QScrollArea::minimumSizeHint().width(),
+                std::min(notesHeight(), 2 * m_notes->fontMetrics().lineSpacing() + 4)};
+    }
+
+protected:
+    // The wrapped notes grow taller as the area grows narrower.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        const int before = notesHeight();
+        m_shownWidth = viewport()->width();
+        QScrollArea::resizeEvent(event);
+        if (notesHeight() != before)
+            updateGeometry();
+    }
+
+private:
+    int notesHeight() const
+    {
+        return m_notes->heightForWidth(m_shownWidth > 0 ? m_shownWidth
+                                                        : m_notes->sizeHint().width());
+    }
+
+    QLabel* m_notes;
+    int m_shownWidth = 0;
+};
+
 } // namespace
 
 ProfileResults::ProfileResults(QWidget* parent)
@@ -99,10 +147,12 @@ ProfileResults::ProfileResults(QWidget* parent)
     m_force->setFocusPolicy(Qt::StrongFocus);
     m_force->setAccessibleName(QStringLiteral("Größte Kraft F, Kilonewton"));
     m_force->hide();
-    auto* top = new QHBoxLayout;
-    top->addWidget(m_length, 1);
-    top->addWidget(m_force);
-    layout->addLayout(top);
+    // Under L, not beside it: beside it the two would share the width, and at the window's
+    // smallest L, the key result, would be the one elided. Each keeps room for an ordinary figure.
+    m_length->setLeastText(QStringLiteral("Gestreckte Länge L = 00 000.000 mm"));
+    m_force->setLeastText(QStringLiteral("Größte Kraft F = 0 000.0 kN"));
+    layout->addWidget(m_length);
+    layout->addWidget(m_force);
 
     m_stale->setObjectName(QStringLiteral("Profil_Nicht_aktuell"));
     m_stale->setText(QStringLiteral("Nicht aktuell: gezeigt ist das letzte gültige Profil."));
@@ -132,7 +182,8 @@ ProfileResults::ProfileResults(QWidget* parent)
     m_notes->setWordWrap(true);
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(m_notes);
+    auto* notes = new NotesArea(m_notes, this);
+    layout->addWidget(notes);
     setCurrent(true);
 }
 

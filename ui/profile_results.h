@@ -2,7 +2,7 @@
 
 // The results of a profile window: the developed length L set apart in bold, the bend lines
 // with their positions from the left end of the blank and their directions, each bend's k, v and
-// bz, and the notes. At the press brake also the largest force beside L and each bend's force,
+// bz, and the notes. At the press brake also the largest force under L and each bend's force,
 // least flange, angle to set and where its k comes from. While the profile is refused they keep
 // showing the last profile that was worked out, greyed and marked as not current.
 

@@ -445,11 +445,14 @@ TEST_F(ProfileWindowTest, LongNumberDoesNotWidenTheWindow)
     EXPECT_EQ(window().width(), width);
 }
 
-// State: the U channel at the press brake, with its notes. Action: the window made as small as
-// it allows. Expected: every caption, label and button shows its whole text.
+// State: the U channel at the press brake, with a short leg and a weak press, so several notes.
+// Action: the window made as small as it allows. Expected: every caption, label and button shows
+// its whole text, L and the largest force too; the notes are whole, or scroll.
 TEST_F(ProfileWindowTest, NoCaptionIsClippedAtTheSmallestSize)
 {
-    const Profile part = atThePress();
+    Profile part = atThePress();
+    part.legs[2].length = 8;
+    part.pressLimit = 20;
     open(&part);
     window().resize(window().minimumSizeHint());
     QTest::qWait(50);
@@ -467,6 +470,11 @@ TEST_F(ProfileWindowTest, NoCaptionIsClippedAtTheSmallestSize)
             continue;
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
     }
+    for (const ElidedLabel* result : {window().results()->length(), window().results()->force()})
+        EXPECT_EQ(result->text().toStdString(), result->wholeText().toStdString());
+    const QLabel* notes = window().results()->notes();
+    ASSERT_GE(notes->text().count(QLatin1Char('\n')), 2) << notes->text().toStdString();
+    EXPECT_GE(notes->height(), notes->heightForWidth(notes->width()));
 }
 
 // State: the U channel of S235JR on V 12, no materials file. Action: Ctrl+T, a test bend typed
