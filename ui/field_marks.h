@@ -13,6 +13,8 @@ class QWidget;
 namespace kantrix {
 
 inline constexpr QColor refusedBase{255, 205, 205};
+// The text of a message that refuses a value.
+inline constexpr QColor refusedText{170, 0, 0};
 // A leg shorter than the least flange: warned of, not refused.
 inline constexpr QColor warnedBase{255, 232, 140};
 

@@ -107,9 +107,6 @@ TestBendDialog::TestBendDialog(const UserMaterials& materials, const QString& ma
     m_message->setWordWrap(true);
     m_message->setMinimumHeight(2 * m_message->fontMetrics().lineSpacing() + 4);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
-    m_message->setPalette(red);
     layout->addWidget(m_message);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -143,6 +140,7 @@ void TestBendDialog::evaluate()
         (m_fields[LegA]->text() + QLatin1Char('/') + m_fields[LegB]->text()).toStdString();
 
     std::optional<press::PressItem> refused;
+    bool missing = false;
     try {
         const press::TypedTestBend typed =
             press::readTestBendOptions(options, NumberStyle::PointOrComma, m_materials.catalog);
@@ -158,9 +156,19 @@ void TestBendDialog::evaluate()
         refused = refusal.item();
         for (QLabel* value : m_values)
             value->setText(QStringLiteral("–"));
-        m_message->setText(QString::fromStdString(refusal.what()) + QLatin1Char('.'));
+        // A field not yet filled in is not wrong: it only still lacks, as in the profile window.
+        const QString lacking = missingCaption(*refused);
+        missing = !lacking.isEmpty();
+        m_message->setText(missing ? QStringLiteral("%1 fehlt noch.").arg(lacking)
+                                   : QString::fromStdString(refusal.what()) + QLatin1Char('.'));
     }
     m_enter->setEnabled(!refused);
+    QPalette colour = palette();
+    if (!missing)
+        colour.setColor(QPalette::WindowText, refusedText);
+    m_message->setPalette(colour);
+    if (missing)
+        refused.reset();
 
     // The refusal at its field; legs that are not two are about both.
     const auto at = [&refused](press::PressItem item) { return refused && *refused == item; };
@@ -172,6 +180,31 @@ void TestBendDialog::evaluate()
     };
     for (int i = 0; i < FieldCount; ++i)
         markField(m_fields[i], marked[i], marked[i] ? m_message->text() : QString());
+}
+
+QString TestBendDialog::missingCaption(press::PressItem item) const
+{
+    const auto empty = [this](Field field) { return m_fields[field]->text().trimmed().isEmpty(); };
+    const auto caption = [](Field field) { return QString::fromUtf8(fieldTexts[field].caption); };
+    switch (item) {
+    case press::PressItem::Thickness:
+        return empty(Thickness) ? caption(Thickness) : QString();
+    case press::PressItem::Radius:
+        // Neither V nor r: "Matrize V oder Biegeradius r".
+        return empty(Die) && empty(Radius) ? caption(Die) + QLatin1Char(' ') + caption(Radius)
+                                           : QString();
+    case press::PressItem::Angle:
+        return empty(Angle) ? caption(Angle) : QString();
+    case press::PressItem::CutLength:
+        return empty(CutLength) ? caption(CutLength) : QString();
+    case press::PressItem::Legs:
+        for (Field leg : {LegA, LegB})
+            if (empty(leg))
+                return caption(leg);
+        return {};
+    default:
+        return {};
+    }
 }
 
 bool TestBendDialog::enterTestBend()

@@ -3,8 +3,9 @@
 // The dialog of a test bend ("Probebiegung…"): a strip of a material cut to L0, bent once and
 // measured. While it is typed the library works it out (readTestBendOptions, as the command
 // line's probebiegung) and the dialog shows the measured v and k beside DIN 6935's; a value the
-// library refuses is marked at its field and named. "Eintragen" adds the test bend to the user's
-// materials file, written whole or not at all.
+// library refuses is marked at its field and named; an empty field is only named as still
+// lacking. "Eintragen" adds the test bend to the user's materials file, written whole or not at
+// all.
 
 #include "press_refusal.h"
 #include "user_materials.h"
@@ -59,6 +60,8 @@ Q_SIGNALS:
 
 private:
     void evaluate();
+    // The caption of the empty field that `item` was refused for, or nothing.
+    QString missingCaption(press::PressItem item) const;
 
     UserMaterials m_materials;
     QComboBox* m_material;

@@ -4,6 +4,7 @@
 
 #include "bending_force.h"
 #include "elided_label.h"
+#include "field_marks.h"
 #include "help_window.h"
 #include "material_catalog.h"
 #include "materials_dialog.h"
@@ -536,6 +537,7 @@ struct TestBendEntry
     TestBendDialog::Field field;
     const char* typed;
     const char* message; // a part of the dialog's message
+    bool refused = true; // or only still lacking: not marked, not in red
 };
 
 class TestBendEntryTest : public ProfileWindowTest,
@@ -543,8 +545,8 @@ class TestBendEntryTest : public ProfileWindowTest,
 {};
 
 // State: the dialog over the U channel, a valid test bend typed. Action: one value changed to
-// one the library refuses. Expected: that field is marked, the message says why, nothing can
-// be entered.
+// one the library refuses, or emptied. Expected: a refused field is marked and the message says
+// why in red; an emptied one is named as lacking, unmarked. Nothing can be entered.
 TEST_P(TestBendEntryTest, RefusalStandsAtItsField)
 {
     const Profile part = atThePress();
@@ -560,13 +562,17 @@ TEST_P(TestBendEntryTest, RefusalStandsAtItsField)
     QLineEdit* field = dialog->field(row.field);
     field->setFocus();
     field->selectAll();
-    type(QString::fromUtf8(row.typed));
+    if (*row.typed)
+        type(QString::fromUtf8(row.typed));
+    else
+        press(Qt::Key_Backspace);
     EXPECT_FALSE(dialog->enter()->isEnabled());
     EXPECT_TRUE(dialog->message()->text().contains(QString::fromUtf8(row.message)))
         << dialog->message()->text().toStdString();
+    EXPECT_EQ(dialog->message()->palette().color(QPalette::WindowText) == refusedText, row.refused);
     for (int i = 0; i < TestBendDialog::FieldCount; ++i) {
         const QLineEdit* each = dialog->field(TestBendDialog::Field(i));
-        EXPECT_EQ(!each->accessibleDescription().isEmpty(), each == field)
+        EXPECT_EQ(!each->accessibleDescription().isEmpty(), row.refused && each == field)
             << each->objectName().toStdString();
     }
     EXPECT_EQ(dialog->value(1)->text().toStdString(), "–");
@@ -580,7 +586,13 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Eingestellter Winkel βe"},
                     TestBendEntry{"NoNumber", TestBendDialog::CutLength, "1OO", "1OO"},
                     TestBendEntry{"RadiusBesideTheDie", TestBendDialog::Radius, "2",
-                                  "entweder den Biegeradius r"}),
+                                  "entweder den Biegeradius r"},
+                    TestBendEntry{"CutLengthEmptied", TestBendDialog::CutLength, "",
+                                  "Zuschnitt L0 fehlt noch.", false},
+                    TestBendEntry{"LegBEmptied", TestBendDialog::LegB, "", "Schenkel b fehlt noch.",
+                                  false},
+                    TestBendEntry{"NeitherDieNorRadius", TestBendDialog::Die, "",
+                                  "Matrize V oder Biegeradius r fehlt noch.", false}),
     rowName<TestBendEntry>);
 
 // State: a materials file that is not JSON. Action: a profile window opened, a test bend entered.
