@@ -12,9 +12,15 @@
 
 namespace {
 
+// Far above any batch, profile or materials file; a device like /dev/zero, or a file given by
+// mistake, is refused here instead of filling the memory.
+constexpr std::size_t maxInputSize = 64 << 20;
+
 std::optional<std::string> readInput(const std::string& path, std::string& reason)
 {
     const bool standardInput = path == "-";
+    const std::string name =
+        standardInput ? std::string("Die Standardeingabe") : "Die Datei „" + path + "“";
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         standardInput ? stdin : std::fopen(path.c_str(), "rb"),
         standardInput ? [](std::FILE*) { return 0; } : std::fclose);
@@ -22,13 +28,17 @@ std::optional<std::string> readInput(const std::string& path, std::string& reaso
     if (file) {
         char buffer[1 << 16];
         std::size_t count = 0;
-        while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+            if (text.size() + count > maxInputSize) {
+                reason = name + " wird nicht gelesen: sie ist größer als 64 MiB";
+                return std::nullopt;
+            }
             text.append(buffer, count);
+        }
         if (!std::ferror(file.get()))
             return text;
     }
-    reason = (standardInput ? std::string("Die Standardeingabe") : "Die Datei „" + path + "“") +
-             " kann nicht gelesen werden: " + kantrix::systemErrorText(errno);
+    reason = name + " kann nicht gelesen werden: " + kantrix::systemErrorText(errno);
     return std::nullopt;
 }
 
