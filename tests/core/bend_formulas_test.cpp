@@ -20,14 +20,7 @@ constexpr double notGiven = std::numeric_limits<double>::quiet_NaN();
 
 BendState bend(double r, double s, double beta, double a = 100, double b = 100)
 {
-    BendState state;
-    state.r = r;
-    state.s = s;
-    state.beta = beta;
-    state.alpha = 180 - beta;
-    state.l(1) = a;
-    state.l(2) = b;
-    return state;
+    return bendOf(r, s, beta, a, b);
 }
 
 void calculate(BendState& state)
