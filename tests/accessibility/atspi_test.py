@@ -343,10 +343,17 @@ def profile_by_keys(binary, environment):
             shown = control("Gestreckte Länge L, Millimeter")
             return shown.description if shown else None
 
+        def dialogs():
+            return [child for child in application if child is not None and child.getRole() in (
+                pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT, pyatspi.ROLE_FILE_CHOOSER)]
+
         def dialog_open():
-            return any(child is not None and child.getRole() in (
-                pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT, pyatspi.ROLE_FILE_CHOOSER)
-                for child in application)
+            return bool(dialogs())
+
+        # A dialog is on the bus before the window manager has given it the focus; X keys sent
+        # in between reach the window under it.
+        def dialog_active():
+            return any(pyatspi.STATE_ACTIVE in states(dialog) for dialog in dialogs())
 
         check(length() == "192.325", "L of the U channel reads %r" % length())
         click(control("Blechdicke s, Millimeter"))
@@ -372,8 +379,7 @@ def profile_by_keys(binary, environment):
         for name in ("blank.dxf", "sheet.pdf"):
             target = os.path.join(folder, name)
             xdotool("key", "ctrl+e")
-            check(pump(10, dialog_open), "no file dialog for %s" % name)
-            pump(0.5)
+            check(pump(10, dialog_active), "no file dialog for %s" % name)
             xdotool("key", "ctrl+a")
             xdotool("type", target)
             xdotool("key", "Return")
@@ -405,7 +411,7 @@ def profile_by_keys(binary, environment):
 
         # Closing the changed part asks; Escape keeps it open.
         xdotool("key", "ctrl+w")
-        check(pump(10, dialog_open), "closing the changed part did not ask")
+        check(pump(10, dialog_active), "closing the changed part did not ask")
         xdotool("key", "Escape")
         check(pump(5, lambda: not dialog_open()), "the question did not close on Escape")
         check(program.poll() is None and find_application() is not None,
