@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QComboBox>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
@@ -201,6 +202,16 @@ void reportCurrentCellOnFocus(QAbstractItemView* view)
 {
     // After the view's own focus, which Qt reports once the focus-in event has been handled.
     afterEvent(view, QEvent::FocusIn, HookRepeat::Always, [view] { reportCurrentCell(view); });
+}
+
+void speakCurrentItem(QComboBox* box)
+{
+    const QString hint = box->toolTip();
+    const auto describe = [box, hint](const QString& item) {
+        box->setAccessibleDescription(hint.isEmpty() ? item : item + QStringLiteral(". ") + hint);
+    };
+    QObject::connect(box, &QComboBox::currentTextChanged, box, describe);
+    describe(box->currentText());
 }
 
 void presentAsField(QLineEdit* edit)

@@ -10,6 +10,7 @@
 //   selected value.
 
 class QAbstractItemView;
+class QComboBox;
 class QLineEdit;
 
 namespace kantrix::accessibility {
@@ -22,6 +23,12 @@ void presentAsField(QLineEdit* edit);
 // Reports the current cell of a table as focused whenever the table gains the focus, after the
 // table itself, so that a screen reader reaching the table by Tab also reads that cell.
 void reportCurrentCellOnFocus(QAbstractItemView* view);
+
+// Has a screen reader speak the chosen item of a combo box that a caption names. Over AT-SPI Qt
+// gives such a box no value a screen reader finds (no text, no selected item in its closed list),
+// so that it speaks only the caption; the item, then the box's tooltip, become its description,
+// as a cell's value is its description. Call once the box has its tooltip.
+void speakCurrentItem(QComboBox* box);
 
 // Installs the interfaces and the ordering of focus events; once per program, before the window
 // is built. Calling it again does nothing.

@@ -350,6 +350,8 @@ QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
     m_rolling->setToolTip(QStringLiteral("Wie die Biegelinien zur Walzrichtung des Blechs liegen"));
     m_rolling->addItem(QStringLiteral("quer"), static_cast<int>(press::RollingDirection::Quer));
     m_rolling->addItem(QStringLiteral("längs"), static_cast<int>(press::RollingDirection::Laengs));
+    accessibility::speakCurrentItem(m_material);
+    accessibility::speakCurrentItem(m_rolling);
     connect(m_rolling, &QComboBox::activated, this, [this](int index) {
         commitEntry();
         m_model->setRolling(press::RollingDirection(m_rolling->itemData(index).toInt()));

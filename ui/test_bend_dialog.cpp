@@ -1,5 +1,6 @@
 #include "test_bend_dialog.h"
 
+#include "accessibility.h"
 #include "field_marks.h"
 #include "number_text.h"
 #include "test_bend_options.h"
@@ -65,6 +66,7 @@ TestBendDialog::TestBendDialog(const UserMaterials& materials, const QString& ma
     for (const press::CatalogEntry& entry : m_materials.catalog)
         m_material->addItem(QString::fromStdString(entry.material.name));
     m_material->setCurrentIndex(std::max(0, m_material->findText(material)));
+    accessibility::speakCurrentItem(m_material);
     auto* materialCaption = new QLabel(QStringLiteral("Werkstoff"), this);
     materialCaption->setBuddy(m_material);
     grid->addWidget(materialCaption, 0, 0, Qt::AlignRight);

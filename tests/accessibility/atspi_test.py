@@ -311,6 +311,10 @@ def profile_at_the_press(binary, environment):
               "the material reads %r" % (material.name if material else None))
         thickness = control("Blechdicke s, Millimeter")
         check(text_of(thickness) == "2.00", "s reads %r" % text_of(thickness))
+        # A screen reader speaks the chosen item with the caption (Orca: "Werkstoff combo box.
+        # S235JR.").
+        check(material is not None and material.description.startswith("S235JR"),
+              "the material is described as %r" % (material.description if material else None))
         # The largest force is read by its figure, as L is, once the part has one.
         force = control("Größte Kraft F, Kilonewton")
         figure = force.description if force else ""
