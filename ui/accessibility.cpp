@@ -117,6 +117,65 @@ private:
     }
 };
 
+// A result a label shows with its words, such as "Gestreckte Länge L = 152.010 mm": read-only
+// text named by the label's accessible name whose text is the figure alone, the label's
+// accessible description. A screen reader speaks a label's name only, never the figure.
+class ResultFigure : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit ResultFigure(QWidget* label) : QAccessibleWidget(label, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.editable = false;
+        return state;
+    }
+
+    // The figure is the text, and not the description too, which would be spoken after it.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return figure();
+        if (kind == QAccessible::Description)
+            return {};
+        return QAccessibleWidget::text(kind);
+    }
+
+    QString text(int start, int end) const override { return figure().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(figure().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    QString figure() const { return widget()->accessibleDescription(); }
+};
+
+// Marks the labels that presentAsResult() was asked for.
+constexpr char presentedAsResult[] = "kantrixPresentedAsResult";
+
 // Marks the line edits that presentAsField() was asked for.
 constexpr char presentedAsField[] = "kantrixPresentedAsField";
 
@@ -135,6 +194,8 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
         return new QAccessibleWidget(picture, QAccessible::Graphic);
     if (isField(object))
         return new FieldText(static_cast<QLineEdit*>(object));
+    if (object->isWidgetType() && object->property(presentedAsResult).toBool())
+        return new ResultFigure(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -212,6 +273,11 @@ void speakCurrentItem(QComboBox* box)
     };
     QObject::connect(box, &QComboBox::currentTextChanged, box, describe);
     describe(box->currentText());
+}
+
+void presentAsResult(QWidget* label)
+{
+    label->setProperty(presentedAsResult, true);
 }
 
 void presentAsField(QLineEdit* edit)

@@ -12,6 +12,7 @@
 class QAbstractItemView;
 class QComboBox;
 class QLineEdit;
+class QWidget;
 
 namespace kantrix::accessibility {
 
@@ -19,6 +20,11 @@ namespace kantrix::accessibility {
 // whole text, and its focus reported before its selection. Call as soon as it is made: Qt keeps
 // the first interface it creates for a widget, and setting its name already creates one.
 void presentAsField(QLineEdit* edit);
+
+// Presents a label that shows a result in words as read-only text whose text is the figure kept
+// as its accessible description: a screen reader speaks a label's name, but not its description.
+// Call as soon as it is made, as presentAsField().
+void presentAsResult(QWidget* label);
 
 // Reports the current cell of a table as focused whenever the table gains the focus, after the
 // table itself, so that a screen reader reaching the table by Tab also reads that cell.

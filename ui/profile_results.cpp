@@ -1,5 +1,6 @@
 #include "profile_results.h"
 
+#include "accessibility.h"
 #include "bending_force.h"
 #include "elided_label.h"
 #include "number_text.h"
@@ -120,6 +121,8 @@ ProfileResults::ProfileResults(QWidget* parent)
       m_notes(new QLabel(this))
 {
     setObjectName(QStringLiteral("Profil_Ergebnis"));
+    accessibility::presentAsResult(m_length);
+    accessibility::presentAsResult(m_force);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -176,6 +179,7 @@ ProfileResults::ProfileResults(QWidget* parent)
     m_bends->horizontalHeader()->setMinimumSectionSize(
         m_bends->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 8);
     heading->setBuddy(m_bends);
+    accessibility::reportCurrentCellOnFocus(m_bends);
     layout->addWidget(m_bends, 1);
 
     m_notes->setObjectName(QStringLiteral("Profil_Hinweise"));
@@ -211,8 +215,10 @@ void ProfileResults::show(const profile::Profile& profile, const profile::Profil
                          cell(bend.kFromTestBends ? QStringLiteral("Probebiegungen")
                                                   : QStringLiteral("DIN 6935"),
                               Qt::AlignLeft));
+        // Named like the fields, and read by their figure as L is.
         const auto named = [](QTableWidgetItem* item, const QString& name) {
             item->setData(Qt::AccessibleTextRole, name);
+            item->setData(Qt::AccessibleDescriptionRole, item->text());
             return item;
         };
         m_bends->setItem(row, Force,

@@ -98,6 +98,19 @@ public:
         QStyledItemDelegate::setModelData(editor, model, index);
     }
 
+    // Ctrl+Tab is the window's, which leaves the table with it; the delegate would take it for
+    // Tab and move to the next cell.
+    bool eventFilter(QObject* editor, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                key->modifiers().testFlag(Qt::ControlModifier))
+                return false;
+        }
+        return WholeTextDelegate::eventFilter(editor, event);
+    }
+
 private:
     QObject* m_keys;
 };
@@ -224,6 +237,7 @@ QWidget* ProfileWindow::buildEditor()
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     heading->setBuddy(m_table);
+    m_table->installEventFilter(this);
     layout->addWidget(m_table, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -681,6 +695,21 @@ bool ProfileWindow::eventFilter(QObject* watched, QEvent* event)
                 event->ignore();
                 return true;
             }
+        }
+    }
+    // Tab goes from cell to cell; Ctrl+Tab leaves the table, as it leaves a text editor, so that
+    // the keys reach the results too.
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_table ||
+         m_table->viewport()->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            key->modifiers().testFlag(Qt::ControlModifier)) {
+            commitEntry();
+            m_table->setFocus(Qt::OtherFocusReason);
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !key->modifiers().testFlag(Qt::ShiftModifier));
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

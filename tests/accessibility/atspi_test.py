@@ -315,9 +315,9 @@ def profile_at_the_press(binary, environment):
         # S235JR.").
         check(material is not None and material.description.startswith("S235JR"),
               "the material is described as %r" % (material.description if material else None))
-        # The largest force is read by its figure, as L is, once the part has one.
+        # The largest force is read-only text, its figure, as L is, once the part has one.
         force = control("Größte Kraft F, Kilonewton")
-        figure = force.description if force else ""
+        figure = text_of(force) if force else ""
         check(figure.replace(".", "", 1).isdigit() and float(figure) > 0,
               "the largest force reads %r" % figure)
         xdotool("key", "ctrl+z")
@@ -345,7 +345,7 @@ def profile_by_keys(binary, environment):
 
         def length():
             shown = control("Gestreckte Länge L, Millimeter")
-            return shown.description if shown else None
+            return text_of(shown) if shown else None
 
         def dialogs():
             return [child for child in application if child is not None and child.getRole() in (

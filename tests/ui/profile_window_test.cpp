@@ -837,6 +837,27 @@ TEST_F(ProfileWindowTest, TabGoesThroughThePressBrakeIntoTheTable)
                                                  "Schenkel und Biegungen"}));
 }
 
+// State: the U channel at the press brake, a leg being typed in the table. Action: Ctrl+Tab, then
+// Tab on. Expected: the leg is taken; the keyboard leaves the table and reaches the buttons, L,
+// the largest force and the bends' results.
+TEST_F(ProfileWindowTest, CtrlTabLeavesTheTableForTheResults)
+{
+    const Profile part = atThePress();
+    open(&part);
+    window().table()->setFocus();
+    window().table()->setCurrentIndex(window().model()->index(1, ProfileModel::Length));
+    type(QStringLiteral("90"));
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(cell(1, ProfileModel::Length).toStdString(), "90.000");
+    std::vector<std::string> reached{QApplication::focusWidget()->objectName().toStdString()};
+    for (int i = 0; i < 4; ++i) {
+        press(Qt::Key_Tab);
+        reached.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(reached, (std::vector<std::string>{"Profil_Einfuegen", "Profil_Loeschen", "Profil_L",
+                                                 "Profil_Kraft", "Profil_Biegelinien"}));
+}
+
 // A refused file is named in a message, and no window opens.
 TEST_F(ProfileWindowTest, RefusedFileOpensNothing)
 {
