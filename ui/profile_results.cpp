@@ -176,8 +176,6 @@ ProfileResults::ProfileResults(QWidget* parent)
     m_bends->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_bends->setTabKeyNavigation(false);
     m_bends->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_bends->horizontalHeader()->setMinimumSectionSize(
-        m_bends->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 8);
     heading->setBuddy(m_bends);
     accessibility::reportCurrentCellOnFocus(m_bends);
     layout->addWidget(m_bends, 1);
@@ -240,6 +238,12 @@ void ProfileResults::show(const profile::Profile& profile, const profile::Profil
                                                                  : QHeaderView::Stretch);
     if (pressBrake)
         m_bends->horizontalHeader()->setStretchLastSection(true);
+    // Stretched columns keep room for a length; columns as wide as their contents need no more,
+    // and ten of them fit only without it.
+    m_bends->horizontalHeader()->setMinimumSectionSize(
+        m_bends->fontMetrics().horizontalAdvance(pressBrake ? QStringLiteral("0.0")
+                                                            : QStringLiteral("0000.000")) +
+        8);
     m_force->setVisible(result.largestForce.has_value());
     if (result.largestForce) {
         const QString force = forceText(*result.largestForce);

@@ -154,7 +154,7 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     upper->addWidget(m_results);
     upper->setStretchFactor(0, 1);
     upper->setStretchFactor(1, 1);
-    upper->setSizes({560, 540});
+    upper->setSizes({500, 600});
     split->addWidget(upper);
     split->addWidget(buildDrawings());
     split->setStretchFactor(0, 1);
