@@ -82,7 +82,11 @@ public:
         notes->setAutoFillBackground(false);
     }
 
-    QSize sizeHint() const override { return {QScrollArea::sizeHint().width(), notesHeight()}; }
+    QSize sizeHint() const override
+    {
+        m_asked = notesHeight();
+        return {QScrollArea::sizeHint().width(), m_asked};
+    }
     // Two lines, or fewer where the notes have fewer.
     QSize minimumSizeHint() const override
     {
@@ -91,13 +95,21 @@ public:
     }
 
 protected:
-    // The wrapped notes grow taller as the area grows narrower.
+    // New notes ask their parent, the viewport, for room; the area asks its own layout.
+    bool viewportEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::viewportEvent(event);
+    }
+
+    // The wrapped notes grow taller as the area grows narrower; and notes set while the window
+    // was hidden asked nobody for room.
     void resizeEvent(QResizeEvent* event) override
     {
-        const int before = notesHeight();
         m_shownWidth = viewport()->width();
         QScrollArea::resizeEvent(event);
-        if (notesHeight() != before)
+        if (notesHeight() != m_asked)
             updateGeometry();
     }
 
@@ -110,6 +122,7 @@ private:
 
     QLabel* m_notes;
     int m_shownWidth = 0;
+    mutable int m_asked = -1; // the height sizeHint() last gave the layout
 };
 
 } // namespace
