@@ -298,7 +298,9 @@ bool MaterialsDialog::importFile(const QString& path)
         return false;
     }
     setMaterials(readUserMaterials(m_materials.path));
-    showMessage(QString::fromStdString(press::mergeReport(merge, QFileInfo(path).fileName().toStdString())), false);
+    showMessage(
+        QString::fromStdString(press::mergeReport(merge, QFileInfo(path).fileName().toStdString())),
+        false);
     Q_EMIT materialsWritten();
     return true;
 }
