@@ -65,6 +65,7 @@ struct Material
     double radiusFactor = 0; // f: inside radius / die opening in air bending
     MinimumRadius minimumRadius;
     std::vector<TestBend> testBends;
+    std::optional<double> density; // g/cm³, for the mass of a blank
 
     bool operator==(const Material&) const = default;
 };

@@ -40,9 +40,7 @@ template <typename Name>
 void requirePositive(double value, ProfileItem item, std::size_t index, const Name& name)
 {
     if (!isPositiveLength(value))
-        throw ProfileRefusal(item, index,
-                             std::string(name()) + " = " + shown(value) +
-                                 ": muss eine Zahl größer als 0 sein");
+        throw ProfileRefusal(item, index, notPositiveText(name(), value));
 }
 
 // A fixed name, for requirePositive.
@@ -273,6 +271,16 @@ double setbackFactor(const BendState& state)
 }
 
 } // namespace
+
+std::string notPositiveText(const std::string& name, double value)
+{
+    return name + " = " + shown(value) + ": muss eine Zahl größer als 0 sein";
+}
+
+std::string shownValue(double value)
+{
+    return shown(value);
+}
 
 void checkProfile(const Profile& profile)
 {

@@ -72,4 +72,10 @@ ProfileResult computeProfile(const Profile& profile);
 // first.
 void checkProfile(const Profile& profile);
 
+// The refusal of a value that must be positive and finite ("Blechdicke s = 0: muss …"), for the
+// parts built on profiles, so that the sentence is worded once.
+std::string notPositiveText(const std::string& name, double value);
+// A value as a refusal shows it: its digits, "∞" or "NaN".
+std::string shownValue(double value);
+
 } // namespace kantrix::profile
