@@ -1,5 +1,6 @@
 #include "profile_drawing.h"
 
+#include "dxf_writer.h"
 #include "number_text.h"
 #include "profile_refusal.h"
 #include "section_drawing.h"
@@ -46,227 +47,6 @@ double blankWidth(const Profile& profile)
     return *profile.width;
 }
 
-class DxfWriter
-{
-public:
-    DxfWriter() { m_text.reserve(8192); }
-
-    void text(int code, std::string_view value)
-    {
-        writeCode(code);
-        m_text += value;
-        m_text += "\r\n";
-    }
-
-    void integer(int code, int value) { text(code, std::to_string(value)); }
-
-    void number(int code, double value)
-    {
-        if (!std::isfinite(value))
-            throw svg::NumberOutOfRange();
-        writeCode(code);
-        // Whole millimetres as the JSON library writes them ("300.0"), without its cost.
-        constexpr double exactIntegers = 9007199254740992.0; // 2^53
-        if (value == std::trunc(value) && std::fabs(value) < exactIntegers &&
-            !std::signbit(value)) {
-            m_text += std::to_string(static_cast<std::int64_t>(value));
-            m_text += ".0";
-        } else {
-            m_text += nlohmann::json(value).dump();
-        }
-        m_text += "\r\n";
-    }
-
-    // A point's x under `code`, y under code + 10 and z under code + 20.
-    void point(int code, double x, double y)
-    {
-        number(code, x);
-        number(code + 10, y);
-        number(code + 20, 0.0);
-    }
-
-    void variable(const char* name) { text(9, name); }
-    void beginSection(const char* name)
-    {
-        text(0, "SECTION");
-        text(2, name);
-    }
-    void endSection() { text(0, "ENDSEC"); }
-    void beginTable(const char* name, int entries)
-    {
-        text(0, "TABLE");
-        text(2, name);
-        integer(70, entries);
-    }
-    void endTable() { text(0, "ENDTAB"); }
-
-    void line(const char* layer, double x1, double y1, double x2, double y2)
-    {
-        text(0, "LINE");
-        text(8, layer);
-        point(10, x1, y1);
-        point(11, x2, y2);
-    }
-
-    std::string take() { return std::move(m_text); }
-
-private:
-    // Group codes right-aligned in three columns, as AutoCAD writes them.
-    void writeCode(int code)
-    {
-        if (code < 10)
-            m_text += "  ";
-        else if (code < 100)
-            m_text += ' ';
-        m_text += std::to_string(code);
-        m_text += "\r\n";
-    }
-
-    std::string m_text;
-};
-
-void writeHeader(DxfWriter& dxf, double length, double width)
-{
-    dxf.beginSection("HEADER");
-    dxf.variable("$ACADVER");
-    dxf.text(1, "AC1009");
-    dxf.variable("$INSBASE");
-    dxf.point(10, 0, 0);
-    dxf.variable("$EXTMIN");
-    dxf.point(10, 0, 0);
-    dxf.variable("$EXTMAX");
-    dxf.point(10, length, width);
-    dxf.variable("$LIMMIN");
-    dxf.number(10, 0);
-    dxf.number(20, 0);
-    dxf.variable("$LIMMAX");
-    dxf.number(10, length);
-    dxf.number(20, width);
-    dxf.variable("$LTSCALE");
-    dxf.number(40, 1);
-    // Millimetres. R12 has no unit of its own; the readers of today take this variable from any
-    // version.
-    dxf.variable("$INSUNITS");
-    dxf.integer(70, 4);
-    dxf.endSection();
-}
-
-void writeViewport(DxfWriter& dxf, double length, double width)
-{
-    dxf.beginTable("VPORT", 1);
-    dxf.text(0, "VPORT");
-    dxf.text(2, "*ACTIVE");
-    dxf.integer(70, 0);
-    dxf.number(10, 0);
-    dxf.number(20, 0);
-    dxf.number(11, 1);
-    dxf.number(21, 1);
-    dxf.number(12, length / 2); // the view's centre: the whole blank
-    dxf.number(22, width / 2);
-    dxf.number(13, 0);
-    dxf.number(23, 0);
-    dxf.number(14, 10);
-    dxf.number(24, 10);
-    dxf.number(15, 10);
-    dxf.number(25, 10);
-    dxf.number(16, 0);
-    dxf.number(26, 0);
-    dxf.number(36, 1);
-    dxf.number(17, 0);
-    dxf.number(27, 0);
-    dxf.number(37, 0);
-    constexpr double aspect = 1.5;
-    dxf.number(40, 1.1 * std::max(width, length / aspect));
-    dxf.number(41, aspect);
-    dxf.number(42, 50);
-    dxf.number(43, 0);
-    dxf.number(44, 0);
-    dxf.number(50, 0);
-    dxf.number(51, 0);
-    dxf.integer(71, 0);
-    dxf.integer(72, 100);
-    dxf.integer(73, 1);
-    dxf.integer(74, 3);
-    dxf.integer(75, 0);
-    dxf.integer(76, 0);
-    dxf.integer(77, 0);
-    dxf.integer(78, 0);
-    dxf.endTable();
-}
-
-void writeLinetypes(DxfWriter& dxf)
-{
-    dxf.beginTable("LTYPE", 2);
-    dxf.text(0, "LTYPE");
-    dxf.text(2, "CONTINUOUS");
-    dxf.integer(70, 0);
-    dxf.text(3, "Solid line");
-    dxf.integer(72, 65);
-    dxf.integer(73, 0);
-    dxf.number(40, 0);
-    // The metric DASHED of the usual line-type files: 12.7 mm dash, 6.35 mm gap.
-    dxf.text(0, "LTYPE");
-    dxf.text(2, "DASHED");
-    dxf.integer(70, 0);
-    dxf.text(3, "Dashed __ __ __ __");
-    dxf.integer(72, 65);
-    dxf.integer(73, 2);
-    dxf.number(40, 19.05);
-    dxf.number(49, 12.7);
-    dxf.number(49, -6.35);
-    dxf.endTable();
-}
-
-void writeLayer(DxfWriter& dxf, const char* name, int colour, const char* linetype)
-{
-    dxf.text(0, "LAYER");
-    dxf.text(2, name);
-    dxf.integer(70, 0);
-    dxf.integer(62, colour);
-    dxf.text(6, linetype);
-}
-
-void writeTables(DxfWriter& dxf, double length, double width)
-{
-    dxf.beginSection("TABLES");
-    writeViewport(dxf, length, width);
-    writeLinetypes(dxf);
-    dxf.beginTable("LAYER", 4);
-    writeLayer(dxf, "0", 7, "CONTINUOUS");
-    writeLayer(dxf, contourLayer, 7, "CONTINUOUS");
-    // The colours of the blank's SVG: up blue, down red.
-    writeLayer(dxf, bendUpLayer, 5, "DASHED");
-    writeLayer(dxf, bendDownLayer, 1, "DASHED");
-    dxf.endTable();
-    dxf.beginTable("STYLE", 1);
-    dxf.text(0, "STYLE");
-    dxf.text(2, "STANDARD");
-    dxf.integer(70, 0);
-    dxf.number(40, 0);
-    dxf.number(41, 1);
-    dxf.number(50, 0);
-    dxf.integer(71, 0);
-    dxf.number(42, 2.5);
-    dxf.text(3, "txt");
-    dxf.text(4, "");
-    dxf.endTable();
-    dxf.beginTable("VIEW", 0);
-    dxf.endTable();
-    dxf.beginTable("UCS", 0);
-    dxf.endTable();
-    dxf.beginTable("APPID", 1);
-    dxf.text(0, "APPID");
-    dxf.text(2, "ACAD");
-    dxf.integer(70, 0);
-    dxf.endTable();
-    dxf.beginTable("DIMSTYLE", 1);
-    dxf.text(0, "DIMSTYLE");
-    dxf.text(2, "STANDARD");
-    dxf.integer(70, 0);
-    dxf.endTable();
-    dxf.endSection();
-}
-
 // The outline as one closed polyline, the contour a cutting program follows.
 void writeOutline(DxfWriter& dxf, double length, double width)
 {
@@ -276,11 +56,8 @@ void writeOutline(DxfWriter& dxf, double length, double width)
     dxf.point(10, 0, 0);
     dxf.integer(70, 1);
     const double corners[4][2] = {{0, 0}, {length, 0}, {length, width}, {0, width}};
-    for (const auto& corner : corners) {
-        dxf.text(0, "VERTEX");
-        dxf.text(8, contourLayer);
-        dxf.point(10, corner[0], corner[1]);
-    }
+    for (const auto& corner : corners)
+        dxf.vertex(contourLayer, corner[0], corner[1], 0);
     dxf.text(0, "SEQEND");
     dxf.text(8, contourLayer);
 }
@@ -299,6 +76,11 @@ std::string drawBlankDxf(const ProfileResult& result, double width)
     for (const BendResult& bend : result.bends)
         dxf.line(bend.direction == Direction::Plus ? bendUpLayer : bendDownLayer, bend.bendLine, 0,
                  bend.bendLine, width);
+    // Along each line, a little to its right, from near its lower end.
+    const double height = std::clamp(width / 40, 2.5, 10.0);
+    for (const BendResult& bend : result.bends)
+        dxf.text(bendTextLayer, bend.bendLine + height / 2, height, height, 90,
+                 bendText(bend.direction == Direction::Plus, bend.alpha, bend.radius));
     dxf.endSection();
     dxf.text(0, "EOF");
     return dxf.take();

@@ -3,6 +3,7 @@
 // The drawings of a profile, written as text once here for every face: the flat blank as DXF for
 // the laser and as SVG for people, and the section as SVG. The faces show this text as it is.
 
+#include "dxf_writer.h"
 #include "profile.h"
 #include "profile_calculation.h"
 
@@ -10,14 +11,11 @@
 
 namespace kantrix::profile {
 
-// The layer names of the blank's DXF.
-inline constexpr const char* contourLayer = "KONTUR";
-inline constexpr const char* bendUpLayer = "BIEGUNG_AUF";  // Direction::Plus
-inline constexpr const char* bendDownLayer = "BIEGUNG_AB"; // Direction::Minus
-
 // The flat blank as DXF R12 (AC1009, ASCII, millimetres): the outline (0,0)-(L,0)-(L,W)-(0,W) on
-// KONTUR, one dashed line per bend from (x, 0) to (x, W) on the layer of its direction; no
-// text. Coordinates read back to the same doubles. Needs the width: ProfileRefusal without it.
+// KONTUR, one dashed line per bend from (x, 0) to (x, W) on the layer of its direction
+// (BIEGUNG_AUF for Direction::Plus, BIEGUNG_AB for Minus), and after the lines one text per bend
+// along its line on BIEGUNG_TEXT (bendText). Coordinates read back to the same doubles. Needs the
+// width: ProfileRefusal without it.
 std::string blankDxf(const Profile& profile, const ProfileResult& result);
 
 // The flat blank as SVG, sized in millimetres: the outline, the dashed bend lines, each labelled

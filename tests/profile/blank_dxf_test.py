@@ -30,13 +30,13 @@ def check(name, folder):
     if len(pattern) < 2 or pattern[0] <= 0 or pattern[1] >= 0:
         problems.append(f"DASHED has no dash and gap: {pattern}")
     for layer, linetype in (("KONTUR", "CONTINUOUS"), ("BIEGUNG_AUF", "DASHED"),
-                            ("BIEGUNG_AB", "DASHED")):
+                            ("BIEGUNG_AB", "DASHED"), ("BIEGUNG_TEXT", "CONTINUOUS")):
         if doc.layers.get(layer).dxf.linetype.upper() != linetype:
             problems.append(f"layer {layer} has linetype {doc.layers.get(layer).dxf.linetype}")
 
     entities = list(doc.modelspace())
     kinds = sorted({entity.dxftype() for entity in entities})
-    if kinds != ["LINE", "POLYLINE"]:
+    if kinds != ["LINE", "POLYLINE", "TEXT"]:
         problems.append(f"entity types {kinds}")
     outlines = [e for e in entities if e.dxf.layer == "KONTUR"]
     if len(outlines) != 1 or outlines[0].dxftype() != "POLYLINE" or not outlines[0].is_closed:
@@ -56,6 +56,11 @@ def check(name, folder):
             ends = (tuple(line.dxf.start)[:2], tuple(line.dxf.end)[:2])
             if line.dxftype() != "LINE" or ends != ((x, 0), (x, width)):
                 problems.append(f"{layer}: {ends} instead of x = {x!r}")
+    # One text per bend, its way and angle as the reader shows them ("%%d" becomes the degree sign).
+    texts = [e.plain_text() for e in entities if e.dxf.layer == "BIEGUNG_TEXT"]
+    if len(texts) != ups + downs or not all(t.startswith(("AUF ", "AB ")) and "°" in t
+                                            for t in texts):
+        problems.append(f"texts {texts[:4]}")
     for drawing in ("-zuschnitt.svg", "-schnitt.svg"):
         try:
             ElementTree.parse(os.path.join(folder, name + drawing))

@@ -52,6 +52,7 @@ struct Entity
     std::string type;
     std::string layer;
     std::vector<double> xs, ys;
+    std::string text; // group 1
 };
 
 // The entities of a DXF as a reader sees them: pairs of lines, a group code and its value.
@@ -70,13 +71,15 @@ std::vector<Entity> entitiesOf(const std::string& dxf)
         else if (group == 0 && value == "ENDSEC")
             inEntities = false;
         else if (inEntities && group == 0)
-            entities.push_back({value, "", {}, {}});
+            entities.push_back({value, "", {}, {}, ""});
         else if (inEntities && group == 8)
             entities.back().layer = value;
         else if (inEntities && (group == 10 || group == 11))
             entities.back().xs.push_back(std::stod(value));
         else if (inEntities && (group == 20 || group == 21))
             entities.back().ys.push_back(std::stod(value));
+        else if (inEntities && group == 1)
+            entities.back().text = value;
     }
     return entities;
 }
@@ -93,6 +96,7 @@ struct BlankRow
 {
     const char* name;
     Profile profile;
+    std::vector<std::string> texts; // beside each bend line: way, bend angle, radius
 };
 
 class BlankDxf : public testing::TestWithParam<BlankRow>
@@ -109,9 +113,10 @@ TEST_P(BlankDxf, holdsTheOutlineAndOneLinePerBendOnItsLayerToTheBit)
     EXPECT_NE(dxf.find("$INSUNITS\r\n 70\r\n4\r\n"), std::string::npos);
     EXPECT_TRUE(dxf.ends_with("  0\r\nEOF\r\n"));
 
-    // A closed polyline of four vertices, then one line per bend, in the bends' order.
+    // A closed polyline of four vertices, then one line per bend, in the bends' order, then each
+    // bend's text beside its line.
     const std::vector<Entity> entities = entitiesOf(dxf);
-    ASSERT_EQ(entities.size(), 6 + result.bends.size());
+    ASSERT_EQ(entities.size(), 6 + 2 * result.bends.size());
     EXPECT_EQ(entities[0].type, "POLYLINE");
     std::vector<double> xs, ys;
     for (std::size_t i = 1; i <= 4; ++i) {
@@ -130,14 +135,21 @@ TEST_P(BlankDxf, holdsTheOutlineAndOneLinePerBendOnItsLayerToTheBit)
         EXPECT_EQ(line.layer, profile.bends[i].direction == up ? bendUpLayer : bendDownLayer);
         EXPECT_EQ(bits(line.xs), bits({x, x})) << "bend " << i + 1;
         EXPECT_EQ(bits(line.ys), bits({0, w})) << "bend " << i + 1;
+        const Entity& text = entities[6 + result.bends.size() + i];
+        EXPECT_EQ(text.type, "TEXT");
+        EXPECT_EQ(text.layer, bendTextLayer);
+        EXPECT_EQ(text.text, GetParam().texts[i]);
+        EXPECT_GT(text.xs.at(0), x);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Parts, BlankDxf,
-                         testing::Values(BlankRow{"u", channel},
-                                         BlankRow{"z", part({30, 60, 30}, {up, down}, 0.1)},
-                                         BlankRow{"hat", hat()}),
-                         test::rowName<BlankRow>);
+INSTANTIATE_TEST_SUITE_P(
+    Parts, BlankDxf,
+    testing::Values(
+        BlankRow{"u", channel, {"AUF 90%%d R2", "AUF 90%%d R2"}},
+        BlankRow{"z", part({30, 60, 30}, {up, down}, 0.1), {"AUF 90%%d R2", "AB 90%%d R2"}},
+        BlankRow{"hat", hat(), {"AUF 90%%d R2", "AB 60%%d R3.5", "AB 90%%d R2", "AUF 90%%d R2"}}),
+    test::rowName<BlankRow>);
 
 using Drawing = std::string (*)(const Profile&, const ProfileResult&);
 
