@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "bend_table.h"
+#include "box_command.h"
 #include "csv_batch.h"
 #include "exit_status.h"
 #include "help_text.h"
@@ -136,6 +137,8 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read,
     CLI::App* table = tableOptions.add(app);
     ProfileCommand profileCommand;
     CLI::App* profile = profileCommand.add(app);
+    BoxCommand boxCommand;
+    CLI::App* boxApp = boxCommand.add(app);
     TestBendCommand testBendCommand;
     CLI::App* testBend = testBendCommand.add(app);
     MaterialsCommand materialsCommand;
@@ -146,14 +149,16 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read,
     } catch (const CLI::ParseError& error) {
         return refuse(err, germanParseError(error));
     }
-    if (const std::vector<std::string> rest = leftOver(app, {table, profile, testBend, materials});
+    if (const std::vector<std::string> rest =
+            leftOver(app, {table, profile, boxApp, testBend, materials});
         !rest.empty())
         return refuse(err, "Unbekanntes Argument „" + rest.front() + "“");
 
-    if (help || tableOptions.help || profileCommand.help() || testBendCommand.help() ||
-        materialsCommand.help()) {
+    if (help || tableOptions.help || profileCommand.help() || boxCommand.help() ||
+        testBendCommand.help() || materialsCommand.help()) {
         out += table->parsed()       ? tableHelpText()
                : profile->parsed()   ? profileHelpText()
+               : boxApp->parsed()    ? boxHelpText()
                : testBend->parsed()  ? testBendHelpText()
                : materials->parsed() ? materialsHelpText()
                                      : helpText();
@@ -175,6 +180,13 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read,
             return refuse(err, "profil nimmt weder Werte wie r=… noch --csv DATEI; --json steht "
                                "nach profil");
         return profileCommand.run(read, write, out, err);
+    }
+
+    if (boxApp->parsed()) {
+        if (json || csv->count() > 0 || !values.empty())
+            return refuse(err, "kasten nimmt weder Werte wie r=… noch --csv DATEI; --json steht "
+                               "nach kasten");
+        return boxCommand.run(read, write, out, err);
     }
 
     if (testBend->parsed() || materials->parsed()) {

@@ -12,6 +12,8 @@ Aufruf:
   kantrix-cli tabelle --dicke LISTE --radius LISTE [--beta LISTE] [--csv [--semikolon]]
   kantrix-cli profil --dicke S --radius R --schenkel LISTE --winkel LISTE [...]
   kantrix-cli profil TEIL.kprofil [...]
+  kantrix-cli kasten --dicke S --radius R --laenge A --breite B --hoehe LISTE [...]
+  kantrix-cli kasten TEIL.kkasten [...]
   kantrix-cli probebiegung --werkstoff NAME --dicke S (--radius R | --matrize V)
               --winkel B --zuschnitt L0 --schenkel A/B [--eintragen] [...]
   kantrix-cli werkstoffe [--json]
@@ -46,6 +48,7 @@ Optionen:
                 in "error", und der Stapel läuft weiter.
   -h, --help    diese Hilfe (zur Tabelle: kantrix-cli tabelle --help, zu
                 einem Profil mit mehreren Biegungen: kantrix-cli profil --help,
+                zu einem Kasten mit Wänden: kantrix-cli kasten --help,
                 zu Probebiegungen und Werkstoffen: kantrix-cli probebiegung
                 --help und kantrix-cli werkstoffe --help)
   --version     die Versionsnummer
@@ -58,8 +61,8 @@ Rückgabewert:
   1  die Ausgabe oder eine Datei ließ sich nicht schreiben (etwa volle Platte)
 
 Ausgaben gehen nur auf die Standardausgabe, Hinweise und Fehler nur auf die
-Standardfehlerausgabe; Dateien schreiben nur profil und probebiegung, und nur
-auf Verlangen.
+Standardfehlerausgabe; Dateien schreiben nur profil, kasten und probebiegung,
+und nur auf Verlangen.
 
 Beispiele:
   kantrix-cli r=3 s=1.5 beta=120 a=50 b=80
@@ -195,6 +198,91 @@ Beispiele:
   kantrix-cli profil --dicke 1.5 --werkstoff S235JR --matrize 12 \
       --schenkel 50/100/50 --winkel 90/90 --breite 1000 --presse 100
   kantrix-cli profil teil.kprofil --json
+)";
+}
+
+std::string_view boxHelpText()
+{
+    return R"(kantrix-cli kasten – Zuschnitt eines Kastens mit bis zu vier Wänden (DIN 6935)
+
+Aufruf:
+  kantrix-cli kasten --dicke S --radius R --laenge A --breite B --hoehe LISTE
+                     [--innen LISTE] [ECKEN] [ABKANTPRESSE] [AUSGABEN]
+  kantrix-cli kasten --dicke S --matrize V --laenge A --breite B --hoehe LISTE
+                     [...] [ABKANTPRESSE] [AUSGABEN]
+  kantrix-cli kasten TEIL.kkasten [AUSGABEN]
+
+Ein Kasten (eine Wanne, ein Deckel) ist ein rechteckiger Boden mit einer Wand
+an jeder Seite, die eine hat: jede Wand steht rechtwinklig (90°) zum Boden,
+alle zur selben Seite. Die beiden Schnitte – längs links, Boden, rechts und
+quer vorne, Boden, hinten – werden wie Profile gerechnet (kantrix-cli
+profil); dazu kommen der Zuschnitt mit seinen Ecken und Freistichen, seine
+Fläche und mit Werkstoff seine Masse. Der Zuschnitt liegt mit seiner
+vorderen Kante auf der x-Achse und seiner linken auf der y-Achse.
+
+Werte:
+  -s, --dicke S       die Blechdicke s in mm
+  -r, --radius R      der Biegeradius r in mm für jede Biegung
+  --laenge A          die Länge des Bodens entlang x in mm, außen gemessen
+                      (zwischen den Außenflächen der Wände; ohne Wand bis zur
+                      Kante des Bodens)
+  --breite B          die Breite des Bodens entlang y in mm, ebenso
+  --hoehe LISTE       die Höhen H der Wände vorne/rechts/hinten/links in mm,
+                      außen gemessen (von der Außenfläche des Bodens); ein
+                      leeres Feld ist keine Wand, z. B. 50//50/; ein Wert gilt
+                      für alle vier
+  --innen LISTE       innen gemessen: laenge, breite und/oder hoehe, z. B.
+                      laenge/breite (zwischen den Innenflächen der Wände; die
+                      Höhe von der Innenfläche des Bodens, H außen = H + s)
+
+Ecken (wo zwei Wände zusammenstoßen):
+  --ecken STIL        offen (ohne Angabe): jede Wand endet r + s vor der
+                      äußeren Ecke, wo der ebene Boden endet; stumpf: ein
+                      Paar läuft bis zur Ecke durch, das andere endet an
+                      dessen Innenfläche mit einem Spalt
+  --durchgehend PAAR  bei stumpfen Ecken das durchlaufende Paar:
+                      vorne-hinten (ohne Angabe) oder links-rechts
+  --spalt G           der Spalt g an stumpfen Ecken in mm (ohne Angabe 0.2)
+  --freistich ART     eckig (ohne Angabe) oder rund:D, ein Kreis mit dem
+                      Durchmesser D um den Schnittpunkt der Biegelinien
+
+Abkantpresse (Freibiegen im Gesenk), wie bei kantrix-cli profil:
+  --werkstoff NAME   der Werkstoff, mit Namen oder Werkstoffnummer
+  --matrize V        die Gesenköffnung V in mm; r = f · V, darum nicht
+                     zusammen mit --radius
+  --presse KN        die Presskraft in kN
+  --walzrichtung R   quer (ohne Angabe) oder laengs: die Lage der
+                     Biegelinien vorne und hinten zur Walzrichtung; die
+                     Biegelinien links und rechts liegen umgekehrt
+  --werkstoffe DATEI die Werkstoffdatei statt der eigenen des Benutzers
+
+Ausgaben:
+  --json             das Ergebnis als JSON-Objekt statt als Tabelle; jede Zahl
+                     mit "text" wie angezeigt und "value" als genaue Zahl
+  --dxf DATEI        der Zuschnitt als DXF für den Laser: die Kontur mit den
+                     Freistichen als Bögen, die Biegelinien mit Biegewinkel,
+                     Radius und Richtung als Text
+  --svg DATEI        der Zuschnitt als SVG
+  --ansicht DATEI    der gefaltete Kasten als SVG, schräg von oben
+  --speichern DATEI  der Kasten als .kkasten-Datei
+  -h, --help         diese Hilfe
+
+Eine Kastendatei (.kkasten, "-" liest die Standardeingabe) ersetzt die Werte;
+beides zusammen wird abgelehnt. Dateien werden ganz oder gar nicht
+geschrieben; eine Ausgabe auf die gelesene Datei oder zwei Ausgaben auf eine
+Datei werden abgelehnt.
+
+Rückgabewert: 0 berechnet, 2 Aufruf, Datei oder Wert abgelehnt (nichts
+berechnet, nichts geschrieben), 3 Rechenfehler, 1 eine Ausgabe ließ sich nicht
+schreiben.
+
+Beispiele:
+  kantrix-cli kasten --dicke 1.5 --radius 1.5 --laenge 300 --breite 200 \
+      --hoehe 50 --dxf wanne.dxf
+  kantrix-cli kasten -s 1.5 -r 1.5 --laenge 300 --breite 200 --hoehe 50 \
+      --ecken stumpf --freistich rund:5 --ansicht wanne.svg
+  kantrix-cli kasten --dicke 2 --werkstoff S235JR --matrize 16 --laenge 400 \
+      --breite 250 --hoehe 60//60/ --json
 )";
 }
 

@@ -8,6 +8,7 @@ namespace kantrix::cli {
 std::string_view helpText();
 std::string_view tableHelpText();
 std::string_view profileHelpText();
+std::string_view boxHelpText();
 std::string_view testBendHelpText();
 std::string_view materialsHelpText();
 
