@@ -95,6 +95,9 @@ void checkMaterialValues(const Material& material)
     if (!isPositive(material.radiusFactor) || material.radiusFactor > 10)
         refuse(material, "Radiusfaktor f = " + shown(material.radiusFactor) +
                              ": muss größer als 0 und höchstens 10 sein");
+    if (material.density && !(isPositive(*material.density) && *material.density <= 100))
+        refuse(material, "Dichte " + shown(*material.density) +
+                             " g/cm³: muss größer als 0 und höchstens 100 sein");
     if (const auto* table = std::get_if<MinimumRadiusTable>(&material.minimumRadius))
         checkTable(material, *table);
     if (const auto* factor = std::get_if<MinimumRadiusFactor>(&material.minimumRadius))

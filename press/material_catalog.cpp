@@ -24,6 +24,8 @@ Material merged(Material material, const UserMaterial& user)
         material.radiusFactor = *user.radiusFactor;
     if (user.minimumRadius)
         material.minimumRadius = *user.minimumRadius;
+    if (user.density)
+        material.density = user.density;
     material.testBends = user.testBends;
     return material;
 }
@@ -40,7 +42,8 @@ Material ownMaterial(const UserMaterial& user)
             *user.strength,
             *user.radiusFactor,
             user.minimumRadius.value_or(NoMinimumRadius{}),
-            user.testBends};
+            user.testBends,
+            user.density};
 }
 
 const UserMaterial* userEntry(const MaterialsFile& file, std::string_view name)

@@ -147,6 +147,8 @@ OrderedJson userMaterialJson(const UserMaterial& material)
         entry["radiusfaktor"] = number(*material.radiusFactor);
     if (material.minimumRadius)
         entry["mindestradius"] = minimumRadiusJson(*material.minimumRadius);
+    if (material.density)
+        entry["dichte"] = number(*material.density);
     entry["probebiegungen"] = testBendsJson(material.testBends);
     return entry;
 }
@@ -159,6 +161,8 @@ OrderedJson materialJson(const Material& material)
     entry["zugfestigkeit"] = strengthJson(material.strength);
     entry["radiusfaktor"] = number(material.radiusFactor);
     entry["mindestradius"] = minimumRadiusJson(material.minimumRadius);
+    if (material.density)
+        entry["dichte"] = number(*material.density);
     entry["probebiegungen"] = testBendsJson(material.testBends);
     return entry;
 }
@@ -167,7 +171,7 @@ UserMaterial readUserMaterial(const Json& value, const std::string& path)
 {
     json::requireObject(
         value, path, {"name"},
-        {"nummer", "zugfestigkeit", "radiusfaktor", "mindestradius", "probebiegungen"});
+        {"nummer", "zugfestigkeit", "radiusfaktor", "mindestradius", "dichte", "probebiegungen"});
     UserMaterial material;
     material.name = json::stringAt(value, "name", path + ".name");
     if (value.contains("nummer") && !value.at("nummer").is_null())
@@ -178,6 +182,8 @@ UserMaterial readUserMaterial(const Json& value, const std::string& path)
         material.radiusFactor = json::numberAt(value, "radiusfaktor", path + ".radiusfaktor");
     if (value.contains("mindestradius"))
         material.minimumRadius = minimumRadiusAt(value, path);
+    if (value.contains("dichte"))
+        material.density = json::numberAt(value, "dichte", path + ".dichte");
     if (value.contains("probebiegungen"))
         material.testBends = testBendsAt(value, path);
     return material;
@@ -187,10 +193,12 @@ Material readMaterial(const Json& value, const std::string& path)
 {
     json::requireObject(
         value, path,
-        {"name", "nummer", "zugfestigkeit", "radiusfaktor", "mindestradius", "probebiegungen"});
+        {"name", "nummer", "zugfestigkeit", "radiusfaktor", "mindestradius", "probebiegungen"},
+        {"dichte"});
     UserMaterial read = readUserMaterial(value, path);
     return {std::move(read.name), std::move(read.number),         std::move(*read.strength),
-            *read.radiusFactor,   std::move(*read.minimumRadius), std::move(read.testBends)};
+            *read.radiusFactor,   std::move(*read.minimumRadius), std::move(read.testBends),
+            read.density};
 }
 
 } // namespace kantrix::press

@@ -5,6 +5,7 @@
 // {"name": "S235JR", "nummer": "1.0038" or null,
 //  "zugfestigkeit": [{"ab": 0, "min": 360, "max": 510}, ...],
 //  "radiusfaktor": 0.16,
+//  "dichte": 7.85 (g/cm³, for a blank's mass; left out where unknown),
 //  "mindestradius": null, or a factor of s {"quer": 1, "laengs": 1.5}, or a table in mm
 //                   {"dicken": [1, 1.5, ...], "quer": [1.6, ...], "laengs": [1.6, ...]},
 //  "probebiegungen": [{"dicke": 1.5, "radius": 1.92, "matrize": 12 or null, "winkel": 90,
@@ -32,6 +33,7 @@ struct UserMaterial
     std::optional<double> radiusFactor;
     std::optional<MinimumRadius> minimumRadius;
     std::vector<TestBend> testBends;
+    std::optional<double> density;
 
     bool operator==(const UserMaterial&) const = default;
 };

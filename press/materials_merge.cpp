@@ -44,6 +44,7 @@ MaterialsMerge mergeMaterials(MaterialsFile user, const MaterialsFile& other)
         changed = take(known->strength, material.strength) || changed;
         changed = take(known->radiusFactor, material.radiusFactor) || changed;
         changed = take(known->minimumRadius, material.minimumRadius) || changed;
+        changed = take(known->density, material.density) || changed;
         if (changed)
             merge.changedValues.push_back(known->name);
         for (const TestBend& bend : material.testBends) {

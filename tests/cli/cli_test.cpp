@@ -1,4 +1,7 @@
 #include "bend_calculation.h"
+#include "box_calculation.h"
+#include "box_drawing.h"
+#include "box_file.h"
 #include "correction.h"
 #include "number_text.h"
 #include "profile_calculation.h"
@@ -599,6 +602,73 @@ INSTANTIATE_TEST_SUITE_P(Refusals, ProfileCalls, testing::Values(
     ProfileCall{"Overflow", profil({"--dicke", "2", "--radius", "1e300", "--schenkel", "1e308/1e308", "--winkel", "90"}), 3, {"Rechenfehler: Überlauf\n"}}),
     test::rowName<ProfileCall>);
 // clang-format on
+
+std::vector<std::string> kasten(std::vector<std::string> more)
+{
+    std::vector<std::string> arguments = {"kasten", "--dicke",  "1.5", "--radius",
+                                          "1.5",    "--laenge", "300", "--breite",
+                                          "200",    "--hoehe",  "50"};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Boxes, ProfileCalls, testing::Values(
+    ProfileCall{"WorkedFigure", kasten({}), 0, {"Kasten 300x200x50\n", "Gestreckte Länge L = 394.244 mm\n", "Gestreckte Länge L = 294.244 mm\n",
+        "vorne    außen       50.000   50.000   47.000       48.561   50.122   344.122      294.000      50.122     344.122\n", "Zuschnitt 394.244 × 294.244 mm, Fläche 105 955.0 mm²\n"}},
+    ProfileCall{"Stumpf", kasten({"--ecken", "stumpf", "--spalt", "0.2"}), 0, {"Ecken stumpf (vorne-hinten durchgehend, Spalt g = 0.200 mm)",
+        "links    außen       50.000   50.000   47.000       48.561   50.122   244.122      194.000      48.822     245.422\n"}},
+    ProfileCall{"TwoWallsAndSteel", {"kasten", "-s", "2", "--werkstoff", "S235JR", "--matrize", "16", "--laenge", "400", "--breite", "250", "--hoehe", "60//60/"}, 0,
+        {"Profil U 60-250-60\n", "Masse ", "Größte Kraft F = "}},
+    ProfileCall{"Json", kasten({"--json"}), 0, {"\"zuschnitt\": {\n    \"laenge\": {\n      \"text\": \"394.244\"", "\"kante_von\"", "\"schnitte\": {\n    \"x\": {"}},
+    ProfileCall{"HeightsOfThree", kasten({"--hoehe", "50/50/50"}), 2, {"--hoehe nennt die Höhen vorne/rechts/hinten/links oder eine für alle vier, angegeben sind 3\n"}},
+    ProfileCall{"NoWall", kasten({"--hoehe", "///"}), 2, {"Ein Kasten braucht mindestens eine Wand\n"}},
+    ProfileCall{"UnknownCorners", kasten({"--ecken", "rund"}), 2, {"Ungültige Angabe „rund“ für --ecken: erwartet wird offen oder stumpf\n"}},
+    ProfileCall{"UnknownRelief", kasten({"--freistich", "oval:3"}), 2, {"„oval:3“ für --freistich: erwartet wird eckig oder rund:D\n"}},
+    ProfileCall{"ReliefDiameter", kasten({"--freistich", "rund:x"}), 2, {"„x“ für Durchmesser d des Freistichs (--freistich)"}},
+    ProfileCall{"InnenTwice", kasten({"--innen", "hoehe/hoehe"}), 2, {"hoehe steht mehr als einmal in --innen\n"}},
+    ProfileCall{"GapWithoutStumpf", kasten({"--spalt", "0.5"}), 2, {"--spalt gilt nur für stumpfe Ecken"}},
+    ProfileCall{"ValuesMissing", {"kasten", "--dicke", "2"}, 2, {"kasten braucht --dicke, --radius (oder --matrize), --laenge, --breite und --hoehe"}},
+    ProfileCall{"WallTooLow", kasten({"--hoehe", "2"}), 2, {"Höhe H der Wand vorne = 2.000 mm ist zu niedrig für ihre Biegung"}},
+    ProfileCall{"SameFileTwice", kasten({"--ansicht", "a.svg", "--svg", "a.svg"}), 2, {"Die Datei „a.svg“ ist für zwei Ausgaben angegeben"}}),
+    test::rowName<ProfileCall>);
+// clang-format on
+
+// State: none. Action: kasten writes its drawings and file, then reads the file back and is asked
+// to draw onto it. Expected: the library's texts, the same answer from the file, the file kept.
+TEST(KantrixCliBox, WritesTheLibrarysFilesAndReadsItsOwnBack)
+{
+    const std::string dxf = scratch("kasten.dxf");
+    const std::string svg = scratch("kasten.svg");
+    const std::string folded = scratch("kasten-ansicht.svg");
+    const std::string saved = scratch("kasten.kkasten");
+    for (const std::string& path : {dxf, svg, folded, saved})
+        std::remove(path.c_str());
+    const Outcome written = run(kasten({"--ecken", "stumpf", "--freistich", "rund:6", "--dxf", dxf,
+                                        "--svg", svg, "--ansicht", folded, "--speichern", saved}));
+    ASSERT_EQ(written.status, 0) << written.err;
+    box::Box part;
+    part.thickness = 1.5;
+    part.radius = 1.5;
+    part.length = 300;
+    part.width = 200;
+    for (box::Side side : box::allSides)
+        part.wall(side) = box::Wall{50, box::Measure::Aussen};
+    part.corners = box::CornerStyle::Stumpf;
+    part.relief = box::Relief::Rund;
+    part.reliefDiameter = 6;
+    const box::BoxResult result = box::computeBox(part);
+    EXPECT_EQ(readFile(dxf), box::blankDxf(part, result));
+    EXPECT_EQ(readFile(svg), box::blankSvg(part, result));
+    EXPECT_EQ(readFile(folded), box::foldedSvg(part, result));
+    EXPECT_EQ(readFile(saved), box::writeBoxFile(part));
+    EXPECT_EQ(run({"kasten", saved}).out, written.out);
+    const Outcome onto = run({"kasten", saved, "--dxf", saved});
+    EXPECT_EQ(onto.status, 2);
+    EXPECT_THAT(onto.err,
+                HasSubstr("ist die Kastendatei, die gelesen wird; sie würde überschrieben"));
+    EXPECT_EQ(readFile(saved), box::writeBoxFile(part));
+}
 
 profile::Profile channelProfile(std::optional<double> width)
 {
