@@ -18,13 +18,17 @@ install(FILES assets/kantrix-32.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME kantrix.png)
 install(FILES assets/kantrix.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-# The .kprofil file: its MIME type for shared-mime-info, with the program's mark as its icon. The
-# Debian triggers of shared-mime-info and desktop-file-utils fold both into their caches.
+# The .kprofil and .kkasten files: their MIME types for shared-mime-info, with the program's mark
+# as their icon. The Debian triggers of shared-mime-info and desktop-file-utils fold both into
+# their caches.
 install(FILES assets/${KANTRIX_APP_ID}.mime.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${KANTRIX_APP_ID}.xml)
 install(FILES assets/kantrix.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
     RENAME application-x-kantrix-profil.svg)
+install(FILES assets/kantrix.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
+    RENAME application-x-kantrix-kasten.svg)
 
 # What Debian asks of every package: licence, change log and manual page, the last two gzipped.
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
