@@ -345,8 +345,15 @@ BoxResult computeBox(const Box& box)
         wall.setback = {setbackAt(box, side, ends[0]), setbackAt(box, side, ends[1])};
         const double corner = alongXSide ? cx : cy;
         const double along = alongXSide ? result.outerLength : result.outerWidth;
-        wall.edgeFrom = corner + wall.setback[0];
-        wall.edgeTo = corner + along - wall.setback[1];
+        const auto& at = alongXSide ? xs : ys;
+        // An end without a neighbouring wall, or at an open corner, lies where the base's flat
+        // part ends: that very coordinate, so that the pieces meet without a sliver between them.
+        const double flat = box.radius + box.thickness;
+        wall.edgeFrom =
+            !box.wall(ends[0]) || wall.setback[0] == flat ? at[2] : corner + wall.setback[0];
+        wall.edgeTo = !box.wall(ends[1]) || wall.setback[1] == flat
+                          ? at[3]
+                          : corner + along - wall.setback[1];
         checkFinite(wall.edgeTo);
         if (!(wall.edgeTo > wall.edgeFrom))
             throw BoxRefusal(box.corners == CornerStyle::Stumpf ? BoxItem::Gap

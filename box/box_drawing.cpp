@@ -112,7 +112,7 @@ std::string outlinePath(const std::vector<OutlineVertex>& outline, double left, 
             d += ' ';
             svg::appendNumber(d, radius);
             // Clockwise on the blank is counter-clockwise once y points down.
-            d += angle > std::acos(-1.0) ? " 1 " : " 0 ";
+            d += angle > std::acos(-1.0) ? " 0 1 " : " 0 0 ";
             d += a.bulge > 0 ? "1 " : "0 ";
         }
         svg::appendPoint(d, {left + b.x, top - b.y});

@@ -147,6 +147,8 @@ std::string answerTable(const Profile& profile, const ProfileResult& result)
     out += "\nGestreckte Länge L = " + threePlaces(result.developedLength) + " mm\n";
     if (result.largestForce)
         out += "Größte Kraft F = " + forceText(*result.largestForce) + " kN\n";
+    if (result.mass)
+        out += "Masse des Zuschnitts m = " + threePlaces(*result.mass) + " kg\n";
     if (!result.notes.empty()) {
         out += "\nHinweise:\n";
         for (const std::string& note : result.notes)
@@ -174,6 +176,7 @@ std::string answerJson(const Profile& profile, const ProfileResult& result)
         answer["presse"] = optionalJson(profile.pressLimit, forceText);
         answer["walzrichtung"] = press::rollingDirectionName(profile.rolling);
         answer["kraft_max"] = optionalJson(result.largestForce, forceText);
+        answer["masse"] = optionalJson(result.mass, threePlaces);
     }
     ordered_json legs = ordered_json::array();
     for (std::size_t i = 0; i < result.legs.size(); ++i) {

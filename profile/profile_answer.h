@@ -21,7 +21,8 @@ std::string answerTable(const Profile& profile, const ProfileResult& result);
 //  "biegungen": [{"winkel", "alpha", "radius", "k", "n", "v", "bz", "biegelinie", "richtung"}],
 //  "hinweise": [...]}; every number is {"text", "value"}, as in the single bend's JSON. At the
 // press brake "L" is followed by "werkstoff" ({"name", "zugfestigkeit"} or null), "matrize",
-// "matrize_empfohlen", "presse", "walzrichtung", "kraft_max", and each bend gains "k_din",
+// "matrize_empfohlen", "presse", "walzrichtung", "kraft_max", "masse" (kg, with W and a material
+// of known density), and each bend gains "k_din",
 // "k_quelle", "kraft", "kraft_je_meter", "kleinster_schenkel", "mindestradius",
 // "winkel_eingestellt"; a number that does not apply is null.
 std::string answerJson(const Profile& profile, const ProfileResult& result);

@@ -441,6 +441,11 @@ ProfileResult computeProfile(const Profile& profile)
     }
     if (profile.hasPressData())
         addPressBrake(profile, shop ? shop->testBendCount() : 0, corrections, result);
+    if (profile.width && profile.material && profile.material->density) {
+        // mm³ times g/cm³ (mg/mm³) is 1e-6 kg.
+        result.mass = length * *profile.width * s * *profile.material->density / 1e6;
+        checkFinite(*result.mass);
+    }
     return result;
 }
 

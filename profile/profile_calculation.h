@@ -59,6 +59,8 @@ struct ProfileResult
     std::optional<double> tensileStrength;
     std::optional<double> suggestedDie;
     std::optional<double> largestForce;
+    // The blank's mass in kg: L x W x s with the material's density, where all are known.
+    std::optional<double> mass;
 };
 
 // Refuses (ProfileRefusal) a value out of range, lists that do not fit and a leg too short for

@@ -65,14 +65,7 @@ public:
 private:
     std::string refusal(std::string_view text, const std::string& name, const char* option) const
     {
-        if (m_style == NumberStyle::Plain) {
-            if (isPlainNumber(text))
-                return "Ungültiger Wert „" + std::string(text) + "“ für " + name + " (" + option +
-                       "): die Zahl liegt außerhalb des Zahlenbereichs";
-            return plainNumberRefusal(name + " (" + option + ")", text);
-        }
-        return "Ungültiger Wert „" + std::string(text) + "“ für " + name +
-               ": erwartet wird eine Zahl wie 1.5 oder 1,5";
+        return numberRefusalText(text, name, option, m_style);
     }
 
     NumberStyle m_style;
@@ -89,6 +82,24 @@ std::optional<std::size_t> legNumber(std::string_view text, std::size_t legs)
 }
 
 } // namespace
+
+std::string numberRefusalText(std::string_view text, const std::string& name, const char* option,
+                              NumberStyle style)
+{
+    if (style == NumberStyle::Plain) {
+        if (isPlainNumber(text))
+            return "Ungültiger Wert „" + std::string(text) + "“ für " + name + " (" + option +
+                   "): die Zahl liegt außerhalb des Zahlenbereichs";
+        return plainNumberRefusal(name + " (" + option + ")", text);
+    }
+    return "Ungültiger Wert „" + std::string(text) + "“ für " + name +
+           ": erwartet wird eine Zahl wie 1.5 oder 1,5";
+}
+
+std::vector<std::string_view> splitOptionList(std::string_view list)
+{
+    return splitList(list);
+}
 
 Profile readProfileOptions(const ProfileOptions& options, NumberStyle style,
                            const press::MaterialCatalog* catalog)

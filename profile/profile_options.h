@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kantrix::profile {
 
@@ -50,6 +51,14 @@ Profile readProfileOptions(const ProfileOptions& options, NumberStyle style = Nu
 // that read back to its double, optional ones left out where they say nothing. The material is
 // named only: it reads back to the same where the catalog holds the same material.
 ProfileOptions profileOptions(const Profile& profile);
+
+// Why the text of an option is not a number (name and option name the field, "Blechdicke s",
+// "--dicke"), worded once for every part read from options.
+std::string numberRefusalText(std::string_view text, const std::string& name, const char* option,
+                              NumberStyle style);
+
+// The items of a "/"-separated list; an empty text is one empty item.
+std::vector<std::string_view> splitOptionList(std::string_view list);
 
 // The shortest plain text that reads back to the same double ("50", "2.5", "0.1").
 std::string exactNumberText(double value);

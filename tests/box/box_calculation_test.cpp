@@ -107,9 +107,9 @@ TEST_P(BoxTable, MatchesItsSectionsAndItsBlankHoldsTogether)
             (alongX ? box.wall(Side::Links) : box.wall(Side::Vorne))
                 ? (alongX ? result.xs[2] : result.ys[2]) - box.radius - box.thickness
                 : 0;
-        EXPECT_EQ(wall.edgeFrom, corner + wall.setback[0]);
-        EXPECT_EQ(wall.edgeTo,
-                  corner + (alongX ? result.outerLength : result.outerWidth) - wall.setback[1]);
+        EXPECT_DOUBLE_EQ(wall.edgeFrom, corner + wall.setback[0]);
+        EXPECT_DOUBLE_EQ(wall.edgeTo, corner + (alongX ? result.outerLength : result.outerWidth) -
+                                          wall.setback[1]);
     }
     EXPECT_EQ(text(result.blankLength()), row.length);
     EXPECT_EQ(text(result.blankWidth()), row.width);

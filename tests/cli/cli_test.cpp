@@ -603,11 +603,11 @@ INSTANTIATE_TEST_SUITE_P(Refusals, ProfileCalls, testing::Values(
     test::rowName<ProfileCall>);
 // clang-format on
 
-std::vector<std::string> kasten(std::vector<std::string> more)
+std::vector<std::string> kasten(std::vector<std::string> more, const char* heights = "50")
 {
-    std::vector<std::string> arguments = {"kasten", "--dicke",  "1.5", "--radius",
-                                          "1.5",    "--laenge", "300", "--breite",
-                                          "200",    "--hoehe",  "50"};
+    std::vector<std::string> arguments = {"kasten", "--dicke",  "1.5",  "--radius",
+                                          "1.5",    "--laenge", "300",  "--breite",
+                                          "200",    "--hoehe",  heights};
     arguments.insert(arguments.end(), more.begin(), more.end());
     return arguments;
 }
@@ -621,15 +621,17 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ProfileCalls, testing::Values(
     ProfileCall{"TwoWallsAndSteel", {"kasten", "-s", "2", "--werkstoff", "S235JR", "--matrize", "16", "--laenge", "400", "--breite", "250", "--hoehe", "60//60/"}, 0,
         {"Profil U 60-250-60\n", "Masse ", "Größte Kraft F = "}},
     ProfileCall{"Json", kasten({"--json"}), 0, {"\"zuschnitt\": {\n    \"laenge\": {\n      \"text\": \"394.244\"", "\"kante_von\"", "\"schnitte\": {\n    \"x\": {"}},
-    ProfileCall{"HeightsOfThree", kasten({"--hoehe", "50/50/50"}), 2, {"--hoehe nennt die Höhen vorne/rechts/hinten/links oder eine für alle vier, angegeben sind 3\n"}},
-    ProfileCall{"NoWall", kasten({"--hoehe", "///"}), 2, {"Ein Kasten braucht mindestens eine Wand\n"}},
+    ProfileCall{"HeightsOfThree", kasten({}, "50/50/50"), 2, {"--hoehe nennt die Höhen vorne/rechts/hinten/links oder eine für alle vier, angegeben sind 3\n"}},
+    ProfileCall{"NoWall", kasten({}, "///"), 2, {"Ein Kasten braucht mindestens eine Wand\n"}},
     ProfileCall{"UnknownCorners", kasten({"--ecken", "rund"}), 2, {"Ungültige Angabe „rund“ für --ecken: erwartet wird offen oder stumpf\n"}},
     ProfileCall{"UnknownRelief", kasten({"--freistich", "oval:3"}), 2, {"„oval:3“ für --freistich: erwartet wird eckig oder rund:D\n"}},
     ProfileCall{"ReliefDiameter", kasten({"--freistich", "rund:x"}), 2, {"„x“ für Durchmesser d des Freistichs (--freistich)"}},
     ProfileCall{"InnenTwice", kasten({"--innen", "hoehe/hoehe"}), 2, {"hoehe steht mehr als einmal in --innen\n"}},
     ProfileCall{"GapWithoutStumpf", kasten({"--spalt", "0.5"}), 2, {"--spalt gilt nur für stumpfe Ecken"}},
     ProfileCall{"ValuesMissing", {"kasten", "--dicke", "2"}, 2, {"kasten braucht --dicke, --radius (oder --matrize), --laenge, --breite und --hoehe"}},
-    ProfileCall{"WallTooLow", kasten({"--hoehe", "2"}), 2, {"Höhe H der Wand vorne = 2.000 mm ist zu niedrig für ihre Biegung"}},
+    ProfileCall{"WallTooLow", kasten({}, "2"), 2, {"Höhe H der Wand links = 2.000 mm ist zu niedrig für ihre Biegung"}},
+    ProfileCall{"ProfileBlankMass", profil({"--dicke", "1.5", "--werkstoff", "S235JR", "--matrize", "12", "--schenkel", "50/100/50", "--winkel", "90/90", "--breite", "1000"}), 0,
+        {"Gestreckte Länge L = 194.010 mm\n", "Masse des Zuschnitts m = 2.284 kg\n"}},
     ProfileCall{"SameFileTwice", kasten({"--ansicht", "a.svg", "--svg", "a.svg"}), 2, {"Die Datei „a.svg“ ist für zwei Ausgaben angegeben"}}),
     test::rowName<ProfileCall>);
 // clang-format on
