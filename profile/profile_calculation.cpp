@@ -268,7 +268,7 @@ ProfileResult computeProfile(const Profile& profile)
     if (profile.material) {
         try {
             press::checkMaterialValues(*profile.material);
-            shop.emplace(*profile.material);
+            shop.emplace(*profile.material, profile.thickness);
         } catch (const press::PressRefusal& refusal) {
             throw profileRefusal(refusal);
         }
