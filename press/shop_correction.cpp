@@ -16,14 +16,23 @@ double log10Of(double q)
 
 } // namespace
 
-ShopCorrection::ShopCorrection(const Material& material) : m_testBends(material.testBends.size())
+ShopCorrection::ShopCorrection(const Material& material, std::optional<double> thickness)
 {
+    const auto atThickness = [&thickness](const TestBend& bend) {
+        return bend.thickness == *thickness;
+    };
+    const bool onlyOwn =
+        thickness && std::any_of(material.testBends.begin(), material.testBends.end(), atThickness);
     std::vector<std::pair<double, double>> offsets;
     std::vector<std::pair<double, double>> springbacks;
     offsets.reserve(material.testBends.size());
     for (std::size_t i = 0; i < material.testBends.size(); ++i) {
         const TestBend& bend = material.testBends[i];
+        // Every test bend is checked, also one that does not count here.
         const TestBendResult result = evaluateTestBendOf(material, i);
+        if (onlyOwn && !atThickness(bend))
+            continue;
+        ++m_testBends;
         const double q = bend.radius / bend.thickness;
         offsets.emplace_back(q, result.k - result.kDin);
         if (result.springback)

@@ -5,6 +5,9 @@
 // with the same q averaged) and is held at the nearest one outside them, and k = k_DIN(q) + d(q).
 // A bend made like a test bend thus gets the deduction that was measured. The springback ratio
 // K = (180 - beta) / (180 - beta_e) of the test bends with a set angle runs in q the same way.
+// Where the material has test bends at the part's own thickness, only those count: a bend made
+// like a test bend then gets what was measured, not an average with another thickness at the
+// same r / s. Where it has none at that thickness, all of them count.
 
 #include "material.h"
 
@@ -16,10 +19,13 @@ namespace kantrix::press {
 class ShopCorrection
 {
 public:
-    // Evaluates the material's test bends once, or refuses one as evaluateTestBendOf does.
-    explicit ShopCorrection(const Material& material);
+    // Evaluates the material's test bends once, or refuses one as evaluateTestBendOf does; with
+    // a thickness, takes those at it where there are any.
+    explicit ShopCorrection(const Material& material,
+                            std::optional<double> thickness = std::nullopt);
 
     bool empty() const { return m_k.empty(); }
+    // The test bends the correction is made of.
     std::size_t testBendCount() const { return m_testBends; }
 
     struct At

@@ -5,6 +5,7 @@
 #include "die.h"
 #include "finite_check.h"
 #include "number_text.h"
+#include "press_notes.h"
 #include "press_refusal.h"
 #include "profile_refusal.h"
 #include "sheet_content.h"
@@ -88,17 +89,6 @@ BendState windowBend(double r, double s, double beta, double a, double b,
     return state;
 }
 
-std::string kilonewtons(double value)
-{
-    return FormatNumber(value, press::forceDecimals) + " kN";
-}
-
-// "V 12", as dies are named.
-std::string dieName(double opening)
-{
-    return "V " + NumberToText(opening);
-}
-
 // The material's and the die's refusals, as the profile's, naming the same field.
 ProfileRefusal profileRefusal(const press::PressRefusal& refusal)
 {
@@ -146,7 +136,7 @@ void checkValues(const Profile& profile)
     if (profile.die && profile.radius != dieRadiusOf(profile))
         throw ProfileRefusal(ProfileItem::Radius, 0,
                              "Biegeradius r = " + shown(profile.radius) + ": mit der Matrize " +
-                                 dieName(*profile.die) + " folgt er aus ihr, r = f · V = " +
+                                 press::dieName(*profile.die) + " folgt er aus ihr, r = f · V = " +
                                  millimetres(dieRadiusOf(profile)));
 }
 
@@ -195,31 +185,21 @@ void addPressBrake(const Profile& profile, std::size_t testBends,
 
     std::vector<std::string>& notes = result.notes;
     if (!corrections.empty())
-        notes.push_back("k aus " + std::to_string(testBends) + " Probebiegung" +
-                        (testBends == 1 ? "" : "en") + " (" + material->name + ").");
+        notes.push_back(press::testBendsNote(testBends, material->name));
     if (profile.die && !press::dieFitsThickness(*profile.die, s))
-        notes.push_back("Die Matrize " + dieName(*profile.die) + " liegt außerhalb von 6 · s … " +
-                        "12 · s (" + FormatNumber(6 * s, threeDecimals) + " … " +
-                        millimetres(12 * s) + ")" +
-                        (result.suggestedDie ? "; empfohlen ist " + dieName(*result.suggestedDie)
-                                             : std::string()) +
-                        ".");
+        notes.push_back(press::dieRangeNote(*profile.die, s, result.suggestedDie));
     if (forcePerMetre && !press::forceFormulaHolds(s, *profile.die))
-        notes.push_back("Die Kraft ist eine Schätzung: die Formel gilt für Stahl mit "
-                        "0.5 ≤ s ≤ 10 mm und 5 ≤ V/s ≤ 20.");
+        notes.push_back(press::forceEstimateNote());
     if (profile.pressLimit) {
         if (!forcePerMetre)
-            notes.push_back("Die Presse wird nicht geprüft: die Kraft braucht einen Werkstoff "
-                            "und eine Matrize.");
+            notes.push_back(press::pressUncheckedNote(false));
         else if (!force)
-            notes.push_back("Die Presse wird nicht geprüft: die Kraft einer Biegung braucht "
-                            "die Breite W.");
+            notes.push_back(press::pressUncheckedNote(true));
         else if (*force > *profile.pressLimit) {
             std::vector<std::size_t> over;
             for (std::size_t i = 0; i < result.bends.size(); ++i)
                 over.push_back(i);
-            notes.push_back(bendList(over) + ": die Kraft " + kilonewtons(*force) +
-                            " übersteigt die Presse mit " + kilonewtons(*profile.pressLimit) + ".");
+            notes.push_back(press::pressLimitNote(bendList(over), *force, *profile.pressLimit));
         }
     }
     if (material) {
@@ -230,13 +210,9 @@ void addPressBrake(const Profile& profile, std::size_t testBends,
                 tooSmall[bend.radius].push_back(i);
         }
         for (const auto& [radius, bends] : tooSmall)
-            notes.push_back(
-                bendList(bends) + ": r = " + FormatNumber(radius, twoDecimals) +
-                " mm liegt unter dem Mindestradius " +
-                FormatNumber(*result.bends[bends.front()].minimumRadius, twoDecimals) + " mm von " +
-                material->name + " bei s = " + FormatNumber(s, twoDecimals) + " mm " +
-                (profile.rolling == press::RollingDirection::Laengs ? "längs" : "quer") +
-                " zur Walzrichtung: die Biegung kann reißen.");
+            notes.push_back(press::minimumRadiusNote(bendList(bends), radius,
+                                                     *result.bends[bends.front()].minimumRadius,
+                                                     material->name, s, profile.rolling));
     }
     if (profile.die) {
         const std::size_t bendCount = result.bends.size();
@@ -248,9 +224,8 @@ void addPressBrake(const Profile& profile, std::size_t testBends,
                     (!worst || *result.bends[bend].leastFlange > *result.bends[*worst].leastFlange))
                     worst = bend;
             if (worst) {
-                notes.push_back(legName(i) + " ist kürzer als der kleinste Schenkel " +
-                                millimetres(*result.bends[*worst].leastFlange) + " an " +
-                                bendName(*worst) + " (Matrize " + dieName(*profile.die) + ").");
+                notes.push_back(press::leastFlangeNote(
+                    legName(i), *result.bends[*worst].leastFlange, bendName(*worst), *profile.die));
                 result.legs[i].leastFlangeNote = notes.back();
             }
         }
@@ -301,7 +276,7 @@ ProfileResult computeProfile(const Profile& profile)
     if (profile.material) {
         try {
             press::checkMaterialValues(*profile.material);
-            shop.emplace(*profile.material);
+            shop.emplace(*profile.material, profile.thickness);
         } catch (const press::PressRefusal& refusal) {
             throw profileRefusal(refusal);
         }
@@ -425,16 +400,14 @@ ProfileResult computeProfile(const Profile& profile)
             entry->second.push_back(i);
         }
     for (const std::string& note : order)
-        result.notes.push_back(bendList(bendsOf[note]) + ": " + note);
+        result.notes.push_back(press::subjectNote(bendList(bendsOf[note]), note));
     for (std::size_t i = 0; i < legCount; ++i) {
         for (std::size_t bend : {i - 1, i}) {
             if (bend >= bendCount)
                 continue;
             const double minimum = 4 * result.bends[bend].radius;
             if (result.legs[i].outer < minimum) {
-                result.notes.push_back(
-                    legName(i) + " ist kürzer als 4 · r = " + millimetres(minimum) + " von " +
-                    bendName(bend) + ", der kleinsten Schenkellänge für eine Biegung");
+                result.notes.push_back(press::shortLegNote(legName(i), minimum, bendName(bend)));
                 break;
             }
         }

@@ -8,6 +8,7 @@
 #include "materials_file.h"
 #include "materials_merge.h"
 #include "number_text.h"
+#include "press_notes.h"
 #include "press_refusal.h"
 #include "row_names.h"
 #include "shop_correction.h"
@@ -73,6 +74,51 @@ INSTANTIATE_TEST_SUITE_P(
                minimumRadius(builtin("S355J2"), 30.5, RollingDirection::Laengs).value_or(0),
                "0.000"}),
     test::rowName<Figure>);
+
+struct Words
+{
+    const char* name;
+    std::string note;
+    const char* expected;
+};
+
+class NoteWords : public testing::TestWithParam<Words>
+{};
+
+TEST_P(NoteWords, SayTheFactsInGerman)
+{
+    EXPECT_EQ(GetParam().note, GetParam().expected);
+}
+
+// The notes of every part, worded once; a box names its walls where a profile names its legs.
+INSTANTIATE_TEST_SUITE_P(
+    Notes, NoteWords,
+    testing::Values(
+        Words{"onBends", subjectNote("Biegungen 1, 3", "k = 1: Ab r/s = 5 ist k fest 1 gesetzt"),
+              "Biegungen 1, 3: k = 1: Ab r/s = 5 ist k fest 1 gesetzt"},
+        Words{"oneTestBend", testBendsNote(1, "DC01"), "k aus 1 Probebiegung (DC01)."},
+        Words{"dieOutside", dieRangeNote(35, 1.5, 12),
+              "Die Matrize V 35 liegt außerhalb von 6 · s … 12 · s (9.000 … 18.000 mm); empfohlen "
+              "ist V 12."},
+        Words{"dieOutsideNoneSuggested", dieRangeNote(250, 40, std::nullopt),
+              "Die Matrize V 250 liegt außerhalb von 6 · s … 12 · s (240.000 … 480.000 mm)."},
+        Words{"pressNeedsWidth", pressUncheckedNote(true),
+              "Die Presse wird nicht geprüft: die Kraft einer Biegung braucht die Breite W."},
+        Words{"pressExceeded", pressLimitNote("Wand vorne", 143.4378, 100),
+              "Wand vorne: die Kraft 143.4 kN übersteigt die Presse mit 100.0 kN."},
+        Words{"belowMinimumRadius",
+              minimumRadiusNote("Wand links", 1, 1.6, "S235JR", 1.5, RollingDirection::Laengs),
+              "Wand links: r = 1.00 mm liegt unter dem Mindestradius 1.60 mm von S235JR bei s = "
+              "1.50 mm längs zur Walzrichtung: die Biegung kann reißen."},
+        Words{"wallBelowLeastFlange", leastFlangeNote("Wand vorne", 8.48528, "", 12),
+              "Wand vorne ist kürzer als der kleinste Schenkel 8.485 mm (Matrize V 12)."},
+        Words{"legBelowLeastFlange", leastFlangeNote("Schenkel 3", 8.48528, "Biegung 2", 12),
+              "Schenkel 3 ist kürzer als der kleinste Schenkel 8.485 mm an Biegung 2 (Matrize "
+              "V 12)."},
+        Words{"legBelowFourR", shortLegNote("Schenkel 3", 8, "Biegung 2"),
+              "Schenkel 3 ist kürzer als 4 · r = 8.000 mm von Biegung 2, der kleinsten "
+              "Schenkellänge für eine Biegung"}),
+    test::rowName<Words>);
 
 TEST(BuiltinMaterials, AllPassTheirOwnChecksAndAreFoundByNumber)
 {

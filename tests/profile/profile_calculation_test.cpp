@@ -326,6 +326,8 @@ struct LikeATestBend
     const char* name;
     double angle;
     double legs; // a + b measured
+    // A test bend at the same r / s but another thickness, which must not count.
+    std::optional<press::TestBend> otherThickness = std::nullopt;
 };
 
 class BentLikeATestBend : public testing::TestWithParam<LikeATestBend>
@@ -344,6 +346,8 @@ TEST_P(BentLikeATestBend, GetsTheMeasuredDeduction)
                                    measured,
                                    {2, 8, std::nullopt, 90, std::nullopt, 200, 103.2, 103.2},
                                    {2, 1, std::nullopt, 90, std::nullopt, 200, 101.7, 101.7}};
+    if (GetParam().otherThickness)
+        profile.material->testBends.push_back(*GetParam().otherThickness);
     const ProfileResult result = computeProfile(profile);
     EXPECT_NEAR(result.bends[0].v, 200 - GetParam().legs, 1e-9);
     EXPECT_NEAR(result.developedLength, 200, 1e-9);
@@ -352,11 +356,13 @@ TEST_P(BentLikeATestBend, GetsTheMeasuredDeduction)
     EXPECT_EQ(result.notes.back(), "k aus 4 Probebiegungen (DC01).");
 }
 
-INSTANTIATE_TEST_SUITE_P(Angles, BentLikeATestBend,
-                         testing::Values(LikeATestBend{"sharp", 60, 203.3},
-                                         LikeATestBend{"right", 90, 204.6},
-                                         LikeATestBend{"open", 120, 202.5}),
-                         test::rowName<LikeATestBend>);
+INSTANTIATE_TEST_SUITE_P(
+    Angles, BentLikeATestBend,
+    testing::Values(LikeATestBend{"sharp", 60, 203.3}, LikeATestBend{"right", 90, 204.6},
+                    LikeATestBend{"open", 120, 202.5},
+                    LikeATestBend{"besideAThickerStrip", 90, 204.6,
+                                  press::TestBend{4, 6, std::nullopt, 90, 85, 200, 104.3, 104.3}}),
+    test::rowName<LikeATestBend>);
 
 INSTANTIATE_TEST_SUITE_P(
     PressBrake, Refusals,

@@ -1,0 +1,54 @@
+#pragma once
+
+// The notes a part gets at the press brake and where the formulas leave real sheet, worded once
+// for every part and face. A calculation finds the facts (which bend, which figure, which
+// limit); these functions put them in German. The subject of a note ("Biegungen 1, 3",
+// "Schenkel 3", "Wand vorne") is the caller's: each part names its own pieces.
+
+#include "material.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kantrix::press {
+
+// "V 12", as dies are named.
+std::string dieName(double opening);
+
+// "Biegungen 1, 3: β > 165°: …": one of the core's notes on a single bend, for the pieces it
+// applies to.
+std::string subjectNote(std::string_view subject, std::string_view note);
+
+// Where k comes from: "k aus 3 Probebiegungen (S235JR)."
+std::string testBendsNote(std::size_t testBends, std::string_view material);
+
+// V lies outside 6 s … 12 s; names the suggested die where there is one.
+std::string dieRangeNote(double opening, double thickness, std::optional<double> suggested);
+
+// The force formula is used outside the s and V / s it was measured for.
+std::string forceEstimateNote();
+
+// Why the press limit is not checked: the force needs a material and a die, or (`needsWidth`)
+// the force of one bend needs the width.
+std::string pressUncheckedNote(bool needsWidth);
+
+// The force of the subject's bends exceeds the press. The limit is shown as it was given, the
+// force with as many decimals as it takes to differ from it (one to three).
+std::string pressLimitNote(std::string_view subject, double force, double limit);
+
+// The radius lies below the material's minimum at s across or along the rolling direction.
+std::string minimumRadiusNote(std::string_view subject, double radius, double minimum,
+                              std::string_view material, double thickness,
+                              RollingDirection rolling);
+
+// A leg shorter than the least flange that rests on the die, at the bend `bend` (empty where
+// the piece has only one).
+std::string leastFlangeNote(std::string_view subject, double leastFlange, std::string_view bend,
+                            double opening);
+
+// A leg shorter than 4 · r, the least leg length for a bend, at the bend `bend`.
+std::string shortLegNote(std::string_view subject, double minimum, std::string_view bend);
+
+} // namespace kantrix::press
