@@ -1,9 +1,12 @@
 #include "box_calculation.h"
 
 #include "bend_error.h"
+#include "bending_force.h"
 #include "box_refusal.h"
+#include "die.h"
 #include "finite_check.h"
 #include "number_text.h"
+#include "press_notes.h"
 #include "press_refusal.h"
 #include "profile_refusal.h"
 
@@ -89,6 +92,9 @@ std::optional<profile::Profile> sectionOf(const Box& box, const Direction& direc
     section.bends.assign(section.legs.size() - 1, profile::Bend{});
     if (box.hasPressData()) {
         section.material = box.material;
+        // A section's strip is not the blank: its mass would mislead, the box gives the blank's.
+        if (section.material)
+            section.material->density.reset();
         section.die = box.die;
         section.pressLimit = box.pressLimit;
         // The left and right walls' bend lines lie at a right angle to the front and back's.
@@ -206,6 +212,91 @@ double setbackAt(const Box& box, Side side, Side neighbour)
         return box.radius + box.thickness;
     const bool through = box.through == Through::VorneHinten ? isAlongX(side) : !isAlongX(side);
     return through ? 0 : box.thickness + box.gap;
+}
+
+// "Wand vorne" or "Wände vorne, hinten": the walls a note is about.
+std::string wallList(const std::vector<Side>& sides)
+{
+    std::string list = sides.size() == 1 ? "Wand " : "Wände ";
+    for (std::size_t i = 0; i < sides.size(); ++i)
+        list += std::string(i ? ", " : "") + sideName(sides[i]);
+    return list;
+}
+
+// The press brake's notes of the box, worded by the press library as for a profile, about its
+// walls; then the gap at stumpf corners.
+void addNotes(const Box& box, BoxResult& result)
+{
+    std::vector<std::string>& notes = result.notes;
+    const double s = box.thickness;
+    const press::Material* material = box.material ? &*box.material : nullptr;
+    std::vector<Side> walls;
+    for (Side side : allSides)
+        if (result.wall(side))
+            walls.push_back(side);
+    if (box.hasPressData()) {
+        if (material && !material->testBends.empty()) {
+            bool fromTestBends = false;
+            for (const std::optional<Section>* section : {&result.x, &result.y})
+                if (*section)
+                    for (const profile::BendResult& bend : (*section)->result.bends)
+                        fromTestBends = fromTestBends || bend.kFromTestBends;
+            if (fromTestBends)
+                notes.push_back(press::testBendsNote(material->testBends.size(), material->name));
+        }
+        if (box.die && !press::dieFitsThickness(*box.die, s))
+            notes.push_back(press::dieRangeNote(*box.die, s, press::suggestedDie(s)));
+        if (material && box.die && !press::forceFormulaHolds(s, *box.die))
+            notes.push_back(press::forceEstimateNote());
+        if (box.pressLimit) {
+            if (!result.largestForce)
+                notes.push_back(press::pressUncheckedNote(false));
+            else
+                for (Side side : walls)
+                    if (*result.wall(side)->force > *box.pressLimit)
+                        notes.push_back(press::pressLimitNote(
+                            wallName(side), *result.wall(side)->force, *box.pressLimit));
+        }
+        if (material) {
+            // Front and back bend the other way to the rolling direction than left and right.
+            for (const std::optional<Section>* section : {&result.y, &result.x}) {
+                if (!*section)
+                    continue;
+                const profile::BendResult& bend = (*section)->result.bends.front();
+                if (!bend.minimumRadius || !(bend.radius < *bend.minimumRadius))
+                    continue;
+                std::vector<Side> bent;
+                for (Side side : walls)
+                    if (isAlongX(side) == (section == &result.y))
+                        bent.push_back(side);
+                notes.push_back(press::minimumRadiusNote(wallList(bent), bend.radius,
+                                                         *bend.minimumRadius, material->name, s,
+                                                         (*section)->profile.rolling));
+            }
+        }
+        if (box.die)
+            for (Side side : walls) {
+                const WallResult& wall = *result.wall(side);
+                if (wall.leastFlange && wall.outer < *wall.leastFlange)
+                    notes.push_back(
+                        press::leastFlangeNote(wallName(side), *wall.leastFlange, "", *box.die));
+            }
+    }
+    if (box.corners == CornerStyle::Stumpf) {
+        std::vector<Side> stopping;
+        std::vector<Side> through;
+        for (Side side : walls) {
+            const WallResult& wall = *result.wall(side);
+            const bool stops = (wall.setback[0] > 0 && box.wall(neighbours(side)[0])) ||
+                               (wall.setback[1] > 0 && box.wall(neighbours(side)[1]));
+            (stops ? stopping : through).push_back(side);
+        }
+        if (!stopping.empty() && !through.empty()) {
+            const std::string others = wallList(through);
+            notes.push_back(press::cornerGapNote(wallList(stopping), stopping.size() > 1, box.gap,
+                                                 others.substr(others.find(' ') + 1)));
+        }
+    }
 }
 
 } // namespace
@@ -443,6 +534,7 @@ BoxResult computeBox(const Box& box)
         result.mass = result.area * s * *box.material->density / 1e6;
         checkFinite(*result.mass);
     }
+    addNotes(box, result);
     return result;
 }
 

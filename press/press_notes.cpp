@@ -75,6 +75,17 @@ std::string leastFlangeNote(std::string_view subject, double leastFlange, std::s
            " (Matrize " + dieName(opening) + ").";
 }
 
+std::string cornerGapNote(std::string_view subject, bool several, double gap,
+                          std::string_view through)
+{
+    return std::string(subject) + (several ? " enden" : " endet") +
+           " an den stumpfen Ecken mit dem Spalt g = " + millimetres(gap) +
+           " vor den durchlaufenden Wänden (" + std::string(through) + ")" +
+           (gap > 0 ? "."
+                    : std::string("; ohne Spalt ") + (several ? "streifen sie" : "streift sie") +
+                          " diese beim Biegen.");
+}
+
 std::string shortLegNote(std::string_view subject, double minimum, std::string_view bend)
 {
     return std::string(subject) + " ist kürzer als 4 · r = " + millimetres(minimum) + " von " +

@@ -51,4 +51,10 @@ std::string leastFlangeNote(std::string_view subject, double leastFlange, std::s
 // A leg shorter than 4 · r, the least leg length for a bend, at the bend `bend`.
 std::string shortLegNote(std::string_view subject, double minimum, std::string_view bend);
 
+// Walls that end at stumpf corners with a gap g before the walls that run through (`through`
+// names their sides); without a gap they rub as they are bent.
+// `several` where the subject names more than one wall.
+std::string cornerGapNote(std::string_view subject, bool several, double gap,
+                          std::string_view through);
+
 } // namespace kantrix::press

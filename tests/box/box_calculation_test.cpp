@@ -4,6 +4,7 @@
 #include "blank_outline.h"
 #include "box_calculation.h"
 #include "box_refusal.h"
+#include "material_catalog.h"
 #include "number_text.h"
 #include "row_names.h"
 
@@ -223,6 +224,76 @@ TEST(WorkedFigure, GivesTheHandCalculation)
     EXPECT_NEAR(result.area,
                 result.blankLength() * result.blankWidth() - 4 * result.xs[2] * result.ys[2], 1e-8);
 }
+
+// The notes name the walls they are about; their words are the press library's (tested there).
+struct NotesRow
+{
+    const char* name;
+    std::function<Box()> box; // made when the test runs: the catalog is not there before main
+    std::vector<std::string> starts; // each note's beginning, in order
+};
+
+class BoxNotes : public testing::TestWithParam<NotesRow>
+{};
+
+TEST_P(BoxNotes, NameTheWallsTheyAreAbout)
+{
+    const std::vector<std::string> notes = computeBox(GetParam().box()).notes;
+    ASSERT_EQ(notes.size(), GetParam().starts.size()) << testing::PrintToString(notes);
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        EXPECT_EQ(notes[i].substr(0, GetParam().starts[i].size()), GetParam().starts[i]);
+}
+
+std::function<Box()> atThePress(const std::function<void(Box&)>& change)
+{
+    return [change] {
+        Box box = figure();
+        box.material = press::requireMaterial(press::materialCatalog(), "S355J2");
+        box.thickness = 3;
+        box.die = 24;
+        followDie(box);
+        change(box);
+        return box;
+    };
+}
+
+std::function<Box()> made(Box box)
+{
+    return [box] { return box; };
+}
+
+const NotesRow notesRows[] = {
+    {"NoneWithoutPressOrStumpf", made(figure()), {}},
+    {"StumpfGap",
+     made(changed(figure(), [](Box& b) { b.corners = CornerStyle::Stumpf; })),
+     {"Wände rechts, links enden an den stumpfen Ecken"}},
+    {"StumpfWithOneWallThrough",
+     made(changed(figure(),
+                  [](Box& b) {
+                      b.corners = CornerStyle::Stumpf;
+                      b.walls = {Wall{50}, {}, {}, Wall{50}};
+                  })),
+     {"Wand links endet an den stumpfen Ecken"}},
+    {"LeastFlangeAndPress",
+     atThePress([](Box& b) {
+         b.wall(Side::Rechts)->height = 16;
+         b.pressLimit = 100;
+     }),
+     {"Wand vorne: die Kraft", "Wand hinten: die Kraft", "Wände vorne, hinten: r = 3.84 mm",
+      "Wände rechts, links: r = 3.84 mm", "Wand rechts ist kürzer als der kleinste Schenkel"}},
+    {"MinimumRadiusByRollingDirection",
+     atThePress([](Box& b) {
+         b.thickness = 4;
+         b.die = 16;
+         followDie(b);
+         b.rolling = press::RollingDirection::Laengs;
+     }),
+     {"Die Matrize V 16 liegt außerhalb", "Die Kraft ist eine Schätzung",
+      "Wände vorne, hinten: r = 2.56 mm liegt unter dem Mindestradius 8.00 mm",
+      "Wände rechts, links: r = 2.56 mm liegt unter dem Mindestradius 6.00 mm"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Notes, BoxNotes, testing::ValuesIn(notesRows), test::rowName<NotesRow>);
 
 struct RefusalRow
 {

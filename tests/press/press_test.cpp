@@ -117,7 +117,13 @@ INSTANTIATE_TEST_SUITE_P(
               "V 12)."},
         Words{"legBelowFourR", shortLegNote("Schenkel 3", 8, "Biegung 2"),
               "Schenkel 3 ist kürzer als 4 · r = 8.000 mm von Biegung 2, der kleinsten "
-              "Schenkellänge für eine Biegung"}),
+              "Schenkellänge für eine Biegung"},
+        Words{"cornerGap", cornerGapNote("Wände rechts, links", true, 0.2, "vorne, hinten"),
+              "Wände rechts, links enden an den stumpfen Ecken mit dem Spalt g = 0.200 mm vor den "
+              "durchlaufenden Wänden (vorne, hinten)."},
+        Words{"noCornerGap", cornerGapNote("Wand links", false, 0, "vorne"),
+              "Wand links endet an den stumpfen Ecken mit dem Spalt g = 0.000 mm vor den "
+              "durchlaufenden Wänden (vorne); ohne Spalt streift sie diese beim Biegen."}),
     test::rowName<Words>);
 
 TEST(BuiltinMaterials, AllPassTheirOwnChecksAndAreFoundByNumber)
