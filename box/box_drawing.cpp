@@ -41,7 +41,7 @@ template <typename Draw> std::string drawnInRange(Draw draw)
     }
 }
 
-std::string drawBlankDxf(const Box& box, const BoxResult& result)
+std::string drawBlankDxf(const BoxResult& result)
 {
     const double length = result.blankLength();
     const double width = result.blankWidth();
@@ -76,7 +76,8 @@ std::string drawBlankDxf(const Box& box, const BoxResult& result)
             const Section& section = isAlongX(side) ? *result.y : *result.x;
             const profile::BendResult& bend = section.result.bends[wall->bend];
             const std::string text = profile::bendText(true, bend.alpha, bend.radius);
-            // On the base's side of the line, from near its start, read along it.
+            // On the base's side of the line, read along it from near its start; the lines along
+            // y start a little later, clear of the texts along x at the corner.
             if (isAlongX(side))
                 dxf.text(profile::bendTextLayer, wall->from + height,
                          wall->bendLine + (side == Side::Vorne ? height / 2 : -1.5 * height),
@@ -84,7 +85,7 @@ std::string drawBlankDxf(const Box& box, const BoxResult& result)
             else
                 dxf.text(profile::bendTextLayer,
                          wall->bendLine + (side == Side::Links ? 1.5 * height : -height / 2),
-                         wall->from + height, height, 90, text);
+                         wall->from + 3 * height, height, 90, text);
         }
     dxf.endSection();
     dxf.text(0, "EOF");
@@ -282,9 +283,9 @@ std::string drawFolded(const Box& box, const BoxResult& result)
 
 } // namespace
 
-std::string blankDxf(const Box& box, const BoxResult& result)
+std::string blankDxf(const Box&, const BoxResult& result)
 {
-    return drawnInRange([&] { return drawBlankDxf(box, result); });
+    return drawnInRange([&] { return drawBlankDxf(result); });
 }
 
 std::string blankSvg(const Box&, const BoxResult& result)
