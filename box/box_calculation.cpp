@@ -484,6 +484,18 @@ BoxResult computeBox(const Box& box)
         result.walls[sideIndex(side)] = wall;
     }
 
+    // Far beyond any sheet the small measures vanish beside the large ones in a double's digits
+    // (a bend zone of 3 mm beside 1e20 mm): refused rather than drawn as a wrong blank.
+    for (const Rect& piece : result.pieces)
+        if (!(piece.right > piece.left && piece.top > piece.bottom)) {
+            const bool byLength = result.outerLength >= result.outerWidth;
+            throw BoxRefusal(byLength ? BoxItem::Length : BoxItem::Width, 0,
+                             std::string(byLength ? "Länge A = " : "Breite B = ") +
+                                 profile::shownValue(byLength ? box.length : box.width) +
+                                 ": neben ihr gehen die kleinen Maße des Zuschnitts in der "
+                                 "Rechengenauigkeit unter");
+        }
+
     if (box.relief == Relief::Rund) {
         const double radius = box.reliefDiameter / 2;
         std::vector<std::size_t> corners;

@@ -395,6 +395,10 @@ const RefusalRow refusalRows[] = {
      1,
      "Freistiche an der Ecke vorne links und der Ecke vorne rechts überschneiden sich (d = "
      "17.500 mm)"},
+    {"SmallMeasuresLostBesideAHugeLength", changed(figure(), [](Box& b) { b.length = 1.64e20; }),
+     BoxItem::Length, 0,
+     "Länge A = 1.64E+20: neben ihr gehen die kleinen Maße des Zuschnitts in der "
+     "Rechengenauigkeit unter"},
     {"RadiusBesideDie", changed(figure(), [](Box& b) { b.die = 12; }), BoxItem::Radius, 0,
      "Biegeradius r = 1.5: mit der Matrize V 12 folgt er aus ihr, r = f · V = 1.920 mm"},
 };
