@@ -166,7 +166,10 @@ double blankArea(const std::vector<Rect>& pieces, const std::vector<Circle>& hol
         area += (r.right - r.left) * (r.top - r.bottom);
     for (const Circle& circle : holes)
         for (const Rect& r : pieces)
-            area -= discInRect(circle, r);
+            // Most pieces lie far from a corner's circle; only those its square reaches count.
+            if (r.left < circle.x + circle.radius && r.right > circle.x - circle.radius &&
+                r.bottom < circle.y + circle.radius && r.top > circle.y - circle.radius)
+                area -= discInRect(circle, r);
     return area;
 }
 

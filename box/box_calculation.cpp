@@ -311,7 +311,11 @@ std::string cornerName(const CornerSides& corner)
     return std::string("Ecke ") + sideName(corner.first) + " " + sideName(corner.second);
 }
 
-void checkBox(const Box& box)
+namespace {
+
+// The checks of single values; the material's test bends are evaluated only where
+// `testBends` asks for it: the calculation evaluates them as it uses them.
+void checkValues(const Box& box, bool testBends)
 {
     requirePositive(box.thickness, BoxItem::Thickness, 0, "Blechdicke s");
     requirePositive(box.radius, BoxItem::Radius, 0, "Biegeradius r");
@@ -338,6 +342,8 @@ void checkBox(const Box& box)
     press.legs = {{1, Measure::Aussen}, {1, Measure::Aussen}};
     press.bends = {profile::Bend{}};
     press.material = box.material;
+    if (press.material && !testBends)
+        press.material->testBends.clear();
     press.die = box.die;
     press.pressLimit = box.pressLimit;
     try {
@@ -347,9 +353,16 @@ void checkBox(const Box& box)
     }
 }
 
+} // namespace
+
+void checkBox(const Box& box)
+{
+    checkValues(box, true);
+}
+
 BoxResult computeBox(const Box& box)
 {
-    checkBox(box);
+    checkValues(box, false);
     const double r = box.radius;
     const double s = box.thickness;
     const Direction x = alongX(box);
@@ -365,11 +378,11 @@ BoxResult computeBox(const Box& box)
                           const std::vector<std::optional<Side>>& owners) {
         std::optional<profile::ProfileResult> result;
         if (section) {
-            profile::Profile bare = *section;
-            bare.material.reset();
-            bare.die.reset();
-            bare.pressLimit.reset();
-            bare.rolling = press::RollingDirection::Quer;
+            profile::Profile bare;
+            bare.thickness = section->thickness;
+            bare.radius = section->radius;
+            bare.legs = section->legs;
+            bare.bends = section->bends;
             result = computeSection(box, d, bare, owners);
         }
         return result;
@@ -380,11 +393,13 @@ BoxResult computeBox(const Box& box)
     BoxResult result;
     if (xSection) {
         xSection->width = yBase;
-        result.x = Section{*xSection, computeSection(box, x, *xSection, xOwners)};
+        profile::ProfileResult computed = computeSection(box, x, *xSection, xOwners);
+        result.x = Section{std::move(*xSection), std::move(computed)};
     }
     if (ySection) {
         ySection->width = xBase;
-        result.y = Section{*ySection, computeSection(box, y, *ySection, yOwners)};
+        profile::ProfileResult computed = computeSection(box, y, *ySection, yOwners);
+        result.y = Section{std::move(*ySection), std::move(computed)};
     }
     auto baseOuter = [](const std::optional<Section>& section,
                         const std::vector<std::optional<Side>>& owners, double base) {
