@@ -5,6 +5,7 @@
 #include "builtin_materials.h"
 #include "die.h"
 #include "material_catalog.h"
+#include "material_json.h"
 #include "materials_file.h"
 #include "materials_merge.h"
 #include "number_text.h"
@@ -125,6 +126,24 @@ INSTANTIATE_TEST_SUITE_P(
               "Wand links endet an den stumpfen Ecken mit dem Spalt g = 0.000 mm vor den "
               "durchlaufenden Wänden (vorne); ohne Spalt streift sie diese beim Biegen."}),
     test::rowName<Words>);
+
+// State: a materials file that gives DC01 another density and an own material one. Action: the
+// catalog. Expected: both densities there, the built-in ones kept elsewhere, and a material's
+// JSON carries it back.
+TEST(MaterialDensity, ComesFromTheFileOrTheBuiltIns)
+{
+    const MaterialCatalog catalog = materialCatalog(readMaterialsFile(
+        R"({"format": "kantrix-werkstoffe", "version": 1, "werkstoffe": [
+            {"name": "DC01", "dichte": 7.8},
+            {"name": "Blech", "zugfestigkeit": [{"ab": 0, "min": 300, "max": 400}],
+             "radiusfaktor": 0.2, "dichte": 2.7}]})",
+        "werkstoffe.json"));
+    EXPECT_EQ(requireMaterial(catalog, "DC01").density, 7.8);
+    EXPECT_EQ(requireMaterial(catalog, "Blech").density, 2.7);
+    EXPECT_EQ(requireMaterial(catalog, "X5CrNi18-10").density, 7.9);
+    const Material& own = requireMaterial(catalog, "Blech");
+    EXPECT_EQ(readMaterial(materialJson(own), "werkstoff"), own);
+}
 
 TEST(BuiltinMaterials, AllPassTheirOwnChecksAndAreFoundByNumber)
 {
@@ -337,6 +356,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "unbekannter Schlüssel \"farbe\" in „werkstoffe[1]“"},
         BadFile{"wrongValue", document(R"({"name": "S235JR", "radiusfaktor": "0.16"})"),
                 "„werkstoffe[1].radiusfaktor“ muss eine Zahl sein"},
+        BadFile{"densityNotPositive", document(R"({"name": "DC01", "dichte": 0})"),
+                "Werkstoff „DC01“: Dichte 0 g/cm³: muss größer als 0 und höchstens 100 sein"},
+        BadFile{"densityAsText", document(R"({"name": "DC01", "dichte": "7.85"})"),
+                "„werkstoffe[1].dichte“ muss eine Zahl sein"},
         BadFile{"sameMaterialTwice", document(R"({"name": "DC01"}, {"name": "dc01"})"),
                 "der Werkstoff „dc01“ steht zweimal darin"},
         BadFile{"ownWithoutStrength", document(R"({"name": "Blech", "radiusfaktor": 0.2})"),
