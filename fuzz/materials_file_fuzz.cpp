@@ -25,12 +25,16 @@
 namespace {
 
 // A folder of the target's own under the temporary folder, never the user's configuration.
+// libFuzzer may end without the exit handlers, so the test run points TMPDIR into its scratch
+// folder, which each run starts afresh.
 const std::filesystem::path& scratchFolder()
 {
     static const std::filesystem::path folder = [] {
         const char* temporary = std::getenv("TMPDIR");
-        std::string name = std::string(temporary && *temporary ? temporary : "/tmp") +
-                           "/kantrix-materials-fuzz-XXXXXX";
+        const std::string base = temporary && *temporary ? temporary : "/tmp";
+        std::error_code ignored;
+        std::filesystem::create_directories(base, ignored);
+        std::string name = base + "/kantrix-materials-fuzz-XXXXXX";
         const char* made = ::mkdtemp(name.data());
         kantrix::fuzz::require(made != nullptr, "a scratch folder");
         std::atexit([] { std::filesystem::remove_all(scratchFolder()); });

@@ -1088,7 +1088,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFiles, testing::Values(
     SpecialFile{"MaterialsFromAFifo", [](const std::string& folder) { return std::vector<std::string>{"werkstoffe", "--werkstoffe", fifo(folder)}; }, aFifo},
     SpecialFile{"MaterialsFromADevice", [](const std::string&) { return pressChannelWith({"--werkstoffe", "/dev/null"}); }, "„/dev/null“ kann nicht gelesen werden: ist ein Gerät, keine gewöhnliche Datei\n"},
     SpecialFile{"TestBendIntoAFifo", [](const std::string& folder) { auto call = testBend; call.insert(call.end(), {"--eintragen", "--werkstoffe", fifo(folder)}); return call; }, "/fifo“ wird nicht gelesen: ist eine FIFO (benannte Pipe), keine gewöhnliche Datei\n"},
-    SpecialFile{"ImportFromAFolder", [](const std::string& folder) { return std::vector<std::string>{"werkstoffe", "--werkstoffe", folder + "/w.json", "--importieren", folder}; }, "“ kann nicht gelesen werden: ist ein Ordner\n"}),
+    SpecialFile{"ImportFromAFifo", [](const std::string& folder) { return std::vector<std::string>{"werkstoffe", "--werkstoffe", folder + "/w.json", "--importieren", fifo(folder)}; }, aFifo}),
     test::rowName<SpecialFile>);
 // clang-format on
 
