@@ -72,7 +72,8 @@ int TestBendCommand::run(const InputReader& read, const MaterialsChanger& change
             press::readTestBendOptions(options, NumberStyle::Plain, catalog);
         answer = m_json ? press::testBendJson(typed.material, typed.bend, typed.result)
                         : press::testBendTable(typed.material, typed.bend, typed.result);
-        return press::enterTestBend(user, catalog, typed.material.name, typed.bend);
+        return m_enter ? press::enterTestBend(user, catalog, typed.material.name, typed.bend)
+                       : press::EnteredTestBend();
     };
     try {
         if (m_enter) {
