@@ -110,14 +110,23 @@ int runTable(TableOptions& options, std::string& out, std::string& err)
 
 } // namespace
 
+press::MaterialsFile changeMaterialsFileOnDisk(const std::string& path, bool createFolder,
+                                               const press::MaterialsChange& change)
+{
+    press::MaterialsTransaction how;
+    how.createFolder = createFolder;
+    return press::changeMaterialsFile(path, change, how);
+}
+
 int runCommandLine(int argc, const char* const* argv, const InputReader& read, std::string& out,
                    std::string& err)
 {
-    return runCommandLine(argc, argv, read, writeFilesWhole, out, err);
+    return runCommandLine(argc, argv, read, writeFilesWhole, changeMaterialsFileOnDisk, out, err);
 }
 
 int runCommandLine(int argc, const char* const* argv, const InputReader& read,
-                   const OutputWriter& write, std::string& out, std::string& err)
+                   const OutputWriter& write, const MaterialsChanger& change, std::string& out,
+                   std::string& err)
 {
     CLI::App app;
     app.set_help_flag();
@@ -194,8 +203,8 @@ int runCommandLine(int argc, const char* const* argv, const InputReader& read,
             return refuse(err, std::string(testBend->parsed() ? "probebiegung" : "werkstoffe") +
                                    " nimmt weder Werte wie r=… noch --csv DATEI; --json steht "
                                    "nach dem Befehl");
-        return testBend->parsed() ? testBendCommand.run(read, write, out, err)
-                                  : materialsCommand.run(read, write, out, err);
+        return testBend->parsed() ? testBendCommand.run(read, change, out, err)
+                                  : materialsCommand.run(read, change, out, err);
     }
 
     if (csv->count() > 0) {

@@ -2,13 +2,13 @@
 
 #include "command_line.h"
 #include "exit_status.h"
+#include "regular_file.h"
 #include "system_error_text.h"
 
 #include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -18,27 +18,28 @@ constexpr std::size_t maxInputSize = 64 << 20;
 
 std::optional<std::string> readInput(const std::string& path, std::string& reason)
 {
-    const bool standardInput = path == "-";
-    const std::string name =
-        standardInput ? std::string("Die Standardeingabe") : "Die Datei „" + path + "“";
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        standardInput ? stdin : std::fopen(path.c_str(), "rb"),
-        standardInput ? [](std::FILE*) { return 0; } : std::fclose);
-    std::string text;
-    if (file) {
-        char buffer[1 << 16];
-        std::size_t count = 0;
-        while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-            if (text.size() + count > maxInputSize) {
-                reason = name + " wird nicht gelesen: sie ist größer als 64 MiB";
-                return std::nullopt;
-            }
-            text.append(buffer, count);
-        }
-        if (!std::ferror(file.get()))
-            return text;
+    if (path != "-") {
+        // Only a regular file: a FIFO or a device would hold the call up for ever.
+        kantrix::RegularFileText read = kantrix::readRegularFile(path, maxInputSize);
+        if (!read.text)
+            reason = "Die Datei „" + path + "“ " +
+                     (read.tooLarge ? "wird nicht gelesen: " : "kann nicht gelesen werden: ") +
+                     read.why;
+        return std::move(read.text);
     }
-    reason = name + " kann nicht gelesen werden: " + kantrix::systemErrorText(errno);
+    std::string text;
+    char buffer[1 << 16];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+        if (text.size() + count > maxInputSize) {
+            reason = "Die Standardeingabe wird nicht gelesen: sie ist größer als 64 MiB";
+            return std::nullopt;
+        }
+        text.append(buffer, count);
+    }
+    if (!std::ferror(stdin))
+        return text;
+    reason = "Die Standardeingabe kann nicht gelesen werden: " + kantrix::systemErrorText(errno);
     return std::nullopt;
 }
 
@@ -60,8 +61,9 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     std::string out;
     std::string err;
-    const int status = kantrix::cli::runCommandLine(argc, argv, readInput,
-                                                    kantrix::cli::writeFilesWhole, out, err);
+    const int status =
+        kantrix::cli::runCommandLine(argc, argv, readInput, kantrix::cli::writeFilesWhole,
+                                     kantrix::cli::changeMaterialsFileOnDisk, out, err);
     const bool written = write(stdout, out);
     write(stderr, err);
     // A result that never reached its reader must not pass for a success.

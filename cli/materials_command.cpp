@@ -3,6 +3,7 @@
 #include "exit_status.h"
 #include "materials_merge.h"
 #include "materials_source.h"
+#include "materials_transaction.h"
 #include "press_answer.h"
 #include "press_refusal.h"
 #include "subcommand.h"
@@ -19,7 +20,7 @@ CLI::App* MaterialsCommand::add(CLI::App& app)
     return command;
 }
 
-int MaterialsCommand::run(const InputReader& read, const OutputWriter& write, std::string& out,
+int MaterialsCommand::run(const InputReader& read, const MaterialsChanger& change, std::string& out,
                           std::string& err) const
 {
     const MaterialsSource source = materialsSource(m_file.optional());
@@ -32,9 +33,7 @@ int MaterialsCommand::run(const InputReader& read, const OutputWriter& write, st
         return refuseCall(err, "--importieren schreibt in eine Datei, nicht in die Standardeingabe",
                           "werkstoffe");
     std::string reason;
-    std::optional<press::MaterialsFile> user = readMaterials(read, source, reason);
-    if (!user)
-        return refuse(err, reason);
+    std::optional<press::MaterialsFile> user;
     std::string report;
     if (m_import.given()) {
         const std::optional<std::string> text = read(m_import.text, reason);
@@ -42,21 +41,33 @@ int MaterialsCommand::run(const InputReader& read, const OutputWriter& write, st
             return refuse(err, reason);
         const std::string name = m_import.text == "-" ? "Standardeingabe" : m_import.text;
         try {
-            press::MaterialsMerge merge =
-                press::mergeMaterials(*user, press::readMaterialsFile(*text, name));
-            report = press::mergeReport(merge, name) + "\n\n";
-            user = std::move(merge.file);
+            const press::MaterialsFile other = press::readMaterialsFile(*text, name);
+            user = change(
+                source.path, !source.named,
+                [&](const press::MaterialsFile& now) -> std::optional<press::MaterialsFile> {
+                    press::MaterialsMerge merge;
+                    try {
+                        merge = press::mergeMaterials(now, other);
+                    } catch (const press::PressRefusal& refusal) {
+                        throw press::PressRefusal(refusal.item(), name + ": " + refusal.what());
+                    }
+                    report = press::mergeReport(merge, name) + "\n\n";
+                    if (merge.file == now)
+                        return std::nullopt;
+                    return std::move(merge.file);
+                });
         } catch (const press::MaterialsFileError& error) {
             return refuse(err, error.what());
         } catch (const press::PressRefusal& refusal) {
-            return refuse(err, name + ": " + refusal.what());
-        }
-        OutputFile file{source.path, press::writeMaterialsFile(*user)};
-        file.createFolder = !source.named;
-        if (!write({file}, reason)) {
-            err += reason + '\n';
+            return refuse(err, refusal.what());
+        } catch (const press::MaterialsWriteError& error) {
+            err += std::string(error.what()) + '\n';
             return Unwritten;
         }
+    } else {
+        user = readMaterials(read, source, reason);
+        if (!user)
+            return refuse(err, reason);
     }
     try {
         const press::MaterialCatalog catalog = press::materialCatalog(*user);

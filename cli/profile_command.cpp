@@ -2,6 +2,7 @@
 
 #include "bend_error.h"
 #include "exit_status.h"
+#include "materials_file.h"
 #include "materials_source.h"
 #include "press_refusal.h"
 #include "profile_answer.h"
@@ -145,6 +146,14 @@ int ProfileCommand::runOn(const Profile& profile, const OutputWriter& write, std
             return refuseCall(err, "Die Datei „" + outputs[i]->text +
                                        "“ ist die Profildatei, die gelesen wird; sie würde "
                                        "überschrieben");
+        // The shop's test bends are no place for a drawing: neither the user's materials file nor
+        // the one --werkstoffe reads, whether it exists yet or not.
+        for (const std::string& materials :
+             {press::defaultMaterialsPath(), m_werkstoffe.given() ? m_werkstoffe.text : ""})
+            if (outputs[i]->given() && !materials.empty() && materials != "-" &&
+                sameFile(outputs[i]->text, materials))
+                return refuseCall(err, "Die Datei „" + outputs[i]->text +
+                                           "“ ist die Werkstoffdatei; sie würde überschrieben");
         for (std::size_t j = i + 1; j < outputs.size(); ++j)
             if (outputs[i]->given() && outputs[j]->given() &&
                 sameFile(outputs[i]->text, outputs[j]->text))

@@ -3,6 +3,7 @@
 #include "bend_error.h"
 #include "exit_status.h"
 #include "materials_source.h"
+#include "materials_transaction.h"
 #include "press_answer.h"
 #include "press_refusal.h"
 #include "single_bend.h"
@@ -38,7 +39,7 @@ CLI::App* TestBendCommand::add(CLI::App& app)
     return command;
 }
 
-int TestBendCommand::run(const InputReader& read, const OutputWriter& write, std::string& out,
+int TestBendCommand::run(const InputReader& read, const MaterialsChanger& change, std::string& out,
                          std::string& err) const
 {
     if (!m_werkstoff.given() || !m_dicke.given() || !m_winkel.given() || !m_zuschnitt.given() ||
@@ -53,11 +54,6 @@ int TestBendCommand::run(const InputReader& read, const OutputWriter& write, std
         return refuseCall(err, "--eintragen schreibt in eine Datei, nicht in die "
                                "Standardeingabe");
 
-    std::string reason;
-    const std::optional<press::MaterialsFile> user = readMaterials(read, source, reason);
-    if (!user)
-        return refuse(err, reason);
-
     press::TestBendOptions options;
     options.werkstoff = m_werkstoff.text;
     options.dicke = m_dicke.text;
@@ -68,43 +64,50 @@ int TestBendCommand::run(const InputReader& read, const OutputWriter& write, std
     options.zuschnitt = m_zuschnitt.text;
     options.schenkel = m_schenkel.text;
     std::string answer;
-    press::MaterialsFile entered;
-    try {
-        const press::MaterialCatalog catalog = press::materialCatalog(*user);
-        const press::TypedTestBend typed =
+    // The test bend is worked out with the file's materials; with --eintragen with the file as
+    // it is under the lock, so that what is entered joins what others entered meanwhile.
+    const auto workOut = [&](const press::MaterialsFile& user) {
+        const press::MaterialCatalog catalog = press::materialCatalog(user);
+        press::TypedTestBend typed =
             press::readTestBendOptions(options, NumberStyle::Plain, catalog);
         answer = m_json ? press::testBendJson(typed.material, typed.bend, typed.result)
                         : press::testBendTable(typed.material, typed.bend, typed.result);
+        return m_enter ? press::enterTestBend(user, catalog, typed.material.name, typed.bend)
+                       : press::EnteredTestBend();
+    };
+    try {
         if (m_enter) {
-            entered = press::withTestBend(*user, catalog, typed.material.name, typed.bend);
-            // The file must read back to what was meant, whole, before it takes the old one's
-            // place.
-            press::readMaterialsFile(press::writeMaterialsFile(entered), source.path);
-            if (!m_json) {
-                std::size_t count = 0;
-                for (const press::UserMaterial& material : entered.materials)
-                    if (press::sameMaterialName(material.name, typed.material.name))
-                        count = material.testBends.size();
-                answer += "\nEingetragen in „" + source.path + "“: " + typed.material.name +
-                          " hat dort " + std::to_string(count) + " Probebiegung" +
-                          (count == 1 ? "" : "en") + ".\n";
-            }
+            press::EnteredTestBend entered;
+            const press::MaterialsFile written =
+                change(source.path, !source.named,
+                       [&](const press::MaterialsFile& now) -> std::optional<press::MaterialsFile> {
+                           entered = workOut(now);
+                           if (entered.alreadyThere)
+                               return std::nullopt;
+                           return entered.file;
+                       });
+            if (!m_json)
+                answer += '\n' +
+                          press::enteredReport(written, entered.material, entered.alreadyThere,
+                                               source.path) +
+                          '\n';
+        } else {
+            std::string reason;
+            const std::optional<press::MaterialsFile> user = readMaterials(read, source, reason);
+            if (!user)
+                return refuse(err, reason);
+            workOut(*user);
         }
     } catch (const press::PressRefusal& refusal) {
         return refuse(err, refusal.what());
     } catch (const press::MaterialsFileError& error) {
         return refuse(err, error.what());
+    } catch (const press::MaterialsWriteError& error) {
+        err += std::string(error.what()) + '\n';
+        return Unwritten;
     } catch (const BendError& error) {
         err += faultText(error.kind()) + '\n';
         return Fault;
-    }
-    if (m_enter) {
-        OutputFile file{source.path, press::writeMaterialsFile(entered)};
-        file.createFolder = !source.named;
-        if (!write({file}, reason)) {
-            err += reason + '\n';
-            return Unwritten;
-        }
     }
     out += answer;
     return Success;

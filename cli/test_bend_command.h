@@ -22,7 +22,8 @@ public:
 
     bool help() const { return m_help; }
 
-    int run(const InputReader& read, const OutputWriter& write, std::string& out,
+    // The materials file is changed through `change` only.
+    int run(const InputReader& read, const MaterialsChanger& change, std::string& out,
             std::string& err) const;
 
 private:

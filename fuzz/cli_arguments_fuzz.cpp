@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "fuzz_arguments.h"
 #include "fuzz_check.h"
+#include "memory_materials.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,10 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const cli::OutputWriter write = [](const std::vector<cli::OutputFile>&, std::string&) {
         return true;
     };
+    fuzz::MemoryMaterials materials;
     std::string out;
     std::string err;
-    const int status =
-        cli::runCommandLine(arguments.argc(), arguments.argv(), read, write, out, err);
+    const int status = cli::runCommandLine(arguments.argc(), arguments.argv(), read, write,
+                                           materials.changer(), out, err);
     fuzz::require(status == 0 || status == 2 || status == 3, "a documented exit status", call);
     fuzz::require(status != 2 || out.empty(), "a refused call prints no result", call);
     fuzz::require(status == 0 || !err.empty(), "a failure is named on standard error", call);

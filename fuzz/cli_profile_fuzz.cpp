@@ -6,6 +6,7 @@
 #include "command_line.h"
 #include "fuzz_arguments.h"
 #include "fuzz_check.h"
+#include "memory_materials.h"
 #include "profile_file.h"
 
 #include <cstddef>
@@ -44,10 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         written = files;
         return true;
     };
+    fuzz::MemoryMaterials materials;
     std::string out;
     std::string err;
-    const int status =
-        cli::runCommandLine(arguments.argc(), arguments.argv(), read, write, out, err);
+    const int status = cli::runCommandLine(arguments.argc(), arguments.argv(), read, write,
+                                           materials.changer(), out, err);
 
     fuzz::require(status >= 0 && status <= 3, "a documented exit status", call);
     fuzz::require(status == 0 || out.empty(), "a failed call prints no result", call);

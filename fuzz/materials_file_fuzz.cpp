@@ -1,13 +1,14 @@
 // The materials file reader on arbitrary bytes: it either refuses them with a MaterialsFileError
 // that names the file, or reads materials that write a file reading back the same, that merge into
-// a user's file without dropping anything of it, and a part made of each of them is worked out or
-// refused, never anything else.
+// a user's file without dropping anything of it, also through the transaction on a file of the
+// target's own, and a part made of each of them is worked out or refused, never anything else.
 
 #include "bend_error.h"
 #include "fuzz_check.h"
 #include "material_catalog.h"
 #include "materials_file.h"
 #include "materials_merge.h"
+#include "materials_transaction.h"
 #include "press_refusal.h"
 #include "profile_calculation.h"
 #include "profile_refusal.h"
@@ -15,7 +16,57 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string_view>
+
+namespace {
+
+// A folder of the target's own under the temporary folder, never the user's configuration.
+// libFuzzer may end without the exit handlers, so the test run points TMPDIR into its scratch
+// folder, which each run starts afresh.
+const std::filesystem::path& scratchFolder()
+{
+    static const std::filesystem::path folder = [] {
+        const char* temporary = std::getenv("TMPDIR");
+        const std::string base = temporary && *temporary ? temporary : "/tmp";
+        std::error_code ignored;
+        std::filesystem::create_directories(base, ignored);
+        std::string name = base + "/kantrix-materials-fuzz-XXXXXX";
+        const char* made = ::mkdtemp(name.data());
+        kantrix::fuzz::require(made != nullptr, "a scratch folder");
+        std::atexit([] { std::filesystem::remove_all(scratchFolder()); });
+        return std::filesystem::path(name);
+    }();
+    return folder;
+}
+
+std::string contents(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+bool holdsEveryTestBend(const kantrix::press::MaterialsFile& whole,
+                        const kantrix::press::MaterialsFile& part)
+{
+    using kantrix::press::UserMaterial;
+    return std::all_of(part.materials.begin(), part.materials.end(), [&](const UserMaterial& m) {
+        const auto kept = std::find_if(
+            whole.materials.begin(), whole.materials.end(), [&](const UserMaterial& each) {
+                return kantrix::press::sameMaterialName(each.name, m.name);
+            });
+        return kept != whole.materials.end() &&
+               std::all_of(m.testBends.begin(), m.testBends.end(), [&](const auto& bend) {
+                   return std::find(kept->testBends.begin(), kept->testBends.end(), bend) !=
+                          kept->testBends.end();
+               });
+    });
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -57,6 +108,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         } catch (const press::PressRefusal&) {
         }
+    }
+
+    // The same merge as a change of a file on disk: what it returns is what the file holds, and
+    // nothing of the file is lost; refused, the file is as it was.
+    const std::filesystem::path onDisk = scratchFolder() / "werkstoffe.json";
+    std::ofstream(onDisk, std::ios::binary | std::ios::trunc) << written;
+    try {
+        const press::MaterialsFile result = press::changeMaterialsFile(
+            onDisk.string(),
+            [&own](const press::MaterialsFile& now) -> std::optional<press::MaterialsFile> {
+                return press::mergeMaterials(now, press::MaterialsFile{{own}}).file;
+            });
+        fuzz::require(press::readMaterialsFile(contents(onDisk), "again.json") == result,
+                      "the transaction returns what the file holds", text);
+        fuzz::require(holdsEveryTestBend(result, file) &&
+                          holdsEveryTestBend(result, press::MaterialsFile{{own}}),
+                      "the transaction loses no test bend", text);
+    } catch (const press::PressRefusal&) {
+        fuzz::require(contents(onDisk) == written, "a refused change writes nothing", text);
     }
 
     for (const press::CatalogEntry& entry : press::materialCatalog(file)) {

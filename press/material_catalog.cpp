@@ -109,25 +109,39 @@ const Material& requireMaterial(const MaterialCatalog& catalog, std::string_view
                                                 "“; bekannt sind: " + names);
 }
 
+EnteredTestBend enterTestBend(MaterialsFile file, const MaterialCatalog& catalog,
+                              std::string_view material, const TestBend& bend)
+{
+    EnteredTestBend entered;
+    entered.material = requireMaterial(catalog, material).name;
+    const std::string& name = entered.material;
+    evaluateTestBend(bend);
+    const auto entry = std::find_if(
+        file.materials.begin(), file.materials.end(),
+        [&name](const UserMaterial& each) { return sameMaterialName(each.name, name); });
+    if (entry == file.materials.end()) {
+        UserMaterial added;
+        added.name = name;
+        added.testBends.push_back(bend);
+        file.materials.push_back(std::move(added));
+    } else if (std::find(entry->testBends.begin(), entry->testBends.end(), bend) !=
+               entry->testBends.end()) {
+        entered.alreadyThere = true;
+    } else {
+        if (entry->testBends.size() >= maxTestBends)
+            throw PressRefusal(PressItem::TestBend, "Werkstoff „" + name + "“ hat schon " +
+                                                        std::to_string(maxTestBends) +
+                                                        " Probebiegungen");
+        entry->testBends.push_back(bend);
+    }
+    entered.file = std::move(file);
+    return entered;
+}
+
 MaterialsFile withTestBend(MaterialsFile file, const MaterialCatalog& catalog,
                            std::string_view material, const TestBend& bend)
 {
-    const std::string name = requireMaterial(catalog, material).name;
-    evaluateTestBend(bend);
-    for (UserMaterial& entry : file.materials)
-        if (sameMaterialName(entry.name, name)) {
-            if (entry.testBends.size() >= maxTestBends)
-                throw PressRefusal(PressItem::TestBend, "Werkstoff „" + name + "“ hat schon " +
-                                                            std::to_string(maxTestBends) +
-                                                            " Probebiegungen");
-            entry.testBends.push_back(bend);
-            return file;
-        }
-    UserMaterial added;
-    added.name = name;
-    added.testBends.push_back(bend);
-    file.materials.push_back(std::move(added));
-    return file;
+    return enterTestBend(std::move(file), catalog, material, bend).file;
 }
 
 MaterialsFile withoutTestBend(MaterialsFile file, std::string_view material, const TestBend& bend)

@@ -42,9 +42,22 @@ const Material& requireMaterial(const MaterialCatalog& catalog, std::string_view
 // Whether two names are the same for a lookup: ASCII letters without regard to case.
 bool sameMaterialName(std::string_view a, std::string_view b);
 
+// A test bend entered into the user's file, or found there already.
+struct EnteredTestBend
+{
+    MaterialsFile file;
+    std::string material;      // the material's name as the catalog has it
+    bool alreadyThere = false; // a test bend of exactly these values was there: not added twice
+};
+
 // The file with the test bend added to the material of this name or number (a built-in one gets
-// an entry of its own in the file where it has none). Refuses (PressRefusal) an unknown
-// material and a test bend that evaluateTestBend refuses; `file` is then unchanged.
+// an entry of its own in the file where it has none), unless the material has a test bend of the
+// very same values already: measured once, it would count twice in k. Refuses (PressRefusal) an
+// unknown material and a test bend that evaluateTestBend refuses; `file` is then unchanged.
+EnteredTestBend enterTestBend(MaterialsFile file, const MaterialCatalog& catalog,
+                              std::string_view material, const TestBend& bend);
+
+// The same, only the file.
 MaterialsFile withTestBend(MaterialsFile file, const MaterialCatalog& catalog,
                            std::string_view material, const TestBend& bend);
 

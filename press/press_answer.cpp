@@ -46,6 +46,21 @@ std::string minimumRadiusText(const Material& material)
 
 } // namespace
 
+std::string enteredReport(const MaterialsFile& written, std::string_view material,
+                          bool alreadyThere, std::string_view fileName)
+{
+    std::size_t count = 0;
+    for (const UserMaterial& entry : written.materials)
+        if (sameMaterialName(entry.name, material))
+            count = entry.testBends.size();
+    const std::string has = std::string(material) + " hat dort " + std::to_string(count) +
+                            " Probebiegung" + (count == 1 ? "" : "en") + '.';
+    const std::string file = "„" + std::string(fileName) + "“";
+    return alreadyThere ? "Diese Probebiegung steht schon in " + file +
+                              " und ist nicht noch einmal eingetragen: " + has
+                        : "Eingetragen in " + file + ": " + has;
+}
+
 const char* originName(MaterialOrigin origin)
 {
     switch (origin) {

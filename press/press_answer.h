@@ -8,6 +8,7 @@
 #include "test_bend.h"
 
 #include <string>
+#include <string_view>
 
 namespace kantrix::press {
 
@@ -27,6 +28,11 @@ std::string materialsTable(const MaterialCatalog& catalog);
 // {"werkstoffe": [material as in the files, with "herkunft", and each test bend with "v", "k",
 //  "k_din" and "rueckfederung"]}.
 std::string materialsJson(const MaterialCatalog& catalog);
+
+// What entering a test bend did, by the file as it was written: "Eingetragen in „P“: S235JR hat
+// dort 2 Probebiegungen.", or that this test bend was there already.
+std::string enteredReport(const MaterialsFile& written, std::string_view material,
+                          bool alreadyThere, std::string_view fileName);
 
 // "eingebaut", "eingebaut, ergänzt", "eigener".
 const char* originName(MaterialOrigin origin);

@@ -1,9 +1,9 @@
 #include "materials_dialog.h"
 
-#include "file_error_text.h"
 #include "materials_merge.h"
 #include "number_text.h"
 #include "press_refusal.h"
+#include "regular_file.h"
 #include "whole_text_tip.h"
 
 #include <QDialogButtonBox>
@@ -247,20 +247,17 @@ bool MaterialsDialog::removeTestBend()
     if (question.clickedButton() != yes)
         return false;
 
-    // The file as it is now: it may have changed since this dialog read it.
-    const UserMaterials now = readUserMaterials(m_materials.path);
-    QString why = now.error;
-    if (why.isEmpty()) {
-        try {
-            const press::MaterialsFile file = press::withoutTestBend(now.file, name, bend);
-            if (writeUserMaterials(m_materials.path, file, why)) {
-                setMaterials(readUserMaterials(m_materials.path));
-                Q_EMIT materialsWritten();
-                return true;
-            }
-        } catch (const press::PressRefusal& refusal) {
-            why = QString::fromStdString(refusal.what()) + QLatin1Char('.');
-        }
+    // The file as it is under the lock: it may have changed since this dialog read it.
+    QString why;
+    if (changeUserMaterials(
+            m_materials.path,
+            [&](const press::MaterialsFile& now) -> std::optional<press::MaterialsFile> {
+                return press::withoutTestBend(now, name, bend);
+            },
+            why)) {
+        setMaterials(readUserMaterials(m_materials.path));
+        Q_EMIT materialsWritten();
+        return true;
     }
     showMessage(QStringLiteral("%1 ist nicht gelöscht. %2").arg(which, why), true);
     return false;
@@ -272,28 +269,39 @@ bool MaterialsDialog::importFile(const QString& path)
         showMessage(why + QStringLiteral(" Die Werkstoffdatei ist, wie sie war."), true);
         return false;
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file, opened so that a FIFO cannot hold the window up.
+    const RegularFileText read = readRegularFile(QFile::encodeName(path).toStdString(), 64 << 20);
+    if (!read.text)
         return refuse(QStringLiteral("„%1“ wird nicht gelesen: %2.")
-                          .arg(path, fileErrorText(file.errorString())));
-    const QByteArray text = file.readAll();
-    // The user's file as it is now: another window may have written it since this one read it.
-    const UserMaterials now = readUserMaterials(m_materials.path);
-    if (!now.error.isEmpty())
-        return refuse(now.error);
-    press::MaterialsMerge merge;
+                          .arg(path, QString::fromStdString(read.why)));
+    press::MaterialsFile other;
     try {
-        merge = press::mergeMaterials(
-            now.file, press::readMaterialsFile(
-                          std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                          path.toStdString()));
+        other = press::readMaterialsFile(*read.text, path.toStdString());
     } catch (const press::MaterialsFileError& refused) {
         return refuse(QString::fromStdString(refused.what()) + QLatin1Char('.'));
-    } catch (const press::PressRefusal& refused) {
-        return refuse(QStringLiteral("%1: %2.").arg(path, QString::fromStdString(refused.what())));
     }
+    // Merged into the user's file as it is under the lock: another window may have written it
+    // since this one read it.
+    press::MaterialsMerge merge;
     QString why;
-    if (!writeUserMaterials(m_materials.path, merge.file, why)) {
+    const bool merged =
+        changeUserMaterials(
+            m_materials.path,
+            [&](const press::MaterialsFile& now) -> std::optional<press::MaterialsFile> {
+                try {
+                    merge = press::mergeMaterials(now, other);
+                } catch (const press::PressRefusal& refused) {
+                    throw press::PressRefusal(refused.item(),
+                                              path.toStdString() + ": " + refused.what());
+                }
+                if (merge.file == now)
+                    return std::nullopt;
+                return merge.file;
+            },
+            why)
+            .has_value();
+    if (!merged) {
+        // The library's reason says that the file is as it was.
         showMessage(why, true);
         return false;
     }

@@ -3,13 +3,13 @@
 // (whole_file.h), so a write that fails leaves the old file whole.
 
 #include "bend_sheet.h"
-#include "file_error_text.h"
 #include "profile_answer.h"
 #include "profile_drawing.h"
 #include "profile_file.h"
 #include "profile_refusal.h"
 #include "profile_sheet.h"
 #include "profile_window.h"
+#include "regular_file.h"
 #include "whole_file.h"
 
 #include <QApplication>
@@ -80,18 +80,16 @@ ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
         shown->activateWindow();
         return shown;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file, opened so that a FIFO cannot hold the window up.
+    const RegularFileText read = readRegularFile(QFile::encodeName(path).toStdString(), 64 << 20);
+    if (!read.text) {
         tellRefused(parent, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2.")
-                                .arg(shownPath(path), fileErrorText(file.errorString())));
+                                .arg(shownPath(path), QString::fromStdString(read.why)));
         return nullptr;
     }
-    const QByteArray text = file.readAll();
     profile::Profile part;
     try {
-        part = profile::readProfileFile(
-            std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-            QFileInfo(path).fileName().toStdString());
+        part = profile::readProfileFile(*read.text, QFileInfo(path).fileName().toStdString());
     } catch (const profile::ProfileFileError& refused) {
         tellRefused(parent, QString::fromStdString(refused.what()));
         return nullptr;

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "field_marks.h"
 #include "number_text.h"
+#include "press_answer.h"
 #include "test_bend_options.h"
 
 #include <QComboBox>
@@ -211,33 +212,40 @@ QString TestBendDialog::missingCaption(press::PressItem item) const
 
 bool TestBendDialog::enterTestBend()
 {
-    const auto refuse = [this](const QString& why) {
-        m_message->setText(why);
-        return false;
-    };
-    // The file as it is now, not as the window read it: another window may have written it.
-    const UserMaterials now = readUserMaterials(m_materials.path);
-    if (!now.error.isEmpty())
-        return refuse(now.error + QStringLiteral(" Die Probebiegung ist nicht eingetragen."));
-    press::MaterialsFile file;
-    try {
-        const press::TypedTestBend typed = press::readTestBendOptions(
-            {m_material->currentText().toStdString(), m_fields[Thickness]->text().toStdString(),
-             optionalText(m_fields[Radius]), optionalText(m_fields[Die]),
-             m_fields[Angle]->text().toStdString(), optionalText(m_fields[SetAngle]),
-             m_fields[CutLength]->text().toStdString(),
-             (m_fields[LegA]->text() + QLatin1Char('/') + m_fields[LegB]->text()).toStdString()},
-            NumberStyle::PointOrComma, now.catalog);
-        file = press::withTestBend(now.file, now.catalog, typed.material.name, typed.bend);
-    } catch (const press::PressRefusal& refusal) {
-        return refuse(QString::fromStdString(refusal.what()) + QLatin1Char('.'));
-    }
+    const press::TestBendOptions options{
+        m_material->currentText().toStdString(),
+        m_fields[Thickness]->text().toStdString(),
+        optionalText(m_fields[Radius]),
+        optionalText(m_fields[Die]),
+        m_fields[Angle]->text().toStdString(),
+        optionalText(m_fields[SetAngle]),
+        m_fields[CutLength]->text().toStdString(),
+        (m_fields[LegA]->text() + QLatin1Char('/') + m_fields[LegB]->text()).toStdString()};
+    // Worked out with the file as it is under the lock, not as the window read it: another window
+    // or the command line may have written it since.
+    press::EnteredTestBend entered;
     QString why;
-    if (!writeUserMaterials(m_materials.path, file, why))
-        return refuse(why);
+    const std::optional<press::MaterialsFile> written = changeUserMaterials(
+        m_materials.path,
+        [&](const press::MaterialsFile& now) -> std::optional<press::MaterialsFile> {
+            const press::MaterialCatalog catalog = press::materialCatalog(now);
+            const press::TypedTestBend typed =
+                press::readTestBendOptions(options, NumberStyle::PointOrComma, catalog);
+            entered = press::enterTestBend(now, catalog, typed.material.name, typed.bend);
+            if (entered.alreadyThere)
+                return std::nullopt;
+            return entered.file;
+        },
+        why);
+    if (!written) {
+        m_message->setText(why + QStringLiteral(" Die Probebiegung ist nicht eingetragen."));
+        return false;
+    }
     m_materials = readUserMaterials(m_materials.path);
-    m_message->setText(QStringLiteral("Eingetragen in %1.").arg(m_materials.path));
-    Q_EMIT materialsWritten();
+    m_message->setText(QString::fromStdString(press::enteredReport(
+        *written, entered.material, entered.alreadyThere, m_materials.path.toStdString())));
+    if (!entered.alreadyThere)
+        Q_EMIT materialsWritten();
     return true;
 }
 

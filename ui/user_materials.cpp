@@ -1,14 +1,19 @@
 #include "user_materials.h"
 
-#include "file_error_text.h"
-#include "whole_file.h"
+#include "press_refusal.h"
+#include "regular_file.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace kantrix {
+
+namespace {
+
+// Far above the largest materials file the library takes, which names the size itself.
+constexpr std::size_t maxRead = 64 << 20;
+
+} // namespace
 
 QString userMaterialsPath()
 {
@@ -22,36 +27,41 @@ UserMaterials readUserMaterials(const QString& path)
     UserMaterials user;
     user.path = path;
     user.catalog = press::materialCatalog();
-    QFile file(path);
-    if (!file.exists())
+    // Only a regular file, opened so that a FIFO cannot hold the window up.
+    const RegularFileText read = readRegularFile(QFile::encodeName(path).toStdString(), maxRead);
+    if (read.missing)
         return user;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!read.text) {
         user.error = QStringLiteral("Die Werkstoffdatei „%1“ wird nicht gelesen: %2.")
-                         .arg(path, fileErrorText(file.errorString()));
+                         .arg(path, QString::fromStdString(read.why));
         return user;
     }
-    const QByteArray text = file.readAll();
+    const std::string& text = *read.text;
     try {
-        press::MaterialsFile read = press::readMaterialsFile(
-            std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-            path.toStdString());
-        user.catalog = press::materialCatalog(read);
-        user.file = std::move(read);
+        press::MaterialsFile file = press::readMaterialsFile(text, path.toStdString());
+        user.catalog = press::materialCatalog(file);
+        user.file = std::move(file);
     } catch (const press::MaterialsFileError& refused) {
         user.error = QString::fromStdString(refused.what()) + QLatin1Char('.');
     }
     return user;
 }
 
-bool writeUserMaterials(const QString& path, const press::MaterialsFile& file, QString& why)
+std::optional<press::MaterialsFile>
+changeUserMaterials(const QString& path, const press::MaterialsChange& change, QString& why)
 {
-    QString error;
-    if (QDir().mkpath(QFileInfo(path).absolutePath()) &&
-        writeWholeFile(path, QByteArray::fromStdString(press::writeMaterialsFile(file)), error))
-        return true;
-    why = QStringLiteral("Die Werkstoffdatei „%1“ ist nicht geschrieben%2; sie ist, wie sie war.")
-              .arg(path, error.isEmpty() ? QString() : QStringLiteral(": ") + error);
-    return false;
+    press::MaterialsTransaction how;
+    how.createFolder = true;
+    try {
+        return press::changeMaterialsFile(QFile::encodeName(path).toStdString(), change, how);
+    } catch (const press::MaterialsFileError& refused) {
+        why = QString::fromStdString(refused.what()) + QLatin1Char('.');
+    } catch (const press::MaterialsWriteError& failed) {
+        why = QString::fromStdString(failed.what()) + QLatin1Char('.');
+    } catch (const press::PressRefusal& refusal) {
+        why = QString::fromStdString(refusal.what()) + QLatin1Char('.');
+    }
+    return std::nullopt;
 }
 
 } // namespace kantrix

@@ -6,8 +6,11 @@
 // materials alone in the catalog, says why in German naming the file, and is never written here.
 
 #include "material_catalog.h"
+#include "materials_transaction.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace kantrix {
 
@@ -24,8 +27,11 @@ QString userMaterialsPath();
 
 UserMaterials readUserMaterials(const QString& path = userMaterialsPath());
 
-// Writes the file whole, its folder made where missing; false with the German reason in `why`,
-// the old file then unchanged.
-bool writeUserMaterials(const QString& path, const press::MaterialsFile& file, QString& why);
+// Changes the file through the library's transaction, as the command line does
+// (materials_transaction.h), its folder made where missing: the materials as the file holds them
+// afterwards, or none with the German reason in `why` (the file then as it was). `change` may
+// refuse with a PressRefusal.
+std::optional<press::MaterialsFile>
+changeUserMaterials(const QString& path, const press::MaterialsChange& change, QString& why);
 
 } // namespace kantrix

@@ -3,6 +3,7 @@
 #include "box_drawing.h"
 #include "box_file.h"
 #include "correction.h"
+#include "materials_file.h"
 #include "number_text.h"
 #include "profile_calculation.h"
 #include "profile_drawing.h"
@@ -29,6 +30,9 @@
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -89,6 +93,8 @@ Outcome run(std::vector<std::string> arguments, const std::string& input = {}, s
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 2);
         const rlimit limit{fileSizeLimit, fileSizeLimit};
         setrlimit(RLIMIT_FSIZE, &limit);
+        // A call that blocks (on a FIFO, say) fails the test instead of holding it up for ever.
+        alarm(60);
         execv(argv[0], argv.data());
         _exit(127);
     }
@@ -279,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(Refusals, Calls, testing::Values(
     CallCase{"FlagWithValue", {"--json=abc"}, 2, "Aufruf nicht verstanden (Could not convert: --json = abc)\n"},
     CallCase{"DirectoryAsBatch", {"--csv", "/"}, 2, "„/“ kann nicht gelesen werden: "},
     CallCase{"MissingFile", {"--csv", "/nonexistent/bends.csv"}, 2, "„/nonexistent/bends.csv“ kann nicht gelesen werden"},
-    CallCase{"EndlessBatch", {"--csv", "/dev/zero"}, 2, "„/dev/zero“ wird nicht gelesen: sie ist größer als 64 MiB"},
+    CallCase{"EndlessBatch", {"--csv", "/dev/zero"}, 2, "„/dev/zero“ kann nicht gelesen werden: ist ein Gerät, keine gewöhnliche Datei"},
     CallCase{"CsvWithValues", {"--csv", "-", "r=2"}, 2, "--csv nimmt weder"},
     CallCase{"CsvWithJson", {"--csv", "-", "--json"}, 2, "--csv nimmt weder"},
     CallCase{"EmptyBatch", {"--csv", "-"}, 2, "Die Eingabe ist leer: erwartet wird eine Kopfzeile mit r, s, beta, a oder b\n", ""},
@@ -595,7 +601,7 @@ INSTANTIATE_TEST_SUITE_P(Refusals, ProfileCalls, testing::Values(
     ProfileCall{"ValuesMissing", profil({"--dicke", "2"}), 2, {"profil braucht --dicke, --radius (oder --matrize), --schenkel und --winkel"}},
     ProfileCall{"FileAndValues", profil({"teil.kprofil", "--dicke", "2"}), 2, {"nicht beides"}},
     ProfileCall{"FileMissing", profil({"/nonexistent/teil.kprofil"}), 2, {"„/nonexistent/teil.kprofil“ kann nicht gelesen werden"}},
-    ProfileCall{"EndlessFile", profil({"/dev/zero"}), 2, {"„/dev/zero“ wird nicht gelesen: sie ist größer als 64 MiB"}},
+    ProfileCall{"EndlessFile", profil({"/dev/zero"}), 2, {"„/dev/zero“ kann nicht gelesen werden: ist ein Gerät, keine gewöhnliche Datei"}},
     ProfileCall{"BlankWithoutWidth", channelWith({"--svg", "/nonexistent/z.svg"}), 2, {"--svg zeichnet den Zuschnitt und braucht dessen Breite W: --breite"}},
     ProfileCall{"SameFileTwice", channelWith({"--schnitt", "a.svg", "--speichern", "a.svg"}), 2, {"Die Datei „a.svg“ ist für zwei Ausgaben angegeben"}},
     ProfileCall{"JsonBeforeProfil", [] { auto a = profil(channel); a.insert(a.begin(), "--json"); return a; }(), 2, {"--json steht nach profil"}},
@@ -736,8 +742,28 @@ struct OutputCall
     const char* refusal;
 };
 
+// The user's configuration folder is the test's own, so that an output onto the user's materials
+// file, were it not refused, would land there.
 class OutputsOntoOneFile : public testing::TestWithParam<OutputCall>
-{};
+{
+protected:
+    void SetUp() override
+    {
+        if (const char* before = std::getenv("XDG_CONFIG_HOME"))
+            m_before = before;
+        setenv("XDG_CONFIG_HOME", scratch(std::string(GetParam().name) + "/config").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (m_before)
+            setenv("XDG_CONFIG_HOME", m_before->c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+    }
+
+private:
+    std::optional<std::string> m_before;
+};
 
 // State: a part's file. Action: read it and write onto it, or twice onto one file, by other
 // paths. Expected: refused as a call, and the part's file is still there.
@@ -760,6 +786,17 @@ TEST_P(OutputsOntoOneFile, AreRefusedWhateverThePath)
 }
 
 const char* const ontoThePart = "ist die Profildatei, die gelesen wird; sie würde überschrieben";
+const char* const ontoTheMaterials = "ist die Werkstoffdatei; sie würde überschrieben";
+
+// The user's materials file with a material in it, as the configuration folder holds it.
+std::string usersMaterials()
+{
+    const std::string path = press::defaultMaterialsPath();
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << R"({"format": "kantrix-werkstoffe", "version": 1,
+        "werkstoffe": [{"name": "DC01", "probebiegungen": []}]})";
+    return path;
+}
 
 std::string linked(const std::string& part, bool hard)
 {
@@ -778,6 +815,9 @@ INSTANTIATE_TEST_SUITE_P(Paths, OutputsOntoOneFile, testing::Values(
     OutputCall{"SectionThroughAFolderAndBack", [](const std::string& part) { return std::vector<std::string>{"--schnitt", std::filesystem::path(part).replace_filename("d/../teil.kprofil").string()}; }, ontoThePart},
     OutputCall{"DxfOnAHardLink", [](const std::string& part) { return std::vector<std::string>{"--dxf", linked(part, true)}; }, ontoThePart},
     OutputCall{"SectionOnASymbolicLink", [](const std::string& part) { return std::vector<std::string>{"--schnitt", linked(part, false)}; }, ontoThePart},
+    OutputCall{"SaveOntoTheUsersMaterials", [](const std::string&) { return std::vector<std::string>{"--speichern", usersMaterials()}; }, ontoTheMaterials},
+    OutputCall{"SectionOntoTheUsersMaterialsNotYetThere", [](const std::string&) { return std::vector<std::string>{"--schnitt", press::defaultMaterialsPath()}; }, ontoTheMaterials},
+    OutputCall{"DxfOntoTheUsersMaterialsByALink", [](const std::string& part) { return std::vector<std::string>{"--dxf", linked(usersMaterials(), false), "--svg", std::filesystem::path(part).replace_filename("a.svg").string()}; }, ontoTheMaterials},
     OutputCall{"TwoOutputsByTwoPaths", [](const std::string& part) { const auto svg = std::filesystem::path(part).replace_filename("a.svg"); return std::vector<std::string>{"--svg", svg.string(), "--schnitt", (svg.parent_path() / "d/../a.svg").string()}; }, "ist für zwei Ausgaben angegeben"}),
     test::rowName<OutputCall>);
 // clang-format on
@@ -920,6 +960,7 @@ INSTANTIATE_TEST_SUITE_P(PressBrake, ProfileCalls, testing::Values(
     ProfileCall{"DieZero", profil({"--dicke", "1.5", "--matrize", "0", "--schenkel", "50/100/50", "--winkel", "90/90"}), 2, {"Matrizenöffnung V = 0: muss eine Zahl größer als 0 sein"}},
     ProfileCall{"PressZero", pressChannelWith({"--presse", "-1"}), 2, {"Presse = -1: muss eine Zahl größer als 0 sein"}},
     ProfileCall{"RadiusWithDie", pressChannelWith({"--radius", "2"}), 2, {"--radius und --matrize zusammen"}},
+    ProfileCall{"SectionOntoTheMaterialsFileItReads", pressChannelWith({"--werkstoffe", "/nonexistent/w.json", "--schnitt", "/nonexistent/./w.json"}), 2, {"Die Datei „/nonexistent/./w.json“ ist die Werkstoffdatei; sie würde überschrieben"}},
     ProfileCall{"MaterialsFileWithoutMaterial", channelWith({"--werkstoffe", "w.json"}), 2, {"--werkstoffe gilt nur zusammen mit --werkstoff"}},
     ProfileCall{"TestBendTooSharp", {"probebiegung", "--werkstoff", "DC01", "--dicke", "2", "--radius", "2", "--winkel", "30", "--zuschnitt", "200", "--schenkel", "100/100"}, 2, {"Öffnungswinkel β = 30: eine Probebiegung braucht 45 bis 135 Grad"}},
     ProfileCall{"TestBendRadiusAndDie", {"probebiegung", "--werkstoff", "DC01", "--dicke", "2", "--radius", "2", "--matrize", "16", "--winkel", "90", "--zuschnitt", "200", "--schenkel", "100/100"}, 2, {"probebiegung braucht --werkstoff, --dicke, --radius oder --matrize (eines davon)"}}),
@@ -970,7 +1011,7 @@ const std::vector<std::string> testBend = {"probebiegung",
                                            "88"};
 
 // State: no materials file / Action: a test bend entered twice, then the part made like it /
-// Expected: the file made with both, and the part's bends get the measured deduction.
+// Expected: the file made with it once, and the part's bends get the measured deduction.
 TEST_F(MaterialsFileCalls, TestBendsEnteredGiveThePartTheirDeduction)
 {
     std::vector<std::string> entering = testBend;
@@ -980,15 +1021,20 @@ TEST_F(MaterialsFileCalls, TestBendsEnteredGiveThePartTheirDeduction)
     EXPECT_THAT(first.out, HasSubstr("gemessen   0.530   -3.200\nDIN 6935   0.704   -2.995\n"));
     EXPECT_THAT(first.out, HasSubstr("Rückfederung K = 0.978\n"));
     EXPECT_THAT(first.out, HasSubstr("S235JR hat dort 1 Probebiegung.\n"));
-    EXPECT_THAT(run(entering).out, HasSubstr("S235JR hat dort 2 Probebiegungen.\n"));
+    // The same strip again: measured once, it counts once.
+    const Outcome again = run(entering);
+    EXPECT_EQ(again.status, 0);
+    EXPECT_THAT(again.out, HasSubstr("Diese Probebiegung steht schon in „" + materialsFile() +
+                                     "“ und ist nicht noch einmal eingetragen: S235JR hat dort 1 "
+                                     "Probebiegung.\n"));
     const nlohmann::json file = nlohmann::json::parse(readFile(materialsFile()));
-    EXPECT_EQ(file.at("werkstoffe").at(0).at("probebiegungen").size(), 2u);
+    EXPECT_EQ(file.at("werkstoffe").at(0).at("probebiegungen").size(), 1u);
 
     const Outcome part = run(pressChannel);
     EXPECT_THAT(part.out, HasSubstr("1.92   0.530   -3.200"));
     EXPECT_THAT(part.out, HasSubstr("Probebiegungen   0.704   143.4        143.4                "
                                     "8.485            1.60            88.00\n"));
-    EXPECT_THAT(part.out, HasSubstr("- k aus 2 Probebiegungen (S235JR).\n"));
+    EXPECT_THAT(part.out, HasSubstr("- k aus 1 Probebiegung (S235JR).\n"));
     EXPECT_THAT(run({"werkstoffe"}).out, HasSubstr("S235JR            1.0038   360–510"));
 
     std::vector<std::string> json = testBend;
@@ -1055,6 +1101,68 @@ TEST_F(MaterialsFileCalls, ABrokenFileIsRefusedAndKept)
     }
     EXPECT_THAT(run({"werkstoffe"}).err, HasSubstr("Version 9 des Werkstoffformats"));
 }
+
+struct SpecialFile
+{
+    const char* name;
+    // The call on a special file made in `folder`.
+    std::function<std::vector<std::string>(const std::string& folder)> call;
+    const char* refusal;
+};
+
+class SpecialFiles : public testing::TestWithParam<SpecialFile>
+{};
+
+std::string fifo(const std::string& folder)
+{
+    const std::string path = folder + "/fifo";
+    mkfifo(path.c_str(), 0600);
+    return path;
+}
+
+std::string socketFile(const std::string& folder)
+{
+    const std::string path = folder + "/socket";
+    static int listening = -1;
+    if (listening >= 0)
+        close(listening);
+    listening = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    return path;
+}
+
+// State: a FIFO, a socket, a device or a folder where a file is to be read. Action: each reader
+// of the command line on it. Expected: refused at once by name and kind, nothing written; a FIFO
+// never holds the call up.
+TEST_P(SpecialFiles, AreRefusedAtOnceByName)
+{
+    const std::string folder = scratch(GetParam().name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const Outcome refused = run(GetParam().call(folder));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_THAT(refused.err, HasSubstr(GetParam().refusal));
+    std::filesystem::remove_all(folder);
+}
+
+const char* const aFifo =
+    "“ kann nicht gelesen werden: ist eine FIFO (benannte Pipe), keine gewöhnliche Datei\n";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFiles, testing::Values(
+    SpecialFile{"BatchFromAFifo", [](const std::string& folder) { return std::vector<std::string>{"--csv", fifo(folder)}; }, aFifo},
+    SpecialFile{"PartFromAFifo", [](const std::string& folder) { return profil({fifo(folder)}); }, aFifo},
+    SpecialFile{"PartFromASocket", [](const std::string& folder) { return profil({socketFile(folder)}); }, "/socket“ kann nicht gelesen werden: ist ein Socket, keine gewöhnliche Datei\n"},
+    SpecialFile{"MaterialsFromAFifo", [](const std::string& folder) { return std::vector<std::string>{"werkstoffe", "--werkstoffe", fifo(folder)}; }, aFifo},
+    SpecialFile{"MaterialsFromADevice", [](const std::string&) { return pressChannelWith({"--werkstoffe", "/dev/null"}); }, "„/dev/null“ kann nicht gelesen werden: ist ein Gerät, keine gewöhnliche Datei\n"},
+    SpecialFile{"TestBendIntoAFifo", [](const std::string& folder) { auto call = testBend; call.insert(call.end(), {"--eintragen", "--werkstoffe", fifo(folder)}); return call; }, "/fifo“ wird nicht gelesen: ist eine FIFO (benannte Pipe), keine gewöhnliche Datei\n"},
+    SpecialFile{"ImportFromAFifo", [](const std::string& folder) { return std::vector<std::string>{"werkstoffe", "--werkstoffe", folder + "/w.json", "--importieren", fifo(folder)}; }, aFifo}),
+    test::rowName<SpecialFile>);
+// clang-format on
 
 } // namespace
 } // namespace kantrix::cli

@@ -9,6 +9,7 @@
 #include "materials_file.h"
 #include "materials_merge.h"
 #include "number_text.h"
+#include "press_answer.h"
 #include "press_notes.h"
 #include "press_refusal.h"
 #include "row_names.h"
@@ -283,6 +284,15 @@ TEST(MaterialsFile, TakesATestBendIntoTheRightEntry)
     EXPECT_EQ(toNew.materials.back().testBends, std::vector<TestBend>{strip(100, 203)});
     EXPECT_FALSE(toNew.materials.back().radiusFactor);
     EXPECT_THROW(withTestBend(shopFile(), catalog, "DC01", strip(30, 203)), PressRefusal);
+    // Measured once, a test bend counts once: the same values again are not added, and said so.
+    const EnteredTestBend again = enterTestBend(toOwn, catalog, "HARDOX 450", strip(100, 203));
+    EXPECT_TRUE(again.alreadyThere);
+    EXPECT_EQ(again.file, toOwn);
+    EXPECT_EQ(enteredReport(again.file, again.material, true, "w.json"),
+              "Diese Probebiegung steht schon in „w.json“ und ist nicht noch einmal eingetragen: "
+              "Hardox 450 hat dort 2 Probebiegungen.");
+    EXPECT_EQ(enteredReport(toNew, "X5CrNi18-10", false, "w.json"),
+              "Eingetragen in „w.json“: X5CrNi18-10 hat dort 1 Probebiegung.");
     // A test bend is named by its values, so a list changed in between never loses another one.
     const MaterialsFile withoutFirst = withoutTestBend(toOwn, "Hardox 450", strip(90, 203.8, 87));
     EXPECT_EQ(withoutFirst.materials[0].testBends, std::vector<TestBend>{strip(100, 203)});

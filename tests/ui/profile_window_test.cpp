@@ -49,6 +49,8 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kantrix::test {
 namespace {
@@ -515,6 +517,10 @@ TEST_F(ProfileWindowTest, TestBendEnteredInTheDialogGivesTheMeasuredDeduction)
     EXPECT_EQ(dialog->value(6)->text().toStdString(),
               FormatNumber(*expected.result.springback, threeDecimals));
     QTest::mouseClick(dialog->enter(), Qt::LeftButton);
+    // The same strip again: measured once, it counts once, and the dialog says so.
+    EXPECT_TRUE(dialog->enterTestBend());
+    EXPECT_TRUE(dialog->message()->text().contains(QStringLiteral("steht schon")))
+        << dialog->message()->text().toStdString();
 
     const press::MaterialsFile file =
         press::readMaterialsFile(contents(materialsPath()).toStdString(), "werkstoffe.json");
@@ -885,6 +891,39 @@ TEST_F(ProfileWindowTest, RefusedFileOpensNothing)
     for (QWidget* top : QApplication::topLevelWidgets())
         windows += qobject_cast<ProfileWindow*>(top) && top->isVisible();
     EXPECT_EQ(windows, 1);
+}
+
+// State: a FIFO, then a folder, where the materials file is; a FIFO named as a part's file.
+// Action: a profile window opened over each, the FIFO opened as a part. Expected: each named at
+// once with what it is, nothing waits for a writer that never comes.
+TEST_F(ProfileWindowTest, SpecialFilesAreRefusedAtOnce)
+{
+    // A read that blocks ends the test instead of holding it up for ever.
+    alarm(60);
+    ASSERT_TRUE(QDir().mkpath(path("config/kantrix")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(materialsPath()).constData(), 0600), 0);
+    open();
+    EXPECT_TRUE(window().materialsMessage()->text().contains(
+        QStringLiteral("werkstoffe.json“ wird nicht gelesen: ist eine FIFO (benannte Pipe), keine "
+                       "gewöhnliche Datei.")))
+        << window().materialsMessage()->text().toStdString();
+    closeProfileWindows();
+    ASSERT_TRUE(QFile::remove(materialsPath()) && QDir().mkpath(materialsPath()));
+    open();
+    EXPECT_TRUE(window().materialsMessage()->text().contains(QStringLiteral(": ist ein Ordner.")))
+        << window().materialsMessage()->text().toStdString();
+
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("teil.kprofil")).constData(), 0600), 0);
+    QString shown;
+    whenOpen<QMessageBox>([&shown](QMessageBox* box) {
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(ProfileWindow::openFile(path("teil.kprofil"), nullptr), nullptr);
+    EXPECT_TRUE(shown.contains(QStringLiteral("teil.kprofil“ kann nicht gelesen werden: ist eine "
+                                              "FIFO (benannte Pipe)")))
+        << shown.toStdString();
+    alarm(0);
 }
 
 // State: the U channel. Action: an export into a missing folder and onto a folder, a missing file
