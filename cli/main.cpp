@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "exit_status.h"
+#include "input_limit.h"
 #include "system_error_text.h"
 
 #include <cerrno>
@@ -11,10 +12,6 @@
 #include <memory>
 
 namespace {
-
-// Far above any batch, profile or materials file; a device like /dev/zero, or a file given by
-// mistake, is refused here instead of filling the memory.
-constexpr std::size_t maxInputSize = 64 << 20;
 
 std::optional<std::string> readInput(const std::string& path, std::string& reason)
 {
@@ -29,8 +26,8 @@ std::optional<std::string> readInput(const std::string& path, std::string& reaso
         char buffer[1 << 16];
         std::size_t count = 0;
         while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-            if (text.size() + count > maxInputSize) {
-                reason = name + " wird nicht gelesen: sie ist größer als 64 MiB";
+            if (text.size() + count > kantrix::press::maxInputSize) {
+                reason = kantrix::press::tooLargeMessage(path);
                 return std::nullopt;
             }
             text.append(buffer, count);
