@@ -672,6 +672,23 @@ class Layout(ProfilePage):
                     self.assertEqual(layout['columns'], 1)
 
 
+    def test_a_long_material_name_keeps_the_press_fields_in_view(self):
+        name = 'Feinkornbaustahl für die Kantteile der Baureihe 2026 in einem sehr langen Namen aus der Werkstatt'
+        self.open()
+        self.driver.execute_script('localStorage.setItem("kantrix-werkstoffe", arguments[0])', json.dumps(
+            {**json.loads(OWN_MATERIALS), 'werkstoffe': [{**json.loads(OWN_MATERIALS)['werkstoffe'][0], 'name': name}]}))
+        for width, height in [(360, 740), (1280, 900)]:
+            with self.subTest(width=width):
+                self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                    'width': width, 'height': height, 'deviceScaleFactor': 1, 'mobile': width < 600})
+                self.open(f'#dicke=2&schenkel=50/100/50&winkel=90/90&werkstoff={name}&matrize=16')
+                self.driver.refresh()
+                self.wait_ready()
+                right = self.driver.execute_script("""const section = document.getElementById('Eingabe')
+                    .getBoundingClientRect().right; return ['Werkstoff', 'Matrize', 'Presse', 'Walzrichtung']
+                    .filter((id) => document.getElementById(id).getBoundingClientRect().right > section);""")
+                self.assertEqual((right, self.driver.execute_script(LAYOUT)['scroll']), ([], 0))
+
     def test_huge_numbers_wrap_and_never_widen_a_phones_page(self):
         self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
             'width': 360, 'height': 640, 'deviceScaleFactor': 1, 'mobile': True})
