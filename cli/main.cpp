@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "exit_status.h"
+#include "input_limit.h"
 #include "regular_file.h"
 #include "system_error_text.h"
 
@@ -12,27 +13,24 @@
 
 namespace {
 
-// Far above any batch, profile or materials file; a device like /dev/zero, or a file given by
-// mistake, is refused here instead of filling the memory.
-constexpr std::size_t maxInputSize = 64 << 20;
-
 std::optional<std::string> readInput(const std::string& path, std::string& reason)
 {
     if (path != "-") {
         // Only a regular file: a FIFO or a device would hold the call up for ever.
-        kantrix::RegularFileText read = kantrix::readRegularFile(path, maxInputSize);
+        kantrix::RegularFileText read =
+            kantrix::readRegularFile(path, kantrix::press::maxInputSize);
         if (!read.text)
-            reason = "Die Datei „" + path + "“ " +
-                     (read.tooLarge ? "wird nicht gelesen: " : "kann nicht gelesen werden: ") +
-                     read.why;
+            reason = read.tooLarge
+                         ? kantrix::press::tooLargeMessage(path)
+                         : "Die Datei „" + path + "“ kann nicht gelesen werden: " + read.why;
         return std::move(read.text);
     }
     std::string text;
     char buffer[1 << 16];
     std::size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
-        if (text.size() + count > maxInputSize) {
-            reason = "Die Standardeingabe wird nicht gelesen: sie ist größer als 64 MiB";
+        if (text.size() + count > kantrix::press::maxInputSize) {
+            reason = kantrix::press::tooLargeMessage("-");
             return std::nullopt;
         }
         text.append(buffer, count);

@@ -1,6 +1,7 @@
 #include "field_marks.h"
 
 #include "accessibility.h"
+#include "start_shown.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -9,7 +10,7 @@ namespace kantrix {
 
 QLineEdit* makeField(const FieldText& text, QWidget* parent)
 {
-    auto* field = new QLineEdit(parent);
+    auto* field = new StartField(parent);
     accessibility::presentAsField(field);
     field->setObjectName(QString::fromLatin1(text.name));
     field->setAccessibleName(QStringLiteral("%1, %2").arg(QString::fromUtf8(text.caption),

@@ -27,7 +27,8 @@ struct FieldText
     const char* toolTip;    // or none
 };
 
-// A right-aligned line edit named "caption, spoken unit" for assistive tools.
+// A right-aligned line edit named "caption, spoken unit" for assistive tools, whose text, where
+// it is too wide and not being typed, shows its start (start_shown.h).
 QLineEdit* makeField(const FieldText& text, QWidget* parent);
 
 // Shows a refused value on the refusal colour, with `why` as the field's description; a field

@@ -11,6 +11,7 @@
 #include "profile_launch.h"
 #include "profile_refusal.h"
 #include "profile_results.h"
+#include "start_shown.h"
 #include "svg_view.h"
 #include "test_bend_dialog.h"
 #include "whole_text_tip.h"
@@ -300,7 +301,8 @@ QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
         grid->addWidget(label, row, column, Qt::AlignRight);
     };
 
-    m_material = new QComboBox(group);
+    // A long name shows its start, the whole name in the tooltip, and never widens the window.
+    m_material = new StartComboBox(group);
     m_material->setObjectName(QStringLiteral("Cmb_Werkstoff"));
     m_material->setAccessibleName(QStringLiteral("Werkstoff"));
     m_material->setToolTip(QStringLiteral("Die eingebauten Werkstoffe und die eigenen aus der "
@@ -371,16 +373,18 @@ QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
         m_model->setRolling(press::RollingDirection(m_rolling->itemData(index).toInt()));
     });
 
+    // Row by row in the order the keyboard takes them (the order they were made in) and the
+    // page shows them: material and die, press and rolling direction.
     caption(QStringLiteral("Werkstoff"), 0, 0, m_material);
     grid->addWidget(m_material, 0, 1, 1, 2);
-    caption(QStringLiteral("Walzrichtung"), 0, 3, m_rolling);
-    grid->addWidget(m_rolling, 0, 4, 1, 2);
-    caption(QStringLiteral("Matrize V"), 1, 0, m_die);
-    grid->addWidget(m_die, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("mm"), group), 1, 2);
-    caption(QStringLiteral("Presse"), 1, 3, nullptr);
-    grid->addWidget(pressLimit, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("kN"), group), 1, 5);
+    caption(QStringLiteral("Matrize V"), 0, 3, m_die);
+    grid->addWidget(m_die, 0, 4);
+    grid->addWidget(new QLabel(QStringLiteral("mm"), group), 0, 5);
+    caption(QStringLiteral("Presse"), 1, 0, nullptr);
+    grid->addWidget(pressLimit, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("kN"), group), 1, 2);
+    caption(QStringLiteral("Walzrichtung"), 1, 3, m_rolling);
+    grid->addWidget(m_rolling, 1, 4, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
 
@@ -391,6 +395,9 @@ QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
     red.setColor(QPalette::WindowText, QColor(170, 0, 0));
     m_materialsMessage->setPalette(red);
     grid->addWidget(m_materialsMessage, 2, 0, 1, 6);
+    // The splitter above sizes the group by its minimum, which knows nothing of wrapped lines: at
+    // the window's smallest the note would lose its last ones. It asks for them as it is resized.
+    m_materialsMessage->installEventFilter(this);
     return group;
 }
 
@@ -489,6 +496,7 @@ void ProfileWindow::showPressBrake()
     const QString said = m_materials.error.isEmpty() ? aside : m_materials.error;
     m_materialsMessage->setText(said);
     m_materialsMessage->setVisible(!said.isEmpty());
+    keepNoteWhole();
 
     // The catalog's names, and the profile's own material where the catalog has none of its
     // name (a file from another shop).
@@ -682,8 +690,18 @@ void ProfileWindow::buildActions()
     tools->addAction(copy);
 }
 
+void ProfileWindow::keepNoteWhole()
+{
+    m_materialsMessage->setMinimumHeight(
+        m_materialsMessage->text().isEmpty()
+            ? 0
+            : m_materialsMessage->heightForWidth(m_materialsMessage->width()));
+}
+
 bool ProfileWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_materialsMessage && event->type() == QEvent::Resize)
+        keepNoteWhole();
     // A line edit claims some of the window's keys for its own editing: Ctrl+Z for its undo,
     // Ctrl+E for the end of the line, Ctrl+Ins to copy. In a field or cell of this window the
     // window's command comes first; the window's undo takes back whole changes.

@@ -113,6 +113,8 @@ private:
     QWidget* buildPressBrake(QWidget* parent);
     // The material, die and rolling direction boxes as the draft has them.
     void showPressBrake();
+    // The note under the material asks for the height of all its lines at its width.
+    void keepNoteWhole();
     // Watches the materials file, or where it will appear.
     void watchMaterials();
     QWidget* buildDrawings();

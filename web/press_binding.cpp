@@ -4,6 +4,7 @@
 // value with its German message and the field it is about.
 
 #include "bend_error.h"
+#include "input_limit.h"
 #include "material_catalog.h"
 #include "materials_file.h"
 #include "materials_merge.h"
@@ -13,6 +14,7 @@
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -136,8 +138,32 @@ val importMaterials(const std::string& text, const std::string& fileName,
         answer.set("message", std::string(error.what()));
     } catch (const PressRefusal& refused) {
         answer.set("message", fileName + ": " + refused.what());
+    } catch (const std::bad_alloc&) {
+        // The module grows its memory as a file needs it; where the browser gives no more, the
+        // file is refused and the module stays usable.
+        answer.set("message", tooLargeMessage(fileName));
     }
     return answer;
+}
+
+// {} for the page's stored materials file, or {message} naming what keeps it from being read (a
+// broken entry, or one of a newer version).
+val checkMaterials(const std::string& userMaterials)
+{
+    val answer = val::object();
+    try {
+        fileOf(userMaterials);
+    } catch (const MaterialsFileError& error) {
+        answer.set("message", std::string(error.what()));
+    } catch (const std::bad_alloc&) {
+        answer.set("message", tooLargeMessage(std::string(materialsFileName)));
+    }
+    return answer;
+}
+
+std::string tooLarge(const std::string& fileName)
+{
+    return tooLargeMessage(fileName);
 }
 
 } // namespace
@@ -147,6 +173,10 @@ EMSCRIPTEN_BINDINGS(kantrix_press)
     emscripten::function("workOutTestBend", &workOut);
     emscripten::function("addTestBend", &add);
     emscripten::function("importMaterials", &importMaterials);
+    emscripten::function("checkMaterials", &checkMaterials);
+    // The largest file the page hands to the module, and its refusal, as the command line's.
+    emscripten::constant("maxInputSize", static_cast<double>(maxInputSize));
+    emscripten::function("tooLargeMessage", &tooLarge);
 }
 
 } // namespace kantrix::press::web

@@ -5,6 +5,7 @@
 // message, so no C++ exception ever crosses into JavaScript.
 
 #include "bend_error.h"
+#include "builtin_values_note.h"
 #include "die.h"
 #include "material_catalog.h"
 #include "material_json.h"
@@ -182,7 +183,8 @@ val refusalOf(const char* item, const std::string& message)
 // {refusal: {item, index, message}}, {fault: message}, or the profile's answer as JSON with the
 // exact options, the file name, the drawings and the files' texts (blank ones null without a
 // width); with a die the radius it makes, and the die suggested for the thickness; the material
-// as a materials file where a link must carry it (else null), and the legs too short for the die.
+// as a materials file where a link must carry it (else null), the note where it is a built-in one
+// with other values (else null), and the legs too short for the die.
 // `userMaterials` is the user's materials file, `carriedMaterials` a link's; either may be empty.
 val calculate(const val& options, const std::string& userMaterials,
               const std::string& carriedMaterials)
@@ -200,6 +202,9 @@ val calculate(const val& options, const std::string& userMaterials,
         const std::optional<double> suggested = press::suggestedDie(profile.thickness);
         answer.set("suggestedDie", suggested ? val(exactNumberText(*suggested)) : val::null());
         answer.set("carried", carriedFile(profile.material));
+        const std::optional<std::string> note =
+            profile.material ? press::builtinValuesNote(*profile.material) : std::nullopt;
+        answer.set("materialNote", note ? val(*note) : val::null());
         answer.set("shortLegs", shortLegs(result));
         answer.set("name", profileBaseName(profile));
         answer.set("file", writeProfileFile(profile));

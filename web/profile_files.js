@@ -13,15 +13,22 @@ export function download(fileName, text, type) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-// Calls `opened(text, fileName)` with the text of a file that is chosen or dropped.
-export function acceptFiles(document, opened) {
+// Calls `opened(text, fileName)` with the text of a file that is chosen or dropped, or `refused`
+// with the library's message for one larger than the module takes, which it never sees.
+export function acceptFiles(document, kantrix, refused, opened) {
+  const take = async (file) => {
+    if (file.size > kantrix.maxInputSize)
+      refused(kantrix.tooLargeMessage(file.name));
+    else
+      opened(await file.text(), file.name);
+  };
   const picker = document.getElementById('Datei');
   document.getElementById('Oeffnen').addEventListener('click', () => picker.click());
-  picker.addEventListener('change', async () => {
+  picker.addEventListener('change', () => {
     const file = picker.files[0];
     picker.value = '';
     if (file)
-      opened(await file.text(), file.name);
+      take(file);
   });
   const body = document.body;
   body.addEventListener('dragover', (event) => {
@@ -35,11 +42,11 @@ export function acceptFiles(document, opened) {
     if (event.relatedTarget === null)
       body.classList.remove('dropping');
   });
-  body.addEventListener('drop', async (event) => {
+  body.addEventListener('drop', (event) => {
     event.preventDefault();
     body.classList.remove('dropping');
     const file = event.dataTransfer.files[0];
     if (file)
-      opened(await file.text(), file.name);
+      take(file);
   });
 }

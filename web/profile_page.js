@@ -15,6 +15,7 @@ const results = new ProfileResults(document);
 const announcement = document.getElementById('Ansage');
 const linkMessage = document.getElementById('LinkMeldung');
 const fileMessage = document.getElementById('Dateimeldung');
+const materialNote = document.getElementById('Werkstoffhinweis');
 const fileButtons = ['Speichern', 'DxfLaden', 'SvgLaden', 'LinkKopieren'].map((id) => document.getElementById(id));
 
 let accepted = null; // the last answer the library gave for an accepted entry
@@ -55,6 +56,8 @@ function recalculate(editor, { initial = false } = {}) {
   editor.showDieRadius(answer.dieRadius);
   editor.setDies(dies, answer.suggestedDie);
   editor.markShortLegs(answer.shortLegs);
+  materialNote.textContent = answer.materialNote ?? '';
+  materialNote.hidden = !answer.materialNote;
   accepted = answer;
   const json = results.show(answer);
   if (!initial)
@@ -130,11 +133,15 @@ const materials = new MaterialsPanel(document, kantrix, () => {
 window.addEventListener('hashchange', openLink);
 openLink();
 
-acceptFiles(document, (text, fileName) => {
+function refuseFile(message) {
+  fileMessage.textContent = message;
+  fileMessage.classList.add('refused');
+}
+
+acceptFiles(document, kantrix, refuseFile, (text, fileName) => {
   const read = kantrix.readProfileFile(text, fileName);
   if (read.message) {
-    fileMessage.textContent = read.message;
-    fileMessage.classList.add('refused');
+    refuseFile(read.message);
     return;
   }
   linkMessage.hidden = true;

@@ -15,6 +15,7 @@
 #include "profile_model.h"
 #include "profile_results.h"
 #include "profile_window.h"
+#include "start_shown.h"
 #include "svg_view.h"
 #include "test_bend_dialog.h"
 #include "test_bend_options.h"
@@ -44,6 +45,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <QUndoStack>
 
 #include <csignal>
@@ -831,6 +833,99 @@ TEST_F(ProfileWindowTest, ImportMergesAndRefusesABrokenFile)
         press::readMaterialsFile(contents(materialsPath()).toStdString(), "werkstoffe.json");
     ASSERT_EQ(file.materials.size(), 1u);
     EXPECT_EQ(file.materials[0].testBends, (std::vector{mine, phones}));
+}
+
+// State: a part at the press brake. Action: Tab from the material on. Expected: the keyboard
+// reaches the group's boxes row by row, each row from left to right, as they are shown.
+TEST_F(ProfileWindowTest, TabFollowsThePressBrakesRowsAsShown)
+{
+    const Profile part = atThePress();
+    open(&part);
+    window().materialBox()->setFocus();
+    std::vector<QRect> reached;
+    for (int i = 0; i < 4; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        reached.push_back(QRect(focus->mapTo(&window(), QPoint()), focus->size()));
+        press(Qt::Key_Tab);
+    }
+    for (std::size_t i = 1; i < reached.size(); ++i) {
+        const QRect& before = reached[i - 1];
+        const QRect& next = reached[i];
+        const bool sameRow =
+            std::abs(next.center().y() - before.center().y()) < before.height() / 2;
+        EXPECT_TRUE(sameRow ? next.left() > before.right() : next.top() > before.bottom())
+            << "box " << i << " of the group is reached out of the order it is shown in";
+    }
+}
+
+// State: a part of S235JR on V 12, or of a material with a long name. Action: V 1e308 typed, or
+// the window made as small as it allows. Expected: r and the name show their start with an
+// ellipsis, their whole text as tooltip.
+TEST_F(ProfileWindowTest, LongTextsShowTheirStartAndTheWholeAsTooltip)
+{
+    const QString longName = QStringLiteral("Feinkornbaustahl für die Kantteile der Baureihe 2026 "
+                                            "in einem sehr langen Namen aus der Werkstatt");
+    writeMaterials(QStringLiteral("{\"format\": \"kantrix-werkstoffe\", \"version\": 1, "
+                                  "\"werkstoffe\": [{\"name\": \"%1\", \"zugfestigkeit\": "
+                                  "[{\"ab\": 0, \"min\": 400, \"max\": 500}], "
+                                  "\"radiusfaktor\": 0.16}]}")
+                       .arg(longName)
+                       .toUtf8());
+    const auto tooltip = [](QWidget* widget) {
+        const QPoint inside(4, widget->height() / 2);
+        QHelpEvent help(QEvent::ToolTip, inside, widget->mapToGlobal(inside));
+        QApplication::sendEvent(widget, &help);
+        return QToolTip::text();
+    };
+
+    const Profile part = atThePress();
+    open(&part);
+    QLineEdit* die = window().field(ProfileCommon::Die);
+    die->setFocus();
+    die->selectAll();
+    type(QStringLiteral("1e308"));
+    press(Qt::Key_Tab);
+    const auto* radius = dynamic_cast<StartField*>(window().field(ProfileCommon::Radius));
+    ASSERT_NE(radius, nullptr);
+    ASSERT_TRUE(radius->isReadOnly());
+    EXPECT_TRUE(radius->text().startsWith(QStringLiteral("16")) && radius->text().size() > 300)
+        << radius->text().toStdString();
+    EXPECT_EQ(radius->shownText().left(2), QStringLiteral("16"));
+    EXPECT_TRUE(radius->shownText().endsWith(QChar(0x2026))) << radius->shownText().toStdString();
+    EXPECT_TRUE(tooltip(window().field(ProfileCommon::Radius)).startsWith(radius->text()));
+    closeProfileWindows();
+
+    Profile own = uChannel();
+    own.material =
+        press::requireMaterial(press::materialCatalog(press::readMaterialsFile(
+                                   contents(materialsPath()).toStdString(), "werkstoffe.json")),
+                               longName.toStdString());
+    open(&own);
+    window().resize(window().minimumSizeHint());
+    QTest::qWait(50);
+    const auto* material = dynamic_cast<StartComboBox*>(window().materialBox());
+    ASSERT_NE(material, nullptr);
+    EXPECT_EQ(material->currentText(), longName);
+    EXPECT_TRUE(material->shownText().startsWith(longName.left(8)) &&
+                material->shownText().endsWith(QChar(0x2026)))
+        << material->shownText().toStdString();
+    EXPECT_TRUE(tooltip(window().materialBox()).startsWith(longName));
+}
+
+// State: a materials file that cannot be read, named with its whole path. Action: the window
+// made as small as it allows. Expected: the note under the material shows every line.
+TEST_F(ProfileWindowTest, MaterialsNoteIsWholeAtTheSmallestSize)
+{
+    writeMaterials("{\"format\": \"kantrix-werkstoffe\", kaputt");
+    const Profile part = atThePress();
+    open(&part);
+    window().resize(window().minimumSizeHint());
+    QTest::qWait(50);
+    const QLabel* note = window().materialsMessage();
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_GE(note->visibleRegion().boundingRect().height(), note->heightForWidth(note->width()))
+        << note->text().toStdString();
 }
 
 // State: a new profile, the cursor in W. Action: Tab, again and again. Expected: the keyboard

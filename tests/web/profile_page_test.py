@@ -454,6 +454,9 @@ class TestBends(PressPage):
             check=True, capture_output=True, env=NO_USER_FILES).stdout)
         self.assertEqual([self.text(n) for n in ['k gemessen', 'v gemessen, Millimeter', 'k nach DIN 6935']],
                          [answer['k']['text'], answer['v']['text'], answer['k_din']['text']])
+        # The springback is a ratio, not an angle.
+        self.assertEqual(self.find('Rückfederung K').find_element(By.XPATH, '..').text,
+                         f'Rückfederung K = {answer["rueckfederung"]["text"]}')
         self.tap(self.driver.find_element(By.ID, 'ProbeEintragen'))
         stored = self.driver.execute_script('return localStorage.getItem("kantrix-werkstoffe")')
         materials = os.path.join(self.profile.name, 'werkstoffe.json')
@@ -512,6 +515,118 @@ class TestBends(PressPage):
                 'return localStorage.getItem("kantrix-werkstoffe")'))['werkstoffe'], merged)
 
 
+def enter_test_bend(page):
+    for name, typed, _, _ in TEST_BEND:
+        page.type_into(name, typed)
+    page.driver.find_element(By.ID, 'ProbeEintragen').click()
+
+
+STORED = 'return localStorage.getItem("kantrix-werkstoffe")'
+# Fills the origin's storage to its last bytes, as a browser that has kept much else.
+FILL_STORAGE = """let size = 1 << 22, i = 0;
+while (size > 8) { try { localStorage.setItem('voll' + i, 'x'.repeat(size)); i++; } catch { size >>= 1; } }"""
+
+
+class Memory(PressPage):
+    """What the user typed survives a full storage, a stored file the page cannot read, a file
+    too large for the module, and a second tab."""
+
+    def test_a_full_storage_keeps_the_test_bend_and_offers_its_export(self):
+        self.open(PRESS_PART)
+        self.driver.execute_script(FILL_STORAGE)
+        enter_test_bend(self)
+        message = self.driver.find_element(By.ID, 'Werkstoffmeldung')
+        self.assertIn('der Browser speichert die Werkstoffe aber nicht (sein Speicher ist voll)', message.text)
+        self.assertIn('refused', message.get_attribute('class'))
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute('id'), 'WerkstoffeExportieren')
+        self.assertEqual((self.driver.execute_script(STORED), self.at_the_press()['source']),
+                         (None, ['Probebiegungen', 'Probebiegungen']), 'counted while the page is open')
+        self.driver.find_element(By.ID, 'WerkstoffeExportieren').click()
+        [material] = json.loads(self.downloaded('werkstoffe.json'))['werkstoffe']
+        self.assertEqual((material['name'], material['probebiegungen'][0]['schenkel']), ('S235JR', [51.5, 51.7]))
+
+    def test_a_stored_file_the_library_cannot_read_is_named_and_kept_until_deleted(self):
+        # (what is stored, what the page says of it)
+        for stored, said in [('{"format": "kantrix-werkstoffe", "version": 1, "werkstoffe": [}', 'Zeile 1'),
+                             ('{"format": "kantrix-werkstoffe", "version": 2, "werkstoffe": []}', 'Version 2')]:
+            with self.subTest(said):
+                self.open()
+                self.driver.execute_script('localStorage.clear(); localStorage.setItem("kantrix-werkstoffe", arguments[0])',
+                                           stored)
+                for fragment, options in [(Z_LINK, Z_PROFILE), (PRESS_PART, AT_THE_PRESS)]:
+                    self.open(fragment)
+                    self.driver.refresh()
+                    self.wait_ready()
+                    self.assertEqual((self.shown(), self.refusals()), (self.expected(options), []), 'usable without it')
+                note = self.driver.find_element(By.ID, 'GespeichertMeldung').text
+                self.assertTrue(note.startswith('Die Werkstoffdatei „werkstoffe.json“ wird nicht gelesen') and said in note,
+                                note)
+                enter_test_bend(self)
+                self.assertEqual(self.driver.execute_script(STORED), stored, 'never written over')
+                self.driver.find_element(By.ID, 'GespeichertExportieren').click()
+                self.assertEqual(self.downloaded('werkstoffe.json').decode(), stored)
+                os.remove(os.path.join(self.downloads, 'werkstoffe.json'))
+                for accept, left in [(False, stored), (True, None)]:
+                    self.driver.find_element(By.ID, 'GespeichertLoeschen').click()
+                    alert = self.driver.switch_to.alert
+                    alert.accept() if accept else alert.dismiss()
+                    self.assertEqual(self.driver.execute_script(STORED), left)
+                self.assertFalse(self.driver.find_element(By.ID, 'Gespeichert').is_displayed())
+                enter_test_bend(self)
+                self.assertEqual(self.at_the_press()['source'], ['Probebiegungen', 'Probebiegungen'])
+
+    def test_a_file_too_large_is_refused_and_the_module_stays_alive(self):
+        self.open(PRESS_PART)
+        own = os.path.join(self.profile.name, 'eigene.json')
+        open(own, 'w', encoding='utf-8').write(OWN_MATERIALS)
+        mib = 1 << 20
+        # (file name, its text's start, its size, the start of what the page says)
+        for name, start, size, said in [
+                ('zahlen.json', '{"format": "kantrix-werkstoffe", "version": 1, "werkstoffe": [', 15 * mib,
+                 'Die Werkstoffdatei „zahlen.json“ wird nicht gelesen'),
+                ('gross.json', '', 40 * mib, 'Die Werkstoffdatei „gross.json“ wird nicht gelesen: sie ist mit'),
+                ('riesig.json', '', 64 * mib + 1, 'Die Datei „riesig.json“ wird nicht gelesen: sie ist größer als 64 MiB')]:
+            with self.subTest(name):
+                path = os.path.join(self.profile.name, name)
+                with open(path, 'w') as file:
+                    file.write(start + '0,' * ((size - len(start)) // 2) + '0' * ((size - len(start)) % 2))
+                for chosen, message in [(path, said), (own, '„eigene.json“ übernommen')]:
+                    self.driver.find_element(By.ID, 'WerkstoffDatei').send_keys(chosen)
+                    WebDriverWait(self.driver, WAIT).until(
+                        lambda d: d.find_element(By.ID, 'Werkstoffmeldung').text.startswith(message))
+                os.remove(path)
+                self.driver.execute_script('localStorage.clear()')
+        self.assertEqual([e for e in self.errors() if 'Aborted' in e], [])
+
+    def test_a_test_bend_entered_in_another_tab_counts_at_once(self):
+        self.open(PRESS_PART)
+        first = self.driver.current_window_handle
+        self.driver.switch_to.new_window('tab')
+        self.open(PRESS_PART)
+        enter_test_bend(self)
+        self.driver.switch_to.window(first)
+        WebDriverWait(self.driver, WAIT).until(lambda d: self.at_the_press()['source'] == ['Probebiegungen'] * 2)
+
+    def test_a_link_with_other_values_of_a_built_in_material_says_so(self):
+        self.open()
+        own = {'name': 'S235JR', 'radiusfaktor': 0.17, 'probebiegungen': []}
+        self.driver.execute_script('localStorage.setItem("kantrix-werkstoffe", arguments[0])',
+                                   json.dumps({**json.loads(OWN_MATERIALS), 'werkstoffe': [own]}))
+        self.open(PRESS_PART)
+        self.driver.refresh()
+        self.wait_ready()
+        link = self.driver.execute_script('return location.hash')
+        self.driver.execute_script('localStorage.clear()')
+        # (link, the note under the material)
+        for fragment, note in [(link, 'Die Werte von S235JR weichen von den eingebauten ab (Radiusfaktor f).'),
+                               (PRESS_PART, None)]:
+            self.open(fragment)
+            self.driver.refresh()
+            self.wait_ready()
+            shown = self.driver.find_element(By.ID, 'Werkstoffhinweis')
+            self.assertEqual(shown.text if shown.is_displayed() else None, note)
+
+
 # Viewports from a phone held upright to a 4K desktop: (width, height)
 SIZES = [(360, 640), (412, 915), (768, 1024), (1280, 800), (1920, 1080), (3840, 2160)]
 
@@ -556,6 +671,23 @@ class Layout(ProfilePage):
                 if width < 600:
                     self.assertEqual(layout['columns'], 1)
 
+
+    def test_a_long_material_name_keeps_the_press_fields_in_view(self):
+        name = 'Feinkornbaustahl für die Kantteile der Baureihe 2026 in einem sehr langen Namen aus der Werkstatt'
+        self.open()
+        self.driver.execute_script('localStorage.setItem("kantrix-werkstoffe", arguments[0])', json.dumps(
+            {**json.loads(OWN_MATERIALS), 'werkstoffe': [{**json.loads(OWN_MATERIALS)['werkstoffe'][0], 'name': name}]}))
+        for width, height in [(360, 740), (1280, 900)]:
+            with self.subTest(width=width):
+                self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                    'width': width, 'height': height, 'deviceScaleFactor': 1, 'mobile': width < 600})
+                self.open(f'#dicke=2&schenkel=50/100/50&winkel=90/90&werkstoff={name}&matrize=16')
+                self.driver.refresh()
+                self.wait_ready()
+                right = self.driver.execute_script("""const section = document.getElementById('Eingabe')
+                    .getBoundingClientRect().right; return ['Werkstoff', 'Matrize', 'Presse', 'Walzrichtung']
+                    .filter((id) => document.getElementById(id).getBoundingClientRect().right > section);""")
+                self.assertEqual((right, self.driver.execute_script(LAYOUT)['scroll']), ([], 0))
 
     def test_huge_numbers_wrap_and_never_widen_a_phones_page(self):
         self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
