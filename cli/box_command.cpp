@@ -138,20 +138,15 @@ int BoxCommand::run(const InputReader& read, const OutputWriter& write, std::str
 int BoxCommand::runOn(const Box& box, const OutputWriter& write, std::string& out,
                       std::string& err) const
 {
-    const std::vector<const OptionValue*> outputs = {&m_dxf, &m_svg, &m_ansicht, &m_speichern};
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        // Saving the box over the file it was read from writes the same box back.
-        if (outputs[i] != &m_speichern && outputs[i]->given() && m_file.given() &&
-            m_file.text != "-" && sameFile(outputs[i]->text, m_file.text))
-            return refuseCall(err, "Die Datei „" + outputs[i]->text +
-                                       "“ ist die Kastendatei, die gelesen wird; sie würde "
-                                       "überschrieben");
-        for (std::size_t j = i + 1; j < outputs.size(); ++j)
-            if (outputs[i]->given() && outputs[j]->given() &&
-                sameFile(outputs[i]->text, outputs[j]->text))
-                return refuseCall(err, "Die Datei „" + outputs[i]->text +
-                                           "“ ist für zwei Ausgaben angegeben");
-    }
+    OutputTargets targets;
+    for (const OptionValue* output : {&m_dxf, &m_svg, &m_ansicht, &m_speichern})
+        if (output->given())
+            targets.outputs.push_back({output->text, output == &m_speichern});
+    targets.partFile = m_file.given() ? m_file.text : std::string();
+    targets.partFileKind = "Kastendatei";
+    targets.materialsFile = m_werkstoffe.given() ? m_werkstoffe.text : std::string();
+    if (const std::string clash = outputClash(targets); !clash.empty())
+        return refuseCall(err, clash);
 
     std::vector<OutputFile> files;
     std::string answer;

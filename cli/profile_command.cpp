@@ -138,28 +138,15 @@ int ProfileCommand::runOn(const Profile& profile, const OutputWriter& write, std
             err, std::string(m_dxf.given() ? "--dxf" : "--svg") +
                      " zeichnet den Zuschnitt und braucht dessen Breite W" +
                      (m_file.given() ? ", die die Profildatei nicht nennt" : ": --breite"));
-    const std::vector<const OptionValue*> outputs = {&m_dxf, &m_svg, &m_schnitt, &m_speichern};
-    for (std::size_t i = 0; i < outputs.size(); ++i) {
-        // Saving the profile over the file it was read from writes the same part back.
-        if (outputs[i] != &m_speichern && outputs[i]->given() && m_file.given() &&
-            m_file.text != "-" && sameFile(outputs[i]->text, m_file.text))
-            return refuseCall(err, "Die Datei „" + outputs[i]->text +
-                                       "“ ist die Profildatei, die gelesen wird; sie würde "
-                                       "überschrieben");
-        // The shop's test bends are no place for a drawing: neither the user's materials file nor
-        // the one --werkstoffe reads, whether it exists yet or not.
-        for (const std::string& materials :
-             {press::defaultMaterialsPath(), m_werkstoffe.given() ? m_werkstoffe.text : ""})
-            if (outputs[i]->given() && !materials.empty() && materials != "-" &&
-                sameFile(outputs[i]->text, materials))
-                return refuseCall(err, "Die Datei „" + outputs[i]->text +
-                                           "“ ist die Werkstoffdatei; sie würde überschrieben");
-        for (std::size_t j = i + 1; j < outputs.size(); ++j)
-            if (outputs[i]->given() && outputs[j]->given() &&
-                sameFile(outputs[i]->text, outputs[j]->text))
-                return refuseCall(err, "Die Datei „" + outputs[i]->text +
-                                           "“ ist für zwei Ausgaben angegeben");
-    }
+    OutputTargets targets;
+    for (const OptionValue* output : {&m_dxf, &m_svg, &m_schnitt, &m_speichern})
+        if (output->given())
+            targets.outputs.push_back({output->text, output == &m_speichern});
+    targets.partFile = m_file.given() ? m_file.text : std::string();
+    targets.partFileKind = "Profildatei";
+    targets.materialsFile = m_werkstoffe.given() ? m_werkstoffe.text : std::string();
+    if (const std::string clash = outputClash(targets); !clash.empty())
+        return refuseCall(err, clash);
 
     std::vector<OutputFile> files;
     std::string answer;

@@ -1,5 +1,7 @@
 #include "same_file.h"
 
+#include "materials_file.h"
+
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
@@ -25,6 +27,27 @@ bool sameFile(const std::string& a, const std::string& b)
     const std::filesystem::path firstName = named(a, firstError);
     const std::filesystem::path secondName = named(b, secondError);
     return firstError || secondError ? a == b : firstName == secondName;
+}
+
+std::string outputClash(const OutputTargets& targets)
+{
+    const std::vector<std::pair<std::string, bool>>& outputs = targets.outputs;
+    const std::string materialsFiles[] = {press::defaultMaterialsPath(), targets.materialsFile};
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const std::string& path = outputs[i].first;
+        if (!outputs[i].second && !targets.partFile.empty() && targets.partFile != "-" &&
+            sameFile(path, targets.partFile))
+            return "Die Datei „" + path + "“ ist die " + targets.partFileKind +
+                   ", die gelesen wird; sie würde überschrieben";
+        // The shop's test bends are no place for a drawing or a part.
+        for (const std::string& materials : materialsFiles)
+            if (!materials.empty() && materials != "-" && sameFile(path, materials))
+                return "Die Datei „" + path + "“ ist die Werkstoffdatei; sie würde überschrieben";
+        for (std::size_t j = i + 1; j < outputs.size(); ++j)
+            if (sameFile(path, outputs[j].first))
+                return "Die Datei „" + path + "“ ist für zwei Ausgaben angegeben";
+    }
+    return {};
 }
 
 } // namespace kantrix::cli

@@ -4,6 +4,8 @@
 // output or on the file being read.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kantrix::cli {
 
@@ -12,5 +14,23 @@ namespace kantrix::cli {
 // is named by its folder's canonical path and its own name. "-" is an ordinary name here: the
 // caller knows where it stands for standard input.
 bool sameFile(const std::string& a, const std::string& b);
+
+} // namespace kantrix::cli
+
+namespace kantrix::cli {
+
+// The files a part's call writes, and what they may not land on.
+struct OutputTargets
+{
+    std::vector<std::pair<std::string, bool>> outputs; // path, and whether it is the part's file
+    std::string partFile;      // the part's file being read ("" or "-": none)
+    std::string partFileKind;  // "Profildatei", "Kastendatei"
+    std::string materialsFile; // the one --werkstoffe names ("" or "-": the user's alone)
+};
+
+// The German refusal of an output that lands on the part's file being read (saving it there is
+// allowed: it writes the same part back), on the user's materials file or the one --werkstoffe
+// reads, whether they exist yet or not, or on another output; empty where every output is free.
+std::string outputClash(const OutputTargets& targets);
 
 } // namespace kantrix::cli

@@ -638,7 +638,8 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ProfileCalls, testing::Values(
     ProfileCall{"WallTooLow", kasten({}, "2"), 2, {"Höhe H der Wand links = 2.000 mm ist zu niedrig für ihre Biegung"}},
     ProfileCall{"ProfileBlankMass", profil({"--dicke", "1.5", "--werkstoff", "S235JR", "--matrize", "12", "--schenkel", "50/100/50", "--winkel", "90/90", "--breite", "1000"}), 0,
         {"Gestreckte Länge L = 194.010 mm\n", "Masse des Zuschnitts m = 2.284 kg\n"}},
-    ProfileCall{"SameFileTwice", kasten({"--ansicht", "a.svg", "--svg", "a.svg"}), 2, {"Die Datei „a.svg“ ist für zwei Ausgaben angegeben"}}),
+    ProfileCall{"SameFileTwice", kasten({"--ansicht", "a.svg", "--svg", "a.svg"}), 2, {"Die Datei „a.svg“ ist für zwei Ausgaben angegeben"}},
+    ProfileCall{"SaveOntoTheMaterialsFileItReads", kasten({"--werkstoff", "S235JR", "--werkstoffe", "/nonexistent/w.json", "--speichern", "/nonexistent/./w.json"}), 2, {"Die Datei „/nonexistent/./w.json“ ist die Werkstoffdatei; sie würde überschrieben"}}),
     test::rowName<ProfileCall>);
 // clang-format on
 
