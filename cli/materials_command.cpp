@@ -32,7 +32,8 @@ int MaterialsCommand::run(const InputReader& read, const OutputWriter& write, st
         return refuseCall(err, "--importieren schreibt in eine Datei, nicht in die Standardeingabe",
                           "werkstoffe");
     std::string reason;
-    std::optional<press::MaterialsFile> user = readMaterials(read, source, reason);
+    std::optional<press::MaterialsFile> user =
+        readMaterials(read, source, reason, m_import.given());
     if (!user)
         return refuse(err, reason);
     std::string report;

@@ -54,7 +54,7 @@ int TestBendCommand::run(const InputReader& read, const OutputWriter& write, std
                                "Standardeingabe");
 
     std::string reason;
-    const std::optional<press::MaterialsFile> user = readMaterials(read, source, reason);
+    const std::optional<press::MaterialsFile> user = readMaterials(read, source, reason, m_enter);
     if (!user)
         return refuse(err, reason);
 
