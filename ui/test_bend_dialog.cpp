@@ -166,7 +166,7 @@ void TestBendDialog::evaluate()
     }
     m_enter->setEnabled(!refused);
     QPalette colour = palette();
-    if (!missing)
+    if (refused && !missing)
         colour.setColor(QPalette::WindowText, refusedText);
     m_message->setPalette(colour);
     if (missing)
@@ -212,6 +212,9 @@ QString TestBendDialog::missingCaption(press::PressItem item) const
 bool TestBendDialog::enterTestBend()
 {
     const auto refuse = [this](const QString& why) {
+        QPalette colour = palette();
+        colour.setColor(QPalette::WindowText, refusedText);
+        m_message->setPalette(colour);
         m_message->setText(why);
         return false;
     };
@@ -236,6 +239,8 @@ bool TestBendDialog::enterTestBend()
     if (!writeUserMaterials(m_materials.path, file, why))
         return refuse(why);
     m_materials = readUserMaterials(m_materials.path);
+    // A success is no refusal: not in its colour, whatever the message said before.
+    m_message->setPalette(palette());
     m_message->setText(QStringLiteral("Eingetragen in %1.").arg(m_materials.path));
     Q_EMIT materialsWritten();
     return true;
