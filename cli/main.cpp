@@ -41,6 +41,38 @@ std::optional<std::string> readInput(const std::string& path, std::string& reaso
     return std::nullopt;
 }
 
+// What reaches a terminal is what a person can read: a control character from a name or a path
+// (an ANSI escape sequence, a C1 control, a bidirectional override or isolate) would act on the
+// terminal instead of being shown, so each becomes U+FFFD. Line ends and tabs stay.
+std::string visible(const std::string& text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = [&](std::size_t ahead) {
+            return i + ahead < text.size() ? static_cast<unsigned char>(text[i + ahead]) : 0;
+        };
+        std::size_t length = 0;
+        if ((byte < 0x20 && byte != '\n' && byte != '\t' && byte != '\r') || byte == 0x7F)
+            length = 1;
+        else if (byte == 0xC2 && next(1) >= 0x80 && next(1) <= 0x9F)
+            length = 2; // C1
+        else if (byte == 0xE2 && next(1) == 0x80 &&
+                 ((next(2) >= 0xAA && next(2) <= 0xAE) || next(2) == 0x8E || next(2) == 0x8F))
+            length = 3; // U+202A-202E, U+200E, U+200F
+        else if (byte == 0xE2 && next(1) == 0x81 && next(2) >= 0xA6 && next(2) <= 0xA9)
+            length = 3; // U+2066-2069
+        if (length == 0) {
+            shown += text[i];
+            continue;
+        }
+        shown += "\uFFFD";
+        i += length - 1;
+    }
+    return shown;
+}
+
 bool write(std::FILE* stream, const std::string& text)
 {
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
@@ -62,8 +94,8 @@ int main(int argc, char** argv)
     const int status =
         kantrix::cli::runCommandLine(argc, argv, readInput, kantrix::cli::writeFilesWhole,
                                      kantrix::cli::changeMaterialsFileOnDisk, out, err);
-    const bool written = write(stdout, out);
-    write(stderr, err);
+    const bool written = write(stdout, visible(out));
+    write(stderr, visible(err));
     // A result that never reached its reader must not pass for a success.
     return written ? status : kantrix::cli::Unwritten;
 }

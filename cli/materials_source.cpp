@@ -12,14 +12,20 @@ MaterialsSource materialsSource(const std::optional<std::string>& named)
     return {press::defaultMaterialsPath(), false};
 }
 
-std::optional<press::MaterialsFile>
-readMaterials(const InputReader& read, const MaterialsSource& source, std::string& reason)
+std::optional<press::MaterialsFile> readMaterials(const InputReader& read,
+                                                  const MaterialsSource& source,
+                                                  std::string& reason, bool mayBeNew)
 {
     if (source.path.empty())
         return press::MaterialsFile();
     struct stat status = {};
-    if (source.path != "-" && ::stat(source.path.c_str(), &status) != 0 && errno == ENOENT)
+    if (source.path != "-" && ::stat(source.path.c_str(), &status) != 0 && errno == ENOENT) {
+        if (source.named && !mayBeNew) {
+            reason = "Die Werkstoffdatei „" + source.path + "“ (--werkstoffe) gibt es nicht";
+            return std::nullopt;
+        }
         return press::MaterialsFile();
+    }
     const std::optional<std::string> text = read(source.path, reason);
     if (!text)
         return std::nullopt;

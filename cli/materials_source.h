@@ -22,8 +22,11 @@ struct MaterialsSource
 // The file named, or the user's own.
 MaterialsSource materialsSource(const std::optional<std::string>& named);
 
-// The file's materials, or none with the German reason (naming the file).
-std::optional<press::MaterialsFile>
-readMaterials(const InputReader& read, const MaterialsSource& source, std::string& reason);
+// The file's materials, or none with the German reason (naming the file). A file named with
+// --werkstoffe that does not exist is refused, as a mistyped name would otherwise read as an
+// empty list, unless the call writes it (`mayBeNew`).
+std::optional<press::MaterialsFile> readMaterials(const InputReader& read,
+                                                  const MaterialsSource& source,
+                                                  std::string& reason, bool mayBeNew = false);
 
 } // namespace kantrix::cli

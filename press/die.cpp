@@ -1,15 +1,32 @@
 #include "die.h"
 
 #include "bend_formulas.h"
+#include "number_text.h"
+#include "press_refusal.h"
 #include "tangent.h"
 
 #include <cmath>
+#include <string>
 
 namespace kantrix::press {
 
 double dieRadius(double radiusFactor, double opening)
 {
     return radiusFactor * opening;
+}
+
+void checkDie(double opening, double thickness)
+{
+    const std::string shown =
+        std::isfinite(opening) ? NumberToText(opening) : std::string(opening > 0 ? "∞" : "NaN");
+    if (!(opening > 0 && std::isfinite(opening)))
+        throw PressRefusal(PressItem::Die,
+                           "Matrizenöffnung V = " + shown + ": muss eine Zahl größer als 0 sein");
+    if (opening < 2 * thickness)
+        throw PressRefusal(PressItem::Die,
+                           "Matrizenöffnung V = " + shown + ": schmaler als 2 · s = " +
+                               FormatNumber(2 * thickness, threeDecimals) +
+                               " mm, das Blech liegt nicht auf beiden Schultern auf");
 }
 
 std::optional<double> suggestedDie(double thickness)

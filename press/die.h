@@ -21,6 +21,10 @@ double dieRadius(double radiusFactor, double opening);
 // The smallest opening of the list at or above 8 s; none above 250.
 std::optional<double> suggestedDie(double thickness);
 
+// Refuses (PressRefusal, PressItem::Die) an opening that is not above 0 or narrower than 2 s,
+// where the sheet cannot rest on both shoulders and the force and k lose their meaning.
+void checkDie(double opening, double thickness);
+
 // Whether V lies within the usual 6 s ... 12 s.
 bool dieFitsThickness(double opening, double thickness);
 

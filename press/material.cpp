@@ -4,6 +4,7 @@
 #include "press_refusal.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace kantrix::press {
 
@@ -40,7 +41,50 @@ void checkTable(const Material& material, const MinimumRadiusTable& table)
                 refuse(material, "Mindestradius " + shown(radius) + " ist nicht größer als 0");
 }
 
+// The code point at `at` and the bytes it takes; a byte that starts no sequence counts alone
+// (the JSON reader has let only valid UTF-8 through).
+std::pair<char32_t, std::size_t> codePoint(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) {
+        return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) & 0x3Fu : 0u;
+    };
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead >= 0xF0)
+        return {((lead & 0x07u) << 18) | (byte(1) << 12) | (byte(2) << 6) | byte(3), 4};
+    if (lead >= 0xE0)
+        return {((lead & 0x0Fu) << 12) | (byte(1) << 6) | byte(2), 3};
+    if (lead >= 0xC0)
+        return {((lead & 0x1Fu) << 6) | byte(1), 2};
+    return {lead, 1};
+}
+
+bool unreadable(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 } // namespace
+
+std::optional<std::string> materialNameFault(std::string_view name)
+{
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < name.size();) {
+        const auto [c, length] = codePoint(name, at);
+        ++characters;
+        if (unreadable(c)) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(c));
+            return "enthält das Steuerzeichen U+" + std::string(hex) + " an Stelle " +
+                   std::to_string(characters);
+        }
+        at += length;
+    }
+    if (characters > maxMaterialNameLength)
+        return "hat " + std::to_string(characters) + " Zeichen, höchstens " +
+               std::to_string(maxMaterialNameLength) + " sind erlaubt";
+    return std::nullopt;
+}
 
 StrengthRange tensileStrength(const Material& material, double thickness)
 {
@@ -49,6 +93,21 @@ StrengthRange tensileStrength(const Material& material, double thickness)
         if (band.fromThickness <= thickness || &band == &material.strength.front())
             range = {band.min, band.max};
     return range;
+}
+
+bool strengthCovers(const Material& material, double thickness)
+{
+    return !material.strength.empty() && thickness >= material.strength.front().fromThickness;
+}
+
+std::optional<std::pair<double, double>> minimumRadiusTableMisses(const Material& material,
+                                                                  double thickness)
+{
+    const auto* table = std::get_if<MinimumRadiusTable>(&material.minimumRadius);
+    if (!table || table->bounds.empty() ||
+        (thickness > table->bounds.front() && thickness <= table->bounds.back()))
+        return std::nullopt;
+    return std::pair{table->bounds.front(), table->bounds.back()};
 }
 
 std::optional<double> minimumRadius(const Material& material, double thickness,
@@ -80,6 +139,8 @@ void checkMaterialValues(const Material& material)
 {
     if (material.name.empty())
         throw PressRefusal(PressItem::Material, "Ein Werkstoff braucht einen Namen");
+    if (const std::optional<std::string> fault = materialNameFault(material.name))
+        throw PressRefusal(PressItem::Material, "Der Name eines Werkstoffs " + *fault);
     if (material.strength.empty())
         refuse(material, "die Zugfestigkeit Rm fehlt");
     for (std::size_t i = 0; i < material.strength.size(); ++i) {

@@ -8,6 +8,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -78,6 +80,24 @@ struct StrengthRange
 
 // Rm for this thickness: the band with the largest start at or below it.
 StrengthRange tensileStrength(const Material& material, double thickness);
+
+// A name is for people to read, on a terminal as in a list: this many characters at most, and no
+// control characters (C0, DEL, C1), no invisible direction marks (U+200E, U+200F) and no
+// bidirectional embeddings, overrides or isolates (U+202A-202E, U+2066-2069).
+inline constexpr std::size_t maxMaterialNameLength = 100;
+
+// Why a name is not one a person can read ("enthält das Steuerzeichen U+001B an Stelle 4"), or
+// none. The reason never quotes the name.
+std::optional<std::string> materialNameFault(std::string_view name);
+
+// Whether the material gives Rm at this thickness: its bands start at their first thickness, and
+// below it the first band's Rm is only a guess.
+bool strengthCovers(const Material& material, double thickness);
+
+// The thicknesses of the material's table of minimum radii (first and last bound), where it has
+// a table and this thickness lies outside it.
+std::optional<std::pair<double, double>> minimumRadiusTableMisses(const Material& material,
+                                                                  double thickness);
 
 // The smallest inside radius for this thickness and direction, where the material gives one.
 std::optional<double> minimumRadius(const Material& material, double thickness,

@@ -66,6 +66,27 @@ bool sameMaterialName(std::string_view a, std::string_view b)
     return true;
 }
 
+std::vector<std::string> replacedValues(const CatalogEntry& entry)
+{
+    std::vector<std::string> names;
+    if (entry.origin == MaterialOrigin::User)
+        return names;
+    for (const Material& builtin : builtinMaterials()) {
+        if (builtin.name != entry.material.name)
+            continue;
+        const Material& now = entry.material;
+        if (now.number != builtin.number)
+            names.push_back("Nummer");
+        if (now.strength != builtin.strength)
+            names.push_back("Rm");
+        if (now.radiusFactor != builtin.radiusFactor)
+            names.push_back("f");
+        if (now.minimumRadius != builtin.minimumRadius)
+            names.push_back("Mindestradius");
+    }
+    return names;
+}
+
 MaterialCatalog materialCatalog(const MaterialsFile& user)
 {
     MaterialCatalog catalog;
@@ -84,6 +105,18 @@ MaterialCatalog materialCatalog(const MaterialsFile& user)
     }
     for (const CatalogEntry& entry : catalog)
         checkMaterial(entry.material);
+    // A number finds one material: the user's may not take a number another one has.
+    for (std::size_t i = 0; i < catalog.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (catalog[i].material.number &&
+                catalog[i].material.number == catalog[j].material.number)
+                throw PressRefusal(PressItem::Material,
+                                   "Werkstoff „" + catalog[i].material.name + "“: die Nummer " +
+                                       *catalog[i].material.number + " hat schon " +
+                                       catalog[j].material.name +
+                                       "; um dessen Werte zu ersetzen, "
+                                       "trägt der Eintrag den Namen " +
+                                       catalog[j].material.name);
     return catalog;
 }
 

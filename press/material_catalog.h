@@ -30,8 +30,13 @@ struct CatalogEntry
 using MaterialCatalog = std::vector<CatalogEntry>;
 
 // The catalog with the user's file (or without, for an empty one). Refuses (PressRefusal) a
-// user's own material without Rm or f and every material checkMaterial refuses.
+// user's own material without Rm or f, a number that another material has, and every material
+// checkMaterial refuses.
 MaterialCatalog materialCatalog(const MaterialsFile& user = {});
+
+// Which values of a built-in material the user's file replaced ("Nummer", "Rm", "f",
+// "Mindestradius"); none for the user's own.
+std::vector<std::string> replacedValues(const CatalogEntry& entry);
 
 // The material of this name or number, or none.
 const Material* findMaterial(const MaterialCatalog& catalog, std::string_view nameOrNumber);

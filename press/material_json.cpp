@@ -174,6 +174,8 @@ UserMaterial readUserMaterial(const Json& value, const std::string& path)
         {"nummer", "zugfestigkeit", "radiusfaktor", "mindestradius", "dichte", "probebiegungen"});
     UserMaterial material;
     material.name = json::stringAt(value, "name", path + ".name");
+    if (const std::optional<std::string> fault = materialNameFault(material.name))
+        throw JsonFault{"„" + path + ".name“ " + *fault};
     if (value.contains("nummer") && !value.at("nummer").is_null())
         material.number = json::stringAt(value, "nummer", path + ".nummer");
     if (value.contains("zugfestigkeit"))

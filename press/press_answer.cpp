@@ -135,6 +135,16 @@ std::string materialsTable(const MaterialCatalog& catalog)
                   std::to_string(material.testBends.size()), originName(entry.origin)});
     }
     list.write(out);
+    std::string replaced;
+    for (const CatalogEntry& entry : catalog) {
+        std::string values;
+        for (const std::string& value : replacedValues(entry))
+            values += (values.empty() ? "" : ", ") + value;
+        if (!values.empty())
+            replaced += (replaced.empty() ? "" : "; ") + entry.material.name + ": " + values;
+    }
+    if (!replaced.empty())
+        out += "\nEingebaute Werte ersetzt durch die der Werkstoffdatei (" + replaced + ").\n";
     for (const CatalogEntry& entry : catalog) {
         const Material& material = entry.material;
         if (material.testBends.empty())

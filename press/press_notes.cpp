@@ -12,6 +12,23 @@ std::string millimetres(double value)
     return FormatNumber(value, threeDecimals) + " mm";
 }
 
+std::string decimals(int count)
+{
+    return "# ##0." + std::string(static_cast<std::size_t>(count), '0');
+}
+
+// The limit as it was given: one decimal as forces have, more where it has them.
+std::string givenLimit(double limit)
+{
+    const std::string full = FormatNumber(limit, decimals(6));
+    int count = 1;
+    while (count < 6 && FormatNumber(limit, decimals(count)) +
+                                std::string(static_cast<std::size_t>(6 - count), '0') !=
+                            full)
+        ++count;
+    return FormatNumber(limit, decimals(count));
+}
+
 } // namespace
 
 std::string dieName(double opening)
@@ -53,8 +70,45 @@ std::string pressUncheckedNote(bool needsWidth)
 
 std::string pressLimitNote(std::string_view subject, double force, double limit)
 {
-    return std::string(subject) + ": die Kraft " + FormatNumber(force, forceDecimals) +
-           " kN übersteigt die Presse mit " + FormatNumber(limit, forceDecimals) + " kN.";
+    // Two equal numbers would say nothing: the force gets decimals until it differs.
+    int count = 1;
+    while (count < 3 &&
+           FormatNumber(force, decimals(count)) == FormatNumber(limit, decimals(count)))
+        ++count;
+    return std::string(subject) + ": die Kraft " + FormatNumber(force, decimals(count)) +
+           " kN übersteigt die Presse mit " + givenLimit(limit) + " kN.";
+}
+
+std::string strengthEstimateNote(std::string_view material, double from, double thickness)
+{
+    return "Die Kraft ist eine Schätzung: " + std::string(material) +
+           " gibt die Zugfestigkeit Rm erst ab s = " + NumberToText(from) +
+           " mm an, das Blech hat s = " + FormatNumber(thickness, twoDecimals) + " mm.";
+}
+
+std::string minimumRadiusUnknownNote(std::string_view material, double from, double to,
+                                     double thickness)
+{
+    return "Der Mindestradius wird nicht geprüft: " + std::string(material) + " gibt ihn für " +
+           NumberToText(from) + " < s ≤ " + NumberToText(to) +
+           " mm an, das Blech hat s = " + FormatNumber(thickness, twoDecimals) + " mm.";
+}
+
+std::string partMaterialNote(std::string_view material, bool userData)
+{
+    return userData ? "Die eigenen Daten von " + std::string(material) +
+                          " weichen von denen des Profils ab (andere Werte oder Probebiegungen); "
+                          "„Werkstoff aktualisieren“ übernimmt sie."
+                    : "Das Profil bringt eigene Daten von " + std::string(material) +
+                          " mit (andere Werte oder Probebiegungen als die eingebauten); "
+                          "„Werkstoff aktualisieren“ nimmt die eingebauten.";
+}
+
+std::string setAngleUncoveredNote(std::string_view subject)
+{
+    return std::string(subject) +
+           ": die Probebiegungen decken diese Biegung nicht ab; ihre Rückfederung gibt keinen "
+           "Einstellwinkel zwischen 0° und 180°.";
 }
 
 std::string minimumRadiusNote(std::string_view subject, double radius, double minimum,

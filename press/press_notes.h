@@ -38,6 +38,22 @@ std::string pressUncheckedNote(bool needsWidth);
 // force with as many decimals as it takes to differ from it (one to three).
 std::string pressLimitNote(std::string_view subject, double force, double limit);
 
+// The material gives Rm only from `from` on, above the thickness: the force is an estimate.
+std::string strengthEstimateNote(std::string_view material, double from, double thickness);
+
+// The material's table of minimum radii runs from `from` (excluded) to `to`, and the thickness lies
+// outside it: the radius is not checked.
+std::string minimumRadiusUnknownNote(std::string_view material, double from, double to,
+                                     double thickness);
+
+// The springback of the test bends would give the subject's bends a set angle outside
+// 0° … 180°: they do not cover these bends.
+std::string setAngleUncoveredNote(std::string_view subject);
+
+// A part's file brought its own data of the material, other than those this computer has: the
+// user's (`userData`, from the materials file) or, without an entry there, the built-in ones.
+std::string partMaterialNote(std::string_view material, bool userData);
+
 // The radius lies below the material's minimum at s across or along the rolling direction.
 std::string minimumRadiusNote(std::string_view subject, double radius, double minimum,
                               std::string_view material, double thickness,

@@ -2,6 +2,7 @@
 
 #include "bend_formulas.h"
 #include "bend_state.h"
+#include "die.h"
 #include "number_text.h"
 #include "press_refusal.h"
 #include "tangent.h"
@@ -31,7 +32,7 @@ TestBendResult evaluateTestBend(const TestBend& bend)
 {
     requirePositive(bend.thickness, PressItem::Thickness, "Blechdicke s");
     if (bend.die)
-        requirePositive(*bend.die, PressItem::Die, "Matrizenöffnung V");
+        checkDie(*bend.die, bend.thickness);
     requirePositive(bend.radius, PressItem::Radius, "Biegeradius r");
     if (!(bend.angle >= minTestBendAngle && bend.angle <= maxTestBendAngle))
         throw PressRefusal(PressItem::Angle,

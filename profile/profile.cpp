@@ -25,7 +25,10 @@ double dieRadiusOf(const Profile& profile)
 
 void followDie(Profile& profile)
 {
-    profile.radius = dieRadiusOf(profile);
+    // A die or f that is refused makes no radius: the radius keeps the last one, and the
+    // refusal names the die or f, not an r nobody typed.
+    if (const double radius = dieRadiusOf(profile); radius > 0)
+        profile.radius = radius;
 }
 
 } // namespace kantrix::profile

@@ -82,8 +82,9 @@ struct Profile
 // material), or the profile's own radius where there is no die.
 double dieRadiusOf(const Profile& profile);
 
-// Sets the default radius to the one the die makes, where there is a die. A face calls it after
-// changing the material or the die; checkProfile refuses a profile whose radius differs.
+// Sets the default radius to the one the die makes, where there is a die and it makes one above
+// 0. A face calls it after changing the material or the die; checkProfile refuses a profile
+// whose radius differs.
 void followDie(Profile& profile);
 
 // The texts of the measure and the direction, as the file and the command line write them.

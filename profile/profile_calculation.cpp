@@ -113,6 +113,16 @@ void checkValues(const Profile& profile)
                                  std::to_string(legs - 1) + " Biegungen, angegeben sind " +
                                  std::to_string(profile.bends.size()));
     requirePositive(profile.thickness, ProfileItem::Thickness, 0, named("Blechdicke s"));
+    // With a die the radius is f · V: the die and the material's f are named before it, so that
+    // a refusal names the value the user gave, not the radius made of it.
+    try {
+        if (profile.die)
+            press::checkDie(*profile.die, profile.thickness);
+        if (profile.material)
+            press::checkMaterialValues(*profile.material);
+    } catch (const press::PressRefusal& refusal) {
+        throw profileRefusal(refusal);
+    }
     requirePositive(profile.radius, ProfileItem::Radius, 0, named("Biegeradius r"));
     if (profile.width)
         requirePositive(*profile.width, ProfileItem::Width, 0, named("Breite W"));
@@ -129,8 +139,6 @@ void checkValues(const Profile& profile)
             requirePositive(*bend.radius, ProfileItem::BendRadius, i,
                             [i] { return "Biegeradius r von " + bendName(i); });
     }
-    if (profile.die)
-        requirePositive(*profile.die, ProfileItem::Die, 0, named("Matrizenöffnung V"));
     if (profile.pressLimit)
         requirePositive(*profile.pressLimit, ProfileItem::PressLimit, 0, named("Presse"));
     if (profile.die && profile.radius != dieRadiusOf(profile))
@@ -162,6 +170,8 @@ void addPressBrake(const Profile& profile, std::size_t testBends,
             }
         }
     }
+    // Bends whose set angle from the test bends' springback would lie outside 0 ... 180 degrees.
+    std::vector<std::size_t> uncovered;
     for (std::size_t i = 0; i < result.bends.size(); ++i) {
         BendResult& bend = result.bends[i];
         bend.force = force;
@@ -178,8 +188,12 @@ void addPressBrake(const Profile& profile, std::size_t testBends,
         if (material)
             bend.minimumRadius = press::minimumRadius(*material, s, profile.rolling);
         if (!corrections.empty() && corrections[i].springback) {
-            bend.setAngle = press::setAngle(bend.beta, *corrections[i].springback);
-            checkFinite(*bend.setAngle);
+            const double angle = press::setAngle(bend.beta, *corrections[i].springback);
+            checkFinite(angle);
+            if (angle > 0 && angle < 180)
+                bend.setAngle = angle;
+            else
+                uncovered.push_back(i);
         }
     }
 
@@ -190,6 +204,11 @@ void addPressBrake(const Profile& profile, std::size_t testBends,
         notes.push_back(press::dieRangeNote(*profile.die, s, result.suggestedDie));
     if (forcePerMetre && !press::forceFormulaHolds(s, *profile.die))
         notes.push_back(press::forceEstimateNote());
+    if (forcePerMetre && !press::strengthCovers(*material, s))
+        notes.push_back(press::strengthEstimateNote(material->name,
+                                                    material->strength.front().fromThickness, s));
+    if (!uncovered.empty())
+        notes.push_back(press::setAngleUncoveredNote(bendList(uncovered)));
     if (profile.pressLimit) {
         if (!forcePerMetre)
             notes.push_back(press::pressUncheckedNote(false));
@@ -209,6 +228,9 @@ void addPressBrake(const Profile& profile, std::size_t testBends,
             if (bend.minimumRadius && bend.radius < *bend.minimumRadius)
                 tooSmall[bend.radius].push_back(i);
         }
+        if (const auto table = press::minimumRadiusTableMisses(*material, s))
+            notes.push_back(
+                press::minimumRadiusUnknownNote(material->name, table->first, table->second, s));
         for (const auto& [radius, bends] : tooSmall)
             notes.push_back(press::minimumRadiusNote(bendList(bends), radius,
                                                      *result.bends[bends.front()].minimumRadius,
@@ -275,7 +297,6 @@ ProfileResult computeProfile(const Profile& profile)
     std::optional<press::ShopCorrection> shop;
     if (profile.material) {
         try {
-            press::checkMaterialValues(*profile.material);
             shop.emplace(*profile.material, profile.thickness);
         } catch (const press::PressRefusal& refusal) {
             throw profileRefusal(refusal);

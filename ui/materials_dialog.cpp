@@ -239,7 +239,9 @@ bool MaterialsDialog::removeTestBend()
     const QString which =
         QStringLiteral("Probebiegung %1 von %2").arg(index + 1).arg(QString::fromStdString(name));
     QMessageBox question(QMessageBox::Question, QStringLiteral("Probebiegung löschen"),
-                         QStringLiteral("%1 aus der Werkstoffdatei löschen?").arg(which),
+                         QStringLiteral("%1 aus der Werkstoffdatei löschen? Das lässt sich "
+                                        "nicht mit Strg+Z rückgängig machen.")
+                             .arg(which),
                          QMessageBox::NoButton, this);
     QPushButton* yes = question.addButton(QStringLiteral("Löschen"), QMessageBox::AcceptRole);
     question.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);

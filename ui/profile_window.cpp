@@ -7,6 +7,7 @@
 #include "help_window.h"
 #include "materials_dialog.h"
 #include "number_text.h"
+#include "press_notes.h"
 #include "profile_drawing.h"
 #include "profile_launch.h"
 #include "profile_refusal.h"
@@ -487,11 +488,13 @@ void ProfileWindow::showPressBrake()
         part.material ? press::findMaterial(m_materials.catalog, part.material->name) : nullptr;
     const bool differs = own && *own != *part.material;
     m_updateMaterial->setEnabled(differs);
+    // Without an entry in the materials file the catalog's material is the built-in one.
+    bool userData = false;
+    for (const press::CatalogEntry& entry : m_materials.catalog)
+        userData =
+            userData || (&entry.material == own && entry.origin != press::MaterialOrigin::Builtin);
     const QString aside =
-        differs ? QStringLiteral("Die eigenen Daten von %1 weichen von denen des Profils ab "
-                                 "(andere Werte oder Probebiegungen); „Werkstoff aktualisieren“ "
-                                 "übernimmt sie.")
-                      .arg(QString::fromStdString(part.material->name))
+        differs ? QString::fromStdString(press::partMaterialNote(part.material->name, userData))
                 : QString();
     const QString said = m_materials.error.isEmpty() ? aside : m_materials.error;
     m_materialsMessage->setText(said);

@@ -167,7 +167,7 @@ void TestBendDialog::evaluate()
     }
     m_enter->setEnabled(!refused);
     QPalette colour = palette();
-    if (!missing)
+    if (refused && !missing)
         colour.setColor(QPalette::WindowText, refusedText);
     m_message->setPalette(colour);
     if (missing)
@@ -212,6 +212,13 @@ QString TestBendDialog::missingCaption(press::PressItem item) const
 
 bool TestBendDialog::enterTestBend()
 {
+    const auto refuse = [this](const QString& why) {
+        QPalette colour = palette();
+        colour.setColor(QPalette::WindowText, refusedText);
+        m_message->setPalette(colour);
+        m_message->setText(why);
+        return false;
+    };
     const press::TestBendOptions options{
         m_material->currentText().toStdString(),
         m_fields[Thickness]->text().toStdString(),
@@ -237,11 +244,11 @@ bool TestBendDialog::enterTestBend()
             return entered.file;
         },
         why);
-    if (!written) {
-        m_message->setText(why + QStringLiteral(" Die Probebiegung ist nicht eingetragen."));
-        return false;
-    }
+    if (!written)
+        return refuse(why + QStringLiteral(" Die Probebiegung ist nicht eingetragen."));
     m_materials = readUserMaterials(m_materials.path);
+    // A success is no refusal: not in its colour, whatever the message said before.
+    m_message->setPalette(palette());
     m_message->setText(QString::fromStdString(press::enteredReport(
         *written, entered.material, entered.alreadyThere, m_materials.path.toStdString())));
     if (!entered.alreadyThere)

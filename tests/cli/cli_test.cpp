@@ -962,6 +962,8 @@ INSTANTIATE_TEST_SUITE_P(PressBrake, ProfileCalls, testing::Values(
     ProfileCall{"PressZero", pressChannelWith({"--presse", "-1"}), 2, {"Presse = -1: muss eine Zahl größer als 0 sein"}},
     ProfileCall{"RadiusWithDie", pressChannelWith({"--radius", "2"}), 2, {"--radius und --matrize zusammen"}},
     ProfileCall{"SectionOntoTheMaterialsFileItReads", pressChannelWith({"--werkstoffe", "/nonexistent/w.json", "--schnitt", "/nonexistent/./w.json"}), 2, {"Die Datei „/nonexistent/./w.json“ ist die Werkstoffdatei; sie würde überschrieben"}},
+    ProfileCall{"MistypedMaterialsFile", pressChannelWith({"--werkstoffe", "/nirgends/werkstofe.json"}), 2, {"Die Werkstoffdatei „/nirgends/werkstofe.json“ (--werkstoffe) gibt es nicht"}},
+    ProfileCall{"EscapeNeverPrinted", profil({"--dicke", "1.5", "--matrize", "12", "--schenkel", "50/100/50", "--winkel", "90/90", "--werkstoff", "\x1b[31mGold"}), 2, {"Unbekannter Werkstoff „\uFFFD[31mGold“"}},
     ProfileCall{"MaterialsFileWithoutMaterial", channelWith({"--werkstoffe", "w.json"}), 2, {"--werkstoffe gilt nur zusammen mit --werkstoff"}},
     ProfileCall{"TestBendTooSharp", {"probebiegung", "--werkstoff", "DC01", "--dicke", "2", "--radius", "2", "--winkel", "30", "--zuschnitt", "200", "--schenkel", "100/100"}, 2, {"Öffnungswinkel β = 30: eine Probebiegung braucht 45 bis 135 Grad"}},
     ProfileCall{"TestBendRadiusAndDie", {"probebiegung", "--werkstoff", "DC01", "--dicke", "2", "--radius", "2", "--matrize", "16", "--winkel", "90", "--zuschnitt", "200", "--schenkel", "100/100"}, 2, {"probebiegung braucht --werkstoff, --dicke, --radius oder --matrize (eines davon)"}}),

@@ -108,6 +108,22 @@ INSTANTIATE_TEST_SUITE_P(
               "Die Presse wird nicht geprüft: die Kraft einer Biegung braucht die Breite W."},
         Words{"pressExceeded", pressLimitNote("Wand vorne", 143.4378, 100),
               "Wand vorne: die Kraft 143.4 kN übersteigt die Presse mit 100.0 kN."},
+        Words{"pressJustExceeded", pressLimitNote("Biegung 1", 143.4378, 143.4),
+              "Biegung 1: die Kraft 143.44 kN übersteigt die Presse mit 143.4 kN."},
+        Words{"smallPress", pressLimitNote("Biegung 1", 0.012, 0.01),
+              "Biegung 1: die Kraft 0.012 kN übersteigt die Presse mit 0.01 kN."},
+        Words{"strengthBelowItsBands", strengthEstimateNote("Blech", 5, 1.5),
+              "Die Kraft ist eine Schätzung: Blech gibt die Zugfestigkeit Rm erst ab s = 5 mm "
+              "an, das Blech hat s = 1.50 mm."},
+        Words{"noMinimumRadiusRow", minimumRadiusUnknownNote("S235JR", 1, 30, 0.5),
+              "Der Mindestradius wird nicht geprüft: S235JR gibt ihn für 1 < s ≤ 30 mm an, das "
+              "Blech hat s = 0.50 mm."},
+        Words{"nameWithEscape", materialNameFault("S235\x1b[31m").value_or(""),
+              "enthält das Steuerzeichen U+001B an Stelle 5"},
+        Words{"nameWithOverride", materialNameFault("S235\u202e").value_or(""),
+              "enthält das Steuerzeichen U+202E an Stelle 5"},
+        Words{"nameTooLong", materialNameFault(std::string(101, 'x')).value_or(""),
+              "hat 101 Zeichen, höchstens 100 sind erlaubt"},
         Words{"belowMinimumRadius",
               minimumRadiusNote("Wand links", 1, 1.6, "S235JR", 1.5, RollingDirection::Laengs),
               "Wand links: r = 1.00 mm liegt unter dem Mindestradius 1.60 mm von S235JR bei s = "

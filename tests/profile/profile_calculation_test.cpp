@@ -374,6 +374,31 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"radiusBesideTheDie", changed(atThePress(), [](Profile& p) { p.radius = 2; }),
                 ProfileItem::Radius, 0,
                 "Biegeradius r = 2: mit der Matrize V 12 folgt er aus ihr, r = f · V = 1.920 mm"},
+        // With a die, what the user gave is named, not the radius made of it.
+        Refused{"negativeDieFollowed",
+                changed(atThePress(),
+                        [](Profile& p) {
+                            p.die = -1.0;
+                            followDie(p);
+                        }),
+                ProfileItem::Die, 0, "Matrizenöffnung V = -1: muss eine Zahl größer als 0 sein"},
+        Refused{"zeroRadiusFactor",
+                changed(atThePress(),
+                        [](Profile& p) {
+                            p.material->radiusFactor = 0;
+                            followDie(p);
+                        }),
+                ProfileItem::Material, 0,
+                "Werkstoff „S235JR“: Radiusfaktor f = 0: muss größer als 0 und höchstens 10 sein"},
+        Refused{"dieNarrowerThanTwoS",
+                changed(atThePress(),
+                        [](Profile& p) {
+                            p.die = 1e-5;
+                            followDie(p);
+                        }),
+                ProfileItem::Die, 0,
+                "Matrizenöffnung V = 0.00001: schmaler als 2 · s = 3.000 mm, das Blech liegt nicht "
+                "auf beiden Schultern auf"},
         Refused{"badTestBend",
                 changed(atThePress(),
                         [](Profile& p) {

@@ -519,6 +519,8 @@ TEST_F(ProfileWindowTest, TestBendEnteredInTheDialogGivesTheMeasuredDeduction)
     EXPECT_EQ(dialog->value(6)->text().toStdString(),
               FormatNumber(*expected.result.springback, threeDecimals));
     QTest::mouseClick(dialog->enter(), Qt::LeftButton);
+    EXPECT_TRUE(dialog->message()->text().startsWith(QStringLiteral("Eingetragen")));
+    EXPECT_NE(dialog->message()->palette().color(QPalette::WindowText), refusedText);
     // The same strip again: measured once, it counts once, and the dialog says so.
     EXPECT_TRUE(dialog->enterTestBend());
     EXPECT_TRUE(dialog->message()->text().contains(QStringLiteral("steht schon")))
@@ -669,16 +671,18 @@ TEST_F(ProfileWindowTest, SheetShowsThePressBrake)
     EXPECT_FALSE(sheet.contains(QStringLiteral("aussen")));
 }
 
-// State: a part whose file brought S235JR with a test bend the user's data lack. Expected: the
-// window says so; "Werkstoff aktualisieren" takes the user's S235JR as one change, undone by
-// Ctrl+Z.
+// State: a part whose file brought S235JR with a test bend, no materials file. Expected: the
+// window says the part brings its own data, not that the user's own differ (there are none);
+// "Werkstoff aktualisieren" takes the built-in S235JR as one change, undone by Ctrl+Z.
 TEST_F(ProfileWindowTest, UpdatesTheMaterialOfAFileToTheUsersData)
 {
     Profile part = atThePress();
     part.material->testBends = {{1.5, 1.92, 12, 90, 88, 100, 51.5, 51.7}};
     open(&part);
-    EXPECT_TRUE(window().materialsMessage()->text().contains(QStringLiteral("weichen")))
-        << window().materialsMessage()->text().toStdString();
+    const QString said = window().materialsMessage()->text();
+    EXPECT_TRUE(said.contains(QStringLiteral("bringt eigene Daten von S235JR")) &&
+                !said.contains(QStringLiteral("Die eigenen Daten")))
+        << said.toStdString();
     QAction* update = nullptr;
     for (QAction* action : window().actions())
         if (action->text() == QStringLiteral("Werkstoff &aktualisieren"))
