@@ -2,6 +2,7 @@
 
 #include "bend_sheet.h"
 #include "bending_force.h"
+#include "fitted_drawing.h"
 #include "number_text.h"
 #include "profile_drawing.h"
 #include "profile_model.h"
@@ -17,6 +18,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <exception>
 
 namespace kantrix {
 
@@ -29,9 +31,11 @@ QString millimetres(double value)
     return shownLength(value) + QStringLiteral(" mm");
 }
 
-// A drawing of the library in a framed box, to scale within it and centred.
+// A drawing of the library in a framed box, to scale within it and centred, written again for
+// the box so that its texts print at a size one reads on the shop floor.
 void paintDrawing(QPainter& painter, const QRectF& box, const QByteArray& svg,
-                  const QString& caption, const QString& absent, const PageUnits& mm)
+                  const DrawingAt& draw, const QString& caption, const QString& absent,
+                  const PageUnits& mm)
 {
     painter.setPen(headingInk);
     painter.setFont(sheetFont(10, true));
@@ -41,10 +45,21 @@ void paintDrawing(QPainter& painter, const QRectF& box, const QByteArray& svg,
     painter.setPen(QPen(ruleInk, mm(0.2)));
     painter.drawRect(frame);
     const QRectF room = frame.adjusted(mm(3), mm(3), -mm(3), -mm(3));
-    QSvgRenderer renderer(svg);
-    if (svg.isEmpty() || !renderer.isValid()) {
+    QByteArray shown = svg;
+    if (!svg.isEmpty()) {
+        // Capitals 2.5 mm high, the height of ISO 3098-1's series that drawings on A4 commonly
+        // give their dimensions; those of Liberation Sans are 0.72 of its size.
+        try {
+            shown = fittedSvg(draw, room.size(), mm(2.5 / 0.72));
+        } catch (const std::exception&) {
+            // As written for the files, the drawing stays in the range of its numbers.
+        }
+    }
+    QSvgRenderer renderer(shown);
+    // The drawing's texts take the painter's font for what the SVG leaves open, the weight too.
+    painter.setFont(sheetFont(10));
+    if (shown.isEmpty() || !renderer.isValid()) {
         painter.setPen(ruleInk);
-        painter.setFont(sheetFont(10));
         painter.drawText(room, Qt::AlignCenter, absent);
         return;
     }
@@ -231,12 +246,16 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
     const double below = mm(6) + pressHeading + mm(5) * static_cast<double>(rows) + mm(4) +
                          notesRoom + mm(5) * noteLines;
     const double grown = std::max(0.0, (footerTop - y - below - mm(61) - mm(57)) / 2);
-    paintDrawing(painter, QRectF(left, y, right - left, mm(58) + grown), sheet.section,
-                 QStringLiteral("Schnitt"), QString(), mm);
+    paintDrawing(
+        painter, QRectF(left, y, right - left, mm(58) + grown), sheet.section,
+        [&](double textHeight) { return profile::sectionSvg(part, result, {textHeight}); },
+        QStringLiteral("Schnitt"), QString(), mm);
     y += mm(61) + grown;
-    paintDrawing(painter, QRectF(left, y, right - left, mm(52) + grown), sheet.blank,
-                 QStringLiteral("Zuschnitt, Biegelinien vom linken Ende bemaßt"),
-                 QStringLiteral("Ohne Breite W kein Zuschnitt"), mm);
+    paintDrawing(
+        painter, QRectF(left, y, right - left, mm(52) + grown), sheet.blank,
+        [&](double textHeight) { return profile::blankSvg(part, result, {textHeight}); },
+        QStringLiteral("Zuschnitt, Biegelinien vom linken Ende bemaßt"),
+        QStringLiteral("Ohne Breite W kein Zuschnitt"), mm);
     y += mm(57) + grown;
 
     // The legs and the bends side by side, as small as needed to leave room for the notes.
