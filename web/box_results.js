@@ -32,6 +32,7 @@ export class BoxResults {
     this.plate = byId('Blech');
     this.forceLine = byId('Kraftzeile');
     this.walls = byId('Waende');
+    this.edges = byId('Kanten');
     this.pressPart = byId('Abkantpresse');
     this.pressTable = byId('Pressdaten');
     this.notes = byId('Hinweise');
@@ -56,8 +57,13 @@ export class BoxResults {
     this.walls.tBodies[0].replaceChildren(...present.map((side) => {
       const wall = json.waende[side];
       return row([cell(side), cell(wall.hoehe.eingegeben.text), cell(wall.hoehe.aussen.text), cell(wall.gerade.text),
-        cell(wall.biegelinie.text, `Biegelinie Wand ${side}, Millimeter`), cell(wall.von.text), cell(wall.bis.text),
-        cell(wall.biegelaenge.text), cell(wall.kante_von.text), cell(wall.kante_bis.text)], wallHeaders);
+        cell(wall.biegelinie.text, `Biegelinie Wand ${side}, Millimeter`), cell(wall.biegelaenge.text)], wallHeaders);
+    }));
+    const edgeHeaders = headersOf(this.edges);
+    this.edges.tBodies[0].replaceChildren(...present.map((side) => {
+      const wall = json.waende[side];
+      return row([cell(side), cell(wall.von.text), cell(wall.bis.text), cell(wall.kante_von.text),
+        cell(wall.kante_bis.text)], edgeHeaders);
     }));
     this.pressPart.hidden = !pressBrake;
     const pressHeaders = headersOf(this.pressTable);
