@@ -182,13 +182,33 @@ val calculate(const val& options, const std::string& userMaterials,
     return answer;
 }
 
+// True where the walls' heights are measured some outside and some inside: the page, like the
+// command line's options, has one measure for all of them.
+bool mixedMeasures(const Box& box)
+{
+    std::optional<Measure> seen;
+    for (const std::optional<Wall>& wall : box.walls) {
+        if (wall && seen && *seen != wall->measure)
+            return true;
+        if (wall)
+            seen = wall->measure;
+    }
+    return false;
+}
+
 // {options, carried} of the file's box, its material as calculate gives it, or {message} naming
-// what is wrong with it.
+// what is wrong with it. A box the page's entry cannot hold is refused rather than shown changed.
 val readFile(const std::string& text, const std::string& fileName)
 {
     val answer = val::object();
     try {
         const Box box = readBoxFile(text, fileName);
+        if (mixedMeasures(box)) {
+            answer.set("message", "Die Kastendatei „" + fileName +
+                                      "“ wird hier nicht geöffnet: sie misst die Höhen ihrer "
+                                      "Wände teils außen, teils innen, die Seite alle gleich");
+            return answer;
+        }
         answer.set("options", objectOf(boxOptions(box)));
         answer.set("carried", carriedFile(box.material));
     } catch (const BoxFileError& error) {

@@ -244,6 +244,23 @@ class Files(BoxPage):
         self.assertEqual(Select(self.find('Ecken')).first_selected_option.text, 'stumpf')
 
 
+    def test_a_box_file_that_cannot_be_opened_is_named_and_changes_nothing(self):
+        mixed = json.loads(native('kkasten', WORKED))
+        mixed['waende']['vorne']['mass'] = 'innen'
+        # (file name, its text, the start of the message)
+        for name, text, said in [
+                ('kaputt.kkasten', '{"format": "kantrix-kasten", "version": 1,', 'Die Kastendatei „kaputt.kkasten“'),
+                ('gemischt.kkasten', json.dumps(mixed), 'Die Kastendatei „gemischt.kkasten“ wird hier nicht geöffnet')]:
+            with self.subTest(name):
+                self.open(WORKED_LINK)
+                path = os.path.join(self.profile.name, name)
+                open(path, 'w', encoding='utf-8').write(text)
+                self.driver.find_element(By.ID, 'Datei').send_keys(path)
+                WebDriverWait(self.driver, WAIT).until(
+                    lambda d: d.find_element(By.ID, 'Dateimeldung').text.startswith(said))
+                self.assertEqual((self.shown(), self.hash()), (expected(WORKED), WORKED_LINK))
+
+
 class Offline(BoxPage):
     def test_the_box_page_reloads_with_the_server_stopped(self):
         self.open(WORKED_LINK)
