@@ -742,7 +742,7 @@ class Links(ProfilePage):
         self.wait_ready()
         self.assertEqual(self.driver.title.split(' ')[0], 'Kantrix')
         manifest = json.load(open(os.path.join(SITE, 'manifest.webmanifest'), encoding='utf-8'))
-        self.assertEqual([s['url'] for s in manifest['shortcuts']], ['profil.html'])
+        self.assertEqual([s['url'] for s in manifest['shortcuts']], ['profil.html', 'kasten.html'])
 
 
 def main():
