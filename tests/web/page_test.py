@@ -356,6 +356,42 @@ class StartUp(Page):
                           if e['level'] == 'SEVERE'], [])
 
 
+# The pages of the site, each opened as a user does; the box page joins this table.
+PAGES = ['', 'profil.html#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300']
+# What the start-up waits for, as Chromium's network log names it.
+AWAITED = re.compile(r'.*\.(js|wasm|woff2|svg)$')
+
+
+@unittest.skipIf(QUICK, 'left to the full run')
+class Preloads(Page):
+    def test_each_page_asks_for_everything_its_start_up_waits_for_at_once_and_once(self):
+        # State: a fresh profile; Action: each page opened; Expected: every script, module, face
+        # and picture the start-up fetches is the entry script or named by a preload in the head,
+        # so none waits for the one that finds it, and each preload is fetched once (a preload
+        # whose mode differs from its use's is fetched twice).
+        for page in PAGES:
+            with self.subTest(page=page or 'index.html'):
+                self.driver.get('about:blank')
+                self.driver.get_log('performance')
+                self.driver.get(self.address + page)
+                WebDriverWait(self.driver, WAIT).until(
+                    lambda d: d.execute_script('return document.documentElement.dataset.ready') == 'true')
+                preloaded, entry = self.driver.execute_script("""return [
+                    [...document.querySelectorAll('link[rel=preload], link[rel=modulepreload]')].map((l) => l.href),
+                    document.querySelector('script[type=module]').src]""")
+                fetched = []
+                for log in self.driver.get_log('performance'):
+                    message = json.loads(log['message'])['message']
+                    if message['method'] == 'Network.requestWillBeSent':
+                        request = message['params']
+                        if request['request']['url'].startswith(self.address) and request.get('type') != 'Other' \
+                                or request['request']['url'].endswith('.wasm'):
+                            fetched.append(request['request']['url'])
+                awaited = [url for url in fetched if AWAITED.match(url)]
+                self.assertEqual(sorted(set(awaited) - {entry}), sorted(preloaded))
+                self.assertEqual([url for url in preloaded if fetched.count(url) != 1], [])
+
+
 # Faults by extreme entries: the rule is undone, a German alert names the fault, and the focus is
 # where the user sent it. (field typed into, text, how it is left, field that has the focus then)
 FAULTS = [
