@@ -357,7 +357,8 @@ class StartUp(Page):
 
 
 # The pages of the site, each opened as a user does; the box page joins this table.
-PAGES = ['', 'profil.html#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300']
+PAGES = ['', 'profil.html#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300',
+         'kasten.html#dicke=1.5&radius=1.5&laenge=300&breite=200&hoehe=50']
 # What the start-up waits for, as Chromium's network log names it.
 AWAITED = re.compile(r'.*\.(js|wasm|woff2|svg)$')
 
