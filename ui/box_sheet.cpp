@@ -53,17 +53,18 @@ QStringList inputLines(const box::Box& part, const box::BoxResult& result)
         corners += QStringLiteral(" d = %1 mm").arg(shownTwoDecimals(part.reliefDiameter));
     lines << corners;
     if (part.hasPressData()) {
-        QString tools =
+        QString material =
             part.material
                 ? QStringLiteral("Werkstoff %1").arg(QString::fromStdString(part.material->name))
                 : QStringLiteral("Werkstoff keiner");
-        tools += part.die ? QStringLiteral(", Matrize V = %1").arg(millimetres(*part.die))
-                          : QStringLiteral(", Matrize keine");
+        material += part.rolling == press::RollingDirection::Laengs
+                        ? QStringLiteral(", Biegelinien vorne und hinten längs zur Walzrichtung")
+                        : QStringLiteral(", Biegelinien vorne und hinten quer zur Walzrichtung");
+        lines << material;
+        QString tools = part.die ? QStringLiteral("Matrize V = %1").arg(millimetres(*part.die))
+                                 : QStringLiteral("Matrize keine");
         tools += part.pressLimit ? QStringLiteral(", Presse %1 kN").arg(forceText(*part.pressLimit))
                                  : QStringLiteral(", Presse ohne Grenze");
-        tools += part.rolling == press::RollingDirection::Laengs
-                     ? QStringLiteral(", vorne/hinten längs zur Walzrichtung")
-                     : QStringLiteral(", vorne/hinten quer zur Walzrichtung");
         if (result.largestForce)
             tools +=
                 QStringLiteral(", größte Kraft F = %1 kN").arg(forceText(*result.largestForce));
@@ -185,8 +186,10 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
         QFontMetricsF(noteFont, painter.device())
             .boundingRect(QRectF(left, 0, right - left, 10000), Qt::TextWordWrap, noteText);
     const double notesHeight = noteLine + noteRoom.height() + mm(3);
-    const double drawingHeight = std::max(mm(40), footerTop - y - notesHeight - mm(4));
     const double half = (right - left - mm(6)) / 2;
+    // Side by side the drawings are as tall as they need to be at their width, and no taller.
+    const double drawingHeight =
+        std::max(mm(40), std::min(half * 0.9, footerTop - y - notesHeight - mm(4)));
     paintDrawing(painter, QRectF(left, y, half, drawingHeight), sheet.blank,
                  QStringLiteral("Zuschnitt mit Biegelinien"), QString(), mm);
     paintDrawing(painter, QRectF(left + half + mm(6), y, half, drawingHeight), sheet.folded,
