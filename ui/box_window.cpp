@@ -156,18 +156,26 @@ QWidget* BoxWindow::buildEditor()
         common->addWidget(addField(which, editor), row, column + 1);
         common->addWidget(new QLabel(QString::fromUtf8(description.unit), editor), row, column + 2);
     };
+    // On Linux a combo box is named by its item, and by its caption only as the caption's buddy.
+    const auto measure = [editor, common](QComboBox* box, int row, int column) {
+        auto* caption = new QLabel(QStringLiteral("Maß"), editor);
+        caption->setBuddy(box);
+        caption->setAccessibleName(box->accessibleName());
+        common->addWidget(caption, row, column, Qt::AlignRight);
+        common->addWidget(box, row, column + 1);
+    };
     place(BoxCommon::Thickness, 0, 0);
-    place(BoxCommon::Radius, 0, 4);
+    place(BoxCommon::Radius, 0, 5);
     place(BoxCommon::Length, 1, 0);
     m_lengthMeasure = addChoice("Cmb_Kasten_Laenge_Mass", QStringLiteral("Maß der Länge A"),
                                 measureWords(), editor);
-    common->addWidget(m_lengthMeasure, 1, 3);
-    place(BoxCommon::Width, 1, 4);
+    measure(m_lengthMeasure, 1, 3);
+    place(BoxCommon::Width, 1, 5);
     m_widthMeasure = addChoice("Cmb_Kasten_Breite_Mass", QStringLiteral("Maß der Breite B"),
                                measureWords(), editor);
-    common->addWidget(m_widthMeasure, 1, 7);
+    measure(m_widthMeasure, 1, 8);
     common->setColumnStretch(1, 1);
-    common->setColumnStretch(5, 1);
+    common->setColumnStretch(6, 1);
     layout->addLayout(common);
     const auto measureOf = [](int index) {
         return index == 1 ? profile::Measure::Innen : profile::Measure::Aussen;
