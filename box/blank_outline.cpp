@@ -150,6 +150,26 @@ bool insidePolygon(const std::vector<Point>& polygon, const Point& p)
     return inside;
 }
 
+// tan(θ / 4) of the arc from a to b counter-clockwise around the circle's centre, θ in (0, 2π),
+// from the two radii alone: with only +, −, ×, ÷ and √, which IEEE 754 rounds alike everywhere,
+// the bulge in the DXF is the same to the last digit on every machine and in the page's module,
+// where tan and atan2 of another C library may differ in the last place.
+double quarterTangent(const Circle& circle, const Point& a, const Point& b)
+{
+    const double ux = a.x - circle.x;
+    const double uy = a.y - circle.y;
+    const double vx = b.x - circle.x;
+    const double vy = b.y - circle.y;
+    const double lengths = std::sqrt((ux * ux + uy * uy) * (vx * vx + vy * vy));
+    const double cosine = std::clamp((ux * vx + uy * vy) / lengths, -1.0, 1.0);
+    // The half angle φ = θ / 2 lies in (0, π); its cosine is negative where θ passes π, which is
+    // where the cross product turns negative.
+    const double sinHalf = std::sqrt((1 - cosine) / 2);
+    const double cosHalf = std::copysign(std::sqrt((1 + cosine) / 2), ux * vy - uy * vx);
+    // tan(φ / 2), each form where it does not lose its digits.
+    return cosHalf >= 0 ? sinHalf / (1 + cosHalf) : (1 - cosHalf) / sinHalf;
+}
+
 struct Piece
 {
     Point from;
@@ -235,7 +255,7 @@ std::vector<OutlineVertex> blankOutline(const std::vector<Rect>& pieces,
             const Point probe{circle.x + circle.radius * std::cos(middle),
                               circle.y + circle.radius * std::sin(middle)};
             if (insidePolygon(polygon, probe) && outsideHoles(probe, &circle))
-                kept.push_back({q, p, -std::tan(sweep / 4)});
+                kept.push_back({q, p, -quarterTangent(circle, p, q)});
         }
     }
     std::map<Point, std::size_t> startingAt;

@@ -277,7 +277,7 @@ void addNotes(const Box& box, BoxResult& result)
         if (box.die)
             for (Side side : walls) {
                 const WallResult& wall = *result.wall(side);
-                if (wall.leastFlange && wall.outer < *wall.leastFlange)
+                if (shortOfLeastFlange(box, wall))
                     notes.push_back(
                         press::leastFlangeNote(wallName(side), *wall.leastFlange, "", *box.die));
             }
@@ -300,6 +300,11 @@ void addNotes(const Box& box, BoxResult& result)
 }
 
 } // namespace
+
+bool shortOfLeastFlange(const Box& box, const WallResult& wall)
+{
+    return box.die && wall.leastFlange && wall.outer < *wall.leastFlange;
+}
 
 std::string wallName(Side side)
 {

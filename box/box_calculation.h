@@ -76,6 +76,10 @@ BoxResult computeBox(const Box& box);
 // The checks of single values without the arithmetic; computeBox runs it first.
 void checkBox(const Box& box);
 
+// True where a wall is lower than the least flange that still rests on the box's die: the notes
+// say so, and an editor marks the wall's field.
+bool shortOfLeastFlange(const Box& box, const WallResult& wall);
+
 // The corners in the order the file and the answer name them, each with its two sides.
 struct CornerSides
 {

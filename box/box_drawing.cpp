@@ -122,11 +122,11 @@ std::string outlinePath(const std::vector<OutlineVertex>& outline, double left, 
     return d;
 }
 
-std::string drawBlankSvg(const BoxResult& result)
+std::string drawBlankSvg(const BoxResult& result, double textHeight)
 {
     const double length = result.blankLength();
     const double width = result.blankWidth();
-    const double u = std::max(3.5, std::max(length, width) / 80);
+    const double u = textHeight > 0 ? textHeight : std::max(3.5, std::max(length, width) / 80);
     const double margin = 3 * u;
     const double left = margin;
     const double top = margin + width; // y of the blank's front edge
@@ -190,7 +190,7 @@ svg::Point projected(double x, double y, double z, double scale)
     return {(x - y) * std::sqrt(0.5) * scale, -(x + y + 2 * z) / std::sqrt(6.0) * scale};
 }
 
-std::string drawFolded(const Box& box, const BoxResult& result)
+std::string drawFolded(const Box& box, const BoxResult& result, double textHeight)
 {
     const double s = box.thickness;
     const double a = result.outerLength;
@@ -232,7 +232,7 @@ std::string drawFolded(const Box& box, const BoxResult& result)
     slabs.insert(slabs.begin(), base.begin(), base.end());
 
     const double scale = 1;
-    const double u = std::max(3.5, std::max({a, b}) / 80);
+    const double u = textHeight > 0 ? textHeight : std::max(3.5, std::max({a, b}) / 80);
     svg::Writer out;
     out.title(boxBaseName(box) + " gefaltet");
     // Far slabs first: each one drawn is behind none of those still to come.
@@ -288,14 +288,25 @@ std::string blankDxf(const Box&, const BoxResult& result)
     return drawnInRange([&] { return drawBlankDxf(result); });
 }
 
-std::string blankSvg(const Box&, const BoxResult& result)
+std::string blankSvg(const Box& box, const BoxResult& result)
 {
-    return drawnInRange([&] { return drawBlankSvg(result); });
+    return blankSvg(box, result, {});
+}
+
+std::string blankSvg(const Box&, const BoxResult& result, const profile::DrawingOptions& options)
+{
+    return drawnInRange([&] { return drawBlankSvg(result, options.textHeight); });
 }
 
 std::string foldedSvg(const Box& box, const BoxResult& result)
 {
-    return drawnInRange([&] { return drawFolded(box, result); });
+    return foldedSvg(box, result, {});
+}
+
+std::string foldedSvg(const Box& box, const BoxResult& result,
+                      const profile::DrawingOptions& options)
+{
+    return drawnInRange([&] { return drawFolded(box, result, options.textHeight); });
 }
 
 } // namespace kantrix::box

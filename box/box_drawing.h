@@ -5,6 +5,7 @@
 
 #include "box.h"
 #include "box_calculation.h"
+#include "drawing_options.h"
 
 #include <string>
 
@@ -16,12 +17,16 @@ namespace kantrix::box {
 std::string blankDxf(const Box& box, const BoxResult& result);
 
 // The blank as SVG, sized in millimetres: the outline with its arcs, the dashed bend lines with
-// their positions, and the blank's size.
+// their positions, and the blank's size. The SVGs without options are the files'.
 std::string blankSvg(const Box& box, const BoxResult& result);
+std::string blankSvg(const Box& box, const BoxResult& result,
+                     const profile::DrawingOptions& options);
 
 // The folded box seen from the front left and above (isometric): the base and the walls as
 // slabs of the sheet's thickness, each ending where its set-back ends it, so that the corners
 // and their gaps show.
 std::string foldedSvg(const Box& box, const BoxResult& result);
+std::string foldedSvg(const Box& box, const BoxResult& result,
+                      const profile::DrawingOptions& options);
 
 } // namespace kantrix::box

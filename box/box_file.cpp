@@ -147,7 +147,7 @@ Box readBoxFile(std::string_view text, std::string_view fileName)
         checkBox(box);
         return box;
     } catch (const JsonFault& fault) {
-        throw BoxFileError(prefix + fault.why);
+        throw BoxFileError(prefix + json::placedReason(fault, text));
     } catch (const BoxRefusal& refusal) {
         throw BoxFileError(prefix + refusal.what());
     } catch (const BendError& error) {

@@ -80,8 +80,12 @@ Box readBoxOptions(const BoxOptions& options, NumberStyle style,
     box.width = reader.number(options.breite, BoxItem::Width, 0, "Breite B", "--breite");
 
     std::vector<std::string_view> heights = profile::splitOptionList(options.hoehe);
-    if (heights.size() == 1)
-        heights.assign(4, heights.front());
+    // The one height is copied out first: assign may free the element it is given before it reads
+    // it (libc++ does, in the page's module).
+    if (heights.size() == 1) {
+        const std::string_view all = heights.front();
+        heights.assign(4, all);
+    }
     if (heights.size() != 4)
         throw BoxRefusal(BoxItem::Walls, 0,
                          "--hoehe nennt die Höhen vorne/rechts/hinten/links oder eine für alle "

@@ -60,6 +60,18 @@ CLI::App* BoxCommand::add(CLI::App& app)
 int BoxCommand::run(const InputReader& read, const OutputWriter& write, std::string& out,
                     std::string& err) const
 {
+    // Where the outputs would land is known before anything is read: a call that would write
+    // over its own inputs is refused first.
+    OutputTargets targets;
+    for (const OptionValue* output : {&m_dxf, &m_svg, &m_ansicht, &m_speichern})
+        if (output->given())
+            targets.outputs.push_back({output->text, output == &m_speichern});
+    targets.partFile = m_file.given() ? m_file.text : std::string();
+    targets.partFileKind = "Kastendatei";
+    targets.materialsFile = m_werkstoffe.given() ? m_werkstoffe.text : std::string();
+    if (const std::string clash = outputClash(targets); !clash.empty())
+        return refuseCall(err, clash);
+
     const std::vector<const OptionValue*> values = {
         &m_dicke,     &m_radius,  &m_laenge,      &m_breite,      &m_hoehe,
         &m_innen,     &m_ecken,   &m_durchgehend, &m_spalt,       &m_freistich,
@@ -138,16 +150,6 @@ int BoxCommand::run(const InputReader& read, const OutputWriter& write, std::str
 int BoxCommand::runOn(const Box& box, const OutputWriter& write, std::string& out,
                       std::string& err) const
 {
-    OutputTargets targets;
-    for (const OptionValue* output : {&m_dxf, &m_svg, &m_ansicht, &m_speichern})
-        if (output->given())
-            targets.outputs.push_back({output->text, output == &m_speichern});
-    targets.partFile = m_file.given() ? m_file.text : std::string();
-    targets.partFileKind = "Kastendatei";
-    targets.materialsFile = m_werkstoffe.given() ? m_werkstoffe.text : std::string();
-    if (const std::string clash = outputClash(targets); !clash.empty())
-        return refuseCall(err, clash);
-
     std::vector<OutputFile> files;
     std::string answer;
     try {

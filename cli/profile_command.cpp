@@ -60,6 +60,18 @@ CLI::App* ProfileCommand::add(CLI::App& app)
 int ProfileCommand::run(const InputReader& read, const OutputWriter& write, std::string& out,
                         std::string& err) const
 {
+    // Where the outputs would land is known before anything is read: a call that would write
+    // over its own inputs is refused first.
+    OutputTargets targets;
+    for (const OptionValue* output : {&m_dxf, &m_svg, &m_schnitt, &m_speichern})
+        if (output->given())
+            targets.outputs.push_back({output->text, output == &m_speichern});
+    targets.partFile = m_file.given() ? m_file.text : std::string();
+    targets.partFileKind = "Profildatei";
+    targets.materialsFile = m_werkstoffe.given() ? m_werkstoffe.text : std::string();
+    if (const std::string clash = outputClash(targets); !clash.empty())
+        return refuseCall(err, clash);
+
     const std::vector<const OptionValue*> values = {
         &m_dicke,    &m_radius, &m_schenkel,  &m_winkel,  &m_radien,       &m_innen,
         &m_richtung, &m_breite, &m_werkstoff, &m_matrize, &m_walzrichtung, &m_presse};
@@ -138,15 +150,6 @@ int ProfileCommand::runOn(const Profile& profile, const OutputWriter& write, std
             err, std::string(m_dxf.given() ? "--dxf" : "--svg") +
                      " zeichnet den Zuschnitt und braucht dessen Breite W" +
                      (m_file.given() ? ", die die Profildatei nicht nennt" : ": --breite"));
-    OutputTargets targets;
-    for (const OptionValue* output : {&m_dxf, &m_svg, &m_schnitt, &m_speichern})
-        if (output->given())
-            targets.outputs.push_back({output->text, output == &m_speichern});
-    targets.partFile = m_file.given() ? m_file.text : std::string();
-    targets.partFileKind = "Profildatei";
-    targets.materialsFile = m_werkstoffe.given() ? m_werkstoffe.text : std::string();
-    if (const std::string clash = outputClash(targets); !clash.empty())
-        return refuseCall(err, clash);
 
     std::vector<OutputFile> files;
     std::string answer;

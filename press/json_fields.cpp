@@ -1,6 +1,8 @@
 #include "json_fields.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -26,12 +28,142 @@ std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view text, std::si
     return {line, column};
 }
 
+// Finds the value at `path` ("werkstoffe[2].probebiegungen[1].dicke", indices from 1) in a text
+// that parsed, by walking its tokens: the parsed document has no places.
+class ValueFinder
+{
+public:
+    explicit ValueFinder(std::string_view text) : m_text(text) {}
+
+    std::optional<std::size_t> find(std::string_view path)
+    {
+        skipSpace();
+        while (!path.empty()) {
+            if (path.front() == '.')
+                path.remove_prefix(1);
+            if (path.front() == '[') {
+                const std::size_t close = path.find(']');
+                if (close == std::string_view::npos)
+                    return std::nullopt;
+                const std::size_t index = std::stoul(std::string(path.substr(1, close - 1)));
+                path.remove_prefix(close + 1);
+                if (!enterItem(index))
+                    return std::nullopt;
+            } else {
+                const std::size_t end = std::min(path.find('.'), path.find('['));
+                const std::string_view key = path.substr(0, end);
+                path.remove_prefix(std::min(end, path.size()));
+                if (!enterMember(key))
+                    return std::nullopt;
+            }
+        }
+        return m_at;
+    }
+
+private:
+    bool enterMember(std::string_view key)
+    {
+        if (peek() != '{')
+            return false;
+        ++m_at;
+        for (skipSpace(); peek() == '"';) {
+            const std::size_t start = m_at + 1;
+            skipString();
+            const std::string_view name = m_text.substr(start, m_at - 1 - start);
+            skipSpace();
+            ++m_at; // the colon
+            skipSpace();
+            if (name == key)
+                return true;
+            skipValue();
+            skipSpace();
+            if (peek() == ',')
+                ++m_at;
+            skipSpace();
+        }
+        return false;
+    }
+
+    bool enterItem(std::size_t index)
+    {
+        if (peek() != '[' || index == 0)
+            return false;
+        ++m_at;
+        skipSpace();
+        for (std::size_t i = 1; peek() != ']' && m_at < m_text.size(); ++i) {
+            if (i == index)
+                return true;
+            skipValue();
+            skipSpace();
+            if (peek() == ',')
+                ++m_at;
+            skipSpace();
+        }
+        return false;
+    }
+
+    void skipValue()
+    {
+        if (peek() == '"')
+            return skipString();
+        int depth = 0;
+        while (m_at < m_text.size()) {
+            const char c = m_text[m_at];
+            if (c == '"') {
+                skipString();
+                continue;
+            }
+            if (c == '{' || c == '[')
+                ++depth;
+            else if (c == '}' || c == ']')
+                --depth;
+            if (depth < 0 || (depth == 0 && c == ','))
+                return;
+            ++m_at;
+            if (depth == 0 && (c == '}' || c == ']'))
+                return;
+        }
+    }
+
+    void skipString()
+    {
+        for (++m_at; m_at < m_text.size() && m_text[m_at] != '"'; ++m_at)
+            if (m_text[m_at] == '\\')
+                ++m_at;
+        ++m_at;
+    }
+
+    void skipSpace()
+    {
+        while (m_at < m_text.size() && (m_text[m_at] == ' ' || m_text[m_at] == '\n' ||
+                                        m_text[m_at] == '\r' || m_text[m_at] == '\t'))
+            ++m_at;
+    }
+
+    char peek() const { return m_at < m_text.size() ? m_text[m_at] : '\0'; }
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+};
+
 std::string quoted(const std::string& path)
 {
     return "„" + path + "“";
 }
 
 } // namespace
+
+std::string placedReason(const JsonFault& fault, std::string_view text)
+{
+    if (fault.at.empty())
+        return fault.why;
+    const std::optional<std::size_t> offset = ValueFinder(text).find(fault.at);
+    if (!offset)
+        return fault.why;
+    const auto [line, column] = lineAndColumn(text, *offset);
+    return fault.why + " (Zeile " + std::to_string(line) + ", Spalte " + std::to_string(column) +
+           ")";
+}
 
 Json parseStrict(std::string_view text)
 {
@@ -72,7 +204,7 @@ void requireObject(const Json& value, const std::string& path,
                         " muss ein JSON-Objekt sein"};
     for (const char* key : required)
         if (!value.contains(key))
-            throw JsonFault{"der Schlüssel \"" + std::string(key) + "\" fehlt" + where};
+            throw JsonFault("der Schlüssel \"" + std::string(key) + "\" fehlt" + where, path);
     for (const auto& [key, item] : value.items()) {
         bool known = false;
         for (const char* name : required)
@@ -80,7 +212,8 @@ void requireObject(const Json& value, const std::string& path,
         for (const char* name : optional)
             known = known || key == name;
         if (!known)
-            throw JsonFault{"unbekannter Schlüssel \"" + key + "\"" + where};
+            throw JsonFault("unbekannter Schlüssel \"" + key + "\"" + where,
+                            path.empty() ? key : path + "." + key);
     }
 }
 
@@ -88,7 +221,7 @@ double numberAt(const Json& object, const char* key, const std::string& path)
 {
     const Json& value = object.at(key);
     if (!value.is_number())
-        throw JsonFault{quoted(path) + " muss eine Zahl sein"};
+        throw JsonFault(quoted(path) + " muss eine Zahl sein", path);
     return value.get<double>();
 }
 
@@ -103,7 +236,7 @@ std::string stringAt(const Json& object, const char* key, const std::string& pat
 {
     const Json& value = object.at(key);
     if (!value.is_string())
-        throw JsonFault{quoted(path) + " muss ein Text sein"};
+        throw JsonFault(quoted(path) + " muss ein Text sein", path);
     return value.get<std::string>();
 }
 
@@ -118,7 +251,7 @@ std::string textAt(const Json& object, const char* key, const std::string& path,
     std::string choices;
     for (const char* text : allowed)
         choices += (choices.empty() ? "„" : " oder „") + std::string(text) + "“";
-    throw JsonFault{quoted(path) + " muss " + choices + " sein"};
+    throw JsonFault(quoted(path) + " muss " + choices + " sein", path);
 }
 
 const Json& arrayAt(const Json& object, const char* key, const std::string& path,
@@ -126,10 +259,11 @@ const Json& arrayAt(const Json& object, const char* key, const std::string& path
 {
     const Json& value = object.at(key);
     if (!value.is_array())
-        throw JsonFault{quoted(path) + " muss eine Liste sein"};
+        throw JsonFault(quoted(path) + " muss eine Liste sein", path);
     if (value.size() > maxSize)
-        throw JsonFault{quoted(path) + " hat " + std::to_string(value.size()) +
-                        " Einträge, mehr als erlaubt (" + std::to_string(maxSize) + ")"};
+        throw JsonFault(quoted(path) + " hat " + std::to_string(value.size()) +
+                            " Einträge, mehr als erlaubt (" + std::to_string(maxSize) + ")",
+                        path);
     return value;
 }
 

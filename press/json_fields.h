@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kantrix::press::json {
 
@@ -18,8 +19,17 @@ using OrderedJson = nlohmann::ordered_json;
 
 struct JsonFault
 {
+    explicit JsonFault(std::string reason, std::string valuePath = {})
+        : why(std::move(reason)), at(std::move(valuePath))
+    {}
+
     std::string why;
+    std::string at; // the value it is about ("werkstoffe[2].name"), where that helps find it
 };
+
+// The reason, with the line and column of the value it is about where `text` has one there, so
+// that a person can find it in a long file.
+std::string placedReason(const JsonFault& fault, std::string_view text);
 
 // The document of a text, or JsonFault: not JSON (with line and column), a number beyond the
 // double range, or a key given twice in one object.

@@ -66,27 +66,6 @@ bool sameMaterialName(std::string_view a, std::string_view b)
     return true;
 }
 
-std::vector<std::string> replacedValues(const CatalogEntry& entry)
-{
-    std::vector<std::string> names;
-    if (entry.origin == MaterialOrigin::User)
-        return names;
-    for (const Material& builtin : builtinMaterials()) {
-        if (builtin.name != entry.material.name)
-            continue;
-        const Material& now = entry.material;
-        if (now.number != builtin.number)
-            names.push_back("Nummer");
-        if (now.strength != builtin.strength)
-            names.push_back("Rm");
-        if (now.radiusFactor != builtin.radiusFactor)
-            names.push_back("f");
-        if (now.minimumRadius != builtin.minimumRadius)
-            names.push_back("Mindestradius");
-    }
-    return names;
-}
-
 MaterialCatalog materialCatalog(const MaterialsFile& user)
 {
     MaterialCatalog catalog;

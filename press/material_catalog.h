@@ -34,10 +34,6 @@ using MaterialCatalog = std::vector<CatalogEntry>;
 // checkMaterial refuses.
 MaterialCatalog materialCatalog(const MaterialsFile& user = {});
 
-// Which values of a built-in material the user's file replaced ("Nummer", "Rm", "f",
-// "Mindestradius"); none for the user's own.
-std::vector<std::string> replacedValues(const CatalogEntry& entry);
-
 // The material of this name or number, or none.
 const Material* findMaterial(const MaterialCatalog& catalog, std::string_view nameOrNumber);
 

@@ -68,7 +68,7 @@ std::vector<double> numbersAt(const Json& object, const char* key, const std::st
     std::vector<double> values;
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (!list[i].is_number())
-            throw JsonFault{"„" + item(path, key, i) + "“ muss eine Zahl sein"};
+            throw JsonFault("„" + item(path, key, i) + "“ muss eine Zahl sein", item(path, key, i));
         values.push_back(list[i].get<double>());
     }
     return values;
@@ -125,7 +125,8 @@ std::vector<TestBend> testBendsAt(const Json& object, const std::string& path)
         bend.cutLength = json::numberAt(entry, "zuschnitt", at + ".zuschnitt");
         const std::vector<double> legs = numbersAt(entry, "schenkel", at);
         if (legs.size() != 2)
-            throw JsonFault{"„" + at + ".schenkel“ muss die zwei Schenkel a und b nennen"};
+            throw JsonFault("„" + at + ".schenkel“ muss die zwei Schenkel a und b nennen",
+                            at + ".schenkel");
         bend.legA = legs[0];
         bend.legB = legs[1];
         bends.push_back(bend);
@@ -175,7 +176,7 @@ UserMaterial readUserMaterial(const Json& value, const std::string& path)
     UserMaterial material;
     material.name = json::stringAt(value, "name", path + ".name");
     if (const std::optional<std::string> fault = materialNameFault(material.name))
-        throw JsonFault{"„" + path + ".name“ " + *fault};
+        throw JsonFault("„" + path + ".name“ " + *fault, path + ".name");
     if (value.contains("nummer") && !value.at("nummer").is_null())
         material.number = json::stringAt(value, "nummer", path + ".nummer");
     if (value.contains("zugfestigkeit"))

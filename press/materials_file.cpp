@@ -47,15 +47,16 @@ MaterialsFile readMaterialsFile(std::string_view text, std::string_view fileName
             UserMaterial material = readUserMaterial(list[i], path);
             for (const UserMaterial& before : file.materials)
                 if (sameMaterialName(before.name, material.name))
-                    throw json::JsonFault{"der Werkstoff „" + material.name +
-                                          "“ steht zweimal darin"};
+                    throw json::JsonFault("der Werkstoff „" + material.name +
+                                              "“ steht zweimal darin",
+                                          path + ".name");
             file.materials.push_back(std::move(material));
         }
         // Whether every material can be used: the catalog checks them as it merges them.
         materialCatalog(file);
         return file;
     } catch (const json::JsonFault& fault) {
-        throw MaterialsFileError(prefix + fault.why);
+        throw MaterialsFileError(prefix + json::placedReason(fault, text));
     } catch (const PressRefusal& refusal) {
         throw MaterialsFileError(prefix + refusal.what());
     } catch (const BendError& error) {

@@ -1,5 +1,6 @@
 #include "press_answer.h"
 
+#include "builtin_values_note.h"
 #include "json_fields.h"
 #include "material_json.h"
 #include "number_text.h"
@@ -136,15 +137,11 @@ std::string materialsTable(const MaterialCatalog& catalog)
     }
     list.write(out);
     std::string replaced;
-    for (const CatalogEntry& entry : catalog) {
-        std::string values;
-        for (const std::string& value : replacedValues(entry))
-            values += (values.empty() ? "" : ", ") + value;
-        if (!values.empty())
-            replaced += (replaced.empty() ? "" : "; ") + entry.material.name + ": " + values;
-    }
+    for (const CatalogEntry& entry : catalog)
+        if (const std::optional<std::string> note = builtinValuesNote(entry.material))
+            replaced += *note + '\n';
     if (!replaced.empty())
-        out += "\nEingebaute Werte ersetzt durch die der Werkstoffdatei (" + replaced + ").\n";
+        out += '\n' + replaced;
     for (const CatalogEntry& entry : catalog) {
         const Material& material = entry.material;
         if (material.testBends.empty())

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <vector>
 
 // The DXF is R12 (AC1009), the oldest version that every laser and punching CAM still reads,
 // written without handles ($HANDLING absent): the tables R12 lists in their order, an empty
@@ -86,7 +87,39 @@ std::string drawBlankDxf(const ProfileResult& result, double width)
     return dxf.take();
 }
 
-std::string drawBlankSvg(const ProfileResult& result, double width)
+// Positions for marks at `wanted` (in order) at least `apart` from each other, each as near its
+// own as can be: the least squares of the moves. Taking i times `apart` off the i-th position
+// turns the spacing into an order, found by pooling neighbours that break it into their mean.
+std::vector<double> spread(const std::vector<double>& wanted, double apart)
+{
+    struct Pool
+    {
+        double sum;
+        std::size_t count;
+        double mean() const { return sum / static_cast<double>(count); }
+    };
+    std::vector<Pool> pools;
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        pools.push_back({wanted[i] - static_cast<double>(i) * apart, 1});
+        while (pools.size() > 1 && pools[pools.size() - 2].mean() > pools.back().mean()) {
+            pools[pools.size() - 2].sum += pools.back().sum;
+            pools[pools.size() - 2].count += pools.back().count;
+            pools.pop_back();
+        }
+    }
+    std::vector<double> at;
+    at.reserve(wanted.size());
+    for (const Pool& pool : pools)
+        for (std::size_t k = 0; k < pool.count; ++k)
+            at.push_back(pool.mean() + static_cast<double>(at.size()) * apart);
+    // Marks already far enough apart keep their exact positions.
+    for (std::size_t i = 0; i < at.size(); ++i)
+        if (std::abs(at[i] - wanted[i]) < 1e-9 * apart)
+            at[i] = wanted[i];
+    return at;
+}
+
+std::string drawBlankSvg(const ProfileResult& result, double width, double textHeight)
 {
     const double length = result.developedLength;
 
@@ -96,7 +129,9 @@ std::string drawBlankSvg(const ProfileResult& result, double width)
     double room = length;
     for (std::size_t i = 0; i + 1 < result.bends.size(); ++i)
         room = std::min(room, std::abs(result.bends[i + 1].bendLine - result.bends[i].bendLine));
-    const double u = std::max(3.5, std::min(std::max(length, width) / 80, room / 0.9));
+    const double u = textHeight > 0
+                         ? textHeight
+                         : std::max(3.5, std::min(std::max(length, width) / 80, room / 0.9));
     const double gap = 0.4 * u;
     const double mark = 0.7 * u; // the triangle that says up or down
 
@@ -110,13 +145,39 @@ std::string drawBlankSvg(const ProfileResult& result, double width)
     const std::string lengthText = FormatNumber(length, threeDecimals);
     const std::string widthText = FormatNumber(width, threeDecimals);
 
+    // Where the labels stand along the blank: on their lines, or where lines lie closer than the
+    // labels are high, spread apart as little as they can be and led to their lines.
+    std::vector<double> lines;
+    for (const BendResult& bend : result.bends)
+        lines.push_back(bend.bendLine);
+    // The files keep the layout they have always had, byte for byte; the moves below serve a
+    // text height asked for, which may be large against the blank.
+    const bool asked = textHeight > 0;
+    const std::vector<double> at = asked ? spread(lines, 0.9 * u) : lines;
+    bool led = false;
+    double first = 0;
+    double last = length;
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        led = led || at[i] != lines[i];
+        first = std::min(first, at[i] - 0.6 * u);
+        last = std::max(last, at[i] + 0.6 * u);
+    }
+    const double lead = led ? 1.2 * u : 0;
+
+    // A measure's text longer than the blank's side would cross its extension lines: it goes to
+    // the far side of its line.
+    const bool lengthUnder = asked && svg::textLength(lengthText, u) + 2 * gap > length;
+    const bool widthBeyond = asked && svg::textLength(widthText, u) + 2 * gap > width;
+
     // The blank's corner in the picture; the bend positions stand above it, the length below and
     // the width on the right.
-    const double left = std::max(0.8 * u, svg::textLength(lengthText, u) / 2 - length / 2 + gap);
-    const double top = gap + mark + 2 * gap + longest + gap;
+    const double left = std::max(
+        {0.8 * u, svg::textLength(lengthText, u) / 2 - length / 2 + gap, -first + 0.2 * u});
+    const double top = gap + mark + lead + 2 * gap + longest + gap;
     const double dimension = 1.8 * u;
-    const double right = dimension + 0.6 * u;
-    const double bottom = dimension + 0.6 * u;
+    const double right =
+        std::max(dimension + 0.6 * u + (widthBeyond ? 1.2 * u : 0), last - length + 0.2 * u);
+    const double bottom = dimension + 0.6 * u + (lengthUnder ? 1.2 * u : 0);
     const double pictureWidth = left + length + right;
     const double pictureHeight = top + width + bottom;
 
@@ -147,7 +208,11 @@ std::string drawBlankSvg(const ProfileResult& result, double width)
             out.triangle({x, markBottom}, {x - half, markBottom - mark},
                          {x + half, markBottom - mark}, colour);
         // Read upwards, as ordinate measures are: centred on the line, starting above the mark.
-        out.text({x + 0.35 * u, markBottom - mark - gap}, -90, "start", u, colour, labels[i]);
+        const double labelX = x0 + at[i];
+        if (led)
+            out.line({x, markBottom - mark}, {labelX, markBottom - mark - lead}, colour, 0.05 * u);
+        out.text({labelX + 0.35 * u, markBottom - mark - lead - gap}, -90, "start", u, colour,
+                 labels[i]);
     }
 
     // The length under the blank, the width to its right.
@@ -156,12 +221,14 @@ std::string drawBlankSvg(const ProfileResult& result, double width)
     out.line({x0 + length, yBottom + gap}, {x0 + length, yDimension + gap}, measureColour,
              0.05 * u);
     out.dimensionLine({x0, yDimension}, {x0 + length, yDimension}, measureColour, u);
-    out.text({x0 + length / 2, yDimension - gap}, 0, "middle", u, measureColour, lengthText);
+    out.text({x0 + length / 2, lengthUnder ? yDimension + gap + 0.9 * u : yDimension - gap}, 0,
+             "middle", u, measureColour, lengthText);
     const double xDimension = x0 + length + dimension;
     out.line({x0 + length + gap, yTop}, {xDimension + gap, yTop}, measureColour, 0.05 * u);
     out.line({x0 + length + gap, yBottom}, {xDimension + gap, yBottom}, measureColour, 0.05 * u);
     out.dimensionLine({xDimension, yBottom}, {xDimension, yTop}, measureColour, u);
-    out.text({xDimension - gap, yTop + width / 2}, -90, "middle", u, measureColour, widthText);
+    out.text({widthBeyond ? xDimension + gap + 0.9 * u : xDimension - gap, yTop + width / 2}, -90,
+             "middle", u, measureColour, widthText);
 
     std::string pictureWidthText;
     svg::appendNumber(pictureWidthText, pictureWidth);
@@ -202,16 +269,29 @@ std::string blankDxf(const Profile& profile, const ProfileResult& result)
 
 std::string blankSvg(const Profile& profile, const ProfileResult& result)
 {
+    return blankSvg(profile, result, {});
+}
+
+std::string blankSvg(const Profile& profile, const ProfileResult& result,
+                     const DrawingOptions& options)
+{
     checkResult(profile, result);
     const double width = blankWidth(profile);
     return drawnInRange(profile, width >= result.developedLength,
-                        [&] { return drawBlankSvg(result, width); });
+                        [&] { return drawBlankSvg(result, width, options.textHeight); });
 }
 
 std::string sectionSvg(const Profile& profile, const ProfileResult& result)
 {
+    return sectionSvg(profile, result, {});
+}
+
+std::string sectionSvg(const Profile& profile, const ProfileResult& result,
+                       const DrawingOptions& options)
+{
     checkResult(profile, result);
-    return drawnInRange(profile, false, [&] { return drawSection(profile, result); });
+    return drawnInRange(profile, false,
+                        [&] { return drawSection(profile, result, options.textHeight); });
 }
 
 } // namespace kantrix::profile

@@ -136,7 +136,7 @@ Profile readProfileFile(std::string_view text, std::string_view fileName)
         checkProfile(profile);
         return profile;
     } catch (const JsonFault& fault) {
-        throw ProfileFileError(prefix + fault.why);
+        throw ProfileFileError(prefix + json::placedReason(fault, text));
     } catch (const ProfileRefusal& refusal) {
         throw ProfileFileError(prefix + refusal.what());
     } catch (const BendError& error) {

@@ -111,7 +111,7 @@ struct PlacedMeasure
 class SectionDrawing
 {
 public:
-    SectionDrawing(const Profile& profile, const ProfileResult& result)
+    SectionDrawing(const Profile& profile, const ProfileResult& result, double textHeight)
         : m_profile(profile), m_result(result), m_s(profile.thickness)
     {
         layOut();
@@ -127,7 +127,8 @@ public:
         double shortest = m_profile.legs[0].length;
         for (const Leg& leg : m_profile.legs)
             shortest = std::min(shortest, leg.length);
-        m_u = std::min(std::max(right - left, top - bottom) / 30, 0.3 * shortest);
+        m_u = textHeight > 0 ? textHeight
+                             : std::min(std::max(right - left, top - bottom) / 30, 0.3 * shortest);
         m_sharpDrawn.assign(2 * m_bends.size(), false);
     }
 
@@ -428,9 +429,9 @@ private:
 
 } // namespace
 
-std::string drawSection(const Profile& profile, const ProfileResult& result)
+std::string drawSection(const Profile& profile, const ProfileResult& result, double textHeight)
 {
-    SectionDrawing drawing(profile, result);
+    SectionDrawing drawing(profile, result, textHeight);
     return drawing.svg();
 }
 

@@ -10,7 +10,8 @@
 
 namespace kantrix::profile {
 
-// For a profile that checkProfile passed and its result.
-std::string drawSection(const Profile& profile, const ProfileResult& result);
+// For a profile that checkProfile passed and its result; a `textHeight` of 0 lets the drawing
+// choose it.
+std::string drawSection(const Profile& profile, const ProfileResult& result, double textHeight);
 
 } // namespace kantrix::profile

@@ -190,10 +190,14 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
     // Side by side the drawings are as tall as they need to be at their width, and no taller.
     const double drawingHeight =
         std::max(mm(40), std::min(half * 0.9, footerTop - y - notesHeight - mm(4)));
-    paintDrawing(painter, QRectF(left, y, half, drawingHeight), sheet.blank,
-                 QStringLiteral("Zuschnitt mit Biegelinien"), QString(), mm);
-    paintDrawing(painter, QRectF(left + half + mm(6), y, half, drawingHeight), sheet.folded,
-                 QStringLiteral("Gefalteter Kasten"), QString(), mm);
+    paintDrawing(
+        painter, QRectF(left, y, half, drawingHeight), sheet.blank,
+        [&](double textHeight) { return box::blankSvg(part, result, {textHeight}); },
+        QStringLiteral("Zuschnitt mit Biegelinien"), QString(), mm);
+    paintDrawing(
+        painter, QRectF(left + half + mm(6), y, half, drawingHeight), sheet.folded,
+        [&](double textHeight) { return box::foldedSvg(part, result, {textHeight}); },
+        QStringLiteral("Gefalteter Kasten"), QString(), mm);
     y += drawingHeight + mm(4);
 
     painter.setPen(headingInk);

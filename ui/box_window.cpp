@@ -554,15 +554,20 @@ void BoxWindow::showDraft()
     m_blank->setStale(false);
     m_folded->setStale(false);
     // A box too large for the numbers of a drawing gets the reason in the drawing's place.
-    const auto show = [](SvgView* view, const auto& draw) {
+    // Each is written again for its view's size, its texts as high as the window's.
+    const auto show = [](SvgView* view, DrawingAt draw) {
         try {
-            view->show(QByteArray::fromStdString(draw()));
+            view->show(std::move(draw));
         } catch (const std::runtime_error& refused) {
             view->show({}, QString::fromStdString(refused.what()) + QLatin1Char('.'));
         }
     };
-    show(m_blank, [&] { return box::blankSvg(part, *check.result); });
-    show(m_folded, [&] { return box::foldedSvg(part, *check.result); });
+    show(m_blank, [part, result = *check.result](double textHeight) {
+        return box::blankSvg(part, result, {textHeight});
+    });
+    show(m_folded, [part, result = *check.result](double textHeight) {
+        return box::foldedSvg(part, result, {textHeight});
+    });
 }
 
 void BoxWindow::updateTitle()

@@ -1,5 +1,6 @@
 #include "materials_dialog.h"
 
+#include "builtin_values_note.h"
 #include "materials_merge.h"
 #include "number_text.h"
 #include "press_refusal.h"
@@ -165,7 +166,8 @@ QVariant MaterialsModel::headerData(int section, Qt::Orientation orientation, in
 MaterialsDialog::MaterialsDialog(const UserMaterials& materials, QWidget* parent)
     : QDialog(parent), m_model(new MaterialsModel(this)), m_table(new QTableView(this)),
       m_remove(new QPushButton(QStringLiteral("Probebiegung löschen…"), this)),
-      m_import(new QPushButton(QStringLiteral("Importieren…"), this)), m_message(new QLabel(this))
+      m_import(new QPushButton(QStringLiteral("Importieren…"), this)), m_replaced(new QLabel(this)),
+      m_message(new QLabel(this))
 {
     setObjectName(QStringLiteral("Werkstoffe"));
     setWindowTitle(QStringLiteral("Werkstoffe – Kantrix"));
@@ -184,6 +186,12 @@ MaterialsDialog::MaterialsDialog(const UserMaterials& materials, QWidget* parent
     m_table->verticalHeader()->hide();
     heading->setBuddy(m_table);
     layout->addWidget(m_table, 1);
+
+    // Which built-in values the file replaces, in the words the lists and notes use elsewhere.
+    m_replaced->setObjectName(QStringLiteral("Werkstoffe_Abweichungen"));
+    m_replaced->setWordWrap(true);
+    m_replaced->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_replaced);
 
     m_message->setObjectName(QStringLiteral("Werkstoffe_Meldung"));
     m_message->setWordWrap(true);
@@ -218,6 +226,12 @@ void MaterialsDialog::setMaterials(const UserMaterials& materials)
 {
     m_materials = materials;
     m_model->setCatalog(m_materials.catalog);
+    QStringList replaced;
+    for (const press::CatalogEntry& entry : m_materials.catalog)
+        if (const std::optional<std::string> note = press::builtinValuesNote(entry.material))
+            replaced << QString::fromStdString(*note);
+    m_replaced->setText(replaced.join(QLatin1Char('\n')));
+    m_replaced->setVisible(!replaced.isEmpty());
     showMessage(m_materials.error, true);
     updateRemove();
 }

@@ -80,6 +80,7 @@ public:
     QPushButton* remove() const { return m_remove; }
     QPushButton* importButton() const { return m_import; }
     QLabel* message() const { return m_message; }
+    QLabel* replacedValues() const { return m_replaced; }
 
     // The user's file read again, after it changed.
     void setMaterials(const UserMaterials& materials);
@@ -100,6 +101,7 @@ private:
     QTableView* m_table;
     QPushButton* m_remove;
     QPushButton* m_import;
+    QLabel* m_replaced;
     QLabel* m_message;
 };
 

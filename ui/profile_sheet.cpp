@@ -2,6 +2,7 @@
 
 #include "bend_sheet.h"
 #include "bending_force.h"
+#include "fitted_drawing.h"
 #include "number_text.h"
 #include "profile_drawing.h"
 #include "profile_model.h"
@@ -18,6 +19,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <exception>
 
 namespace kantrix {
 
@@ -167,12 +169,16 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
     const double below = mm(6) + pressHeading + mm(5) * static_cast<double>(rows) + mm(4) +
                          notesRoom + mm(5) * noteLines;
     const double grown = std::max(0.0, (footerTop - y - below - mm(61) - mm(57)) / 2);
-    paintDrawing(painter, QRectF(left, y, right - left, mm(58) + grown), sheet.section,
-                 QStringLiteral("Schnitt"), QString(), mm);
+    paintDrawing(
+        painter, QRectF(left, y, right - left, mm(58) + grown), sheet.section,
+        [&](double textHeight) { return profile::sectionSvg(part, result, {textHeight}); },
+        QStringLiteral("Schnitt"), QString(), mm);
     y += mm(61) + grown;
-    paintDrawing(painter, QRectF(left, y, right - left, mm(52) + grown), sheet.blank,
-                 QStringLiteral("Zuschnitt, Biegelinien vom linken Ende bemaßt"),
-                 QStringLiteral("Ohne Breite W kein Zuschnitt"), mm);
+    paintDrawing(
+        painter, QRectF(left, y, right - left, mm(52) + grown), sheet.blank,
+        [&](double textHeight) { return profile::blankSvg(part, result, {textHeight}); },
+        QStringLiteral("Zuschnitt, Biegelinien vom linken Ende bemaßt"),
+        QStringLiteral("Ohne Breite W kein Zuschnitt"), mm);
     y += mm(57) + grown;
 
     // The legs and the bends side by side, as small as needed to leave room for the notes.

@@ -561,16 +561,21 @@ void ProfileWindow::showDraft()
     m_section->setStale(false);
     m_blank->setStale(false);
     // A part too large for the numbers of a drawing gets the reason in the drawing's place.
-    const auto show = [](SvgView* view, const auto& draw) {
+    // The views keep their drawing to write it again when resized: by a copy of the part.
+    const auto show = [](SvgView* view, DrawingAt draw) {
         try {
-            view->show(QByteArray::fromStdString(draw()));
+            view->show(std::move(draw));
         } catch (const profile::ProfileRefusal& refused) {
             view->show({}, QString::fromStdString(refused.what()) + QLatin1Char('.'));
         }
     };
-    show(m_section, [&] { return profile::sectionSvg(shape, *check.result); });
+    show(m_section, [shape, result = *check.result](double textHeight) {
+        return profile::sectionSvg(shape, result, {textHeight});
+    });
     if (shape.width)
-        show(m_blank, [&] { return profile::blankSvg(shape, *check.result); });
+        show(m_blank, [shape, result = *check.result](double textHeight) {
+            return profile::blankSvg(shape, result, {textHeight});
+        });
     else
         m_blank->show({}, QStringLiteral("Für den Zuschnitt fehlt die Breite W."));
 }

@@ -3,11 +3,15 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <exception>
+
 namespace kantrix::sheet {
 
-// A drawing of the library in a framed box, to scale within it and centred.
+// A drawing of the library in a framed box, to scale within it and centred, written again for
+// the box so that its texts print at a size one reads on the shop floor.
 void paintDrawing(QPainter& painter, const QRectF& box, const QByteArray& svg,
-                  const QString& caption, const QString& absent, const PageUnits& mm)
+                  const DrawingAt& draw, const QString& caption, const QString& absent,
+                  const PageUnits& mm)
 {
     painter.setPen(headingInk);
     painter.setFont(sheetFont(10, true));
@@ -17,10 +21,21 @@ void paintDrawing(QPainter& painter, const QRectF& box, const QByteArray& svg,
     painter.setPen(QPen(ruleInk, mm(0.2)));
     painter.drawRect(frame);
     const QRectF room = frame.adjusted(mm(3), mm(3), -mm(3), -mm(3));
-    QSvgRenderer renderer(svg);
-    if (svg.isEmpty() || !renderer.isValid()) {
+    QByteArray shown = svg;
+    if (!svg.isEmpty()) {
+        // Capitals 2.5 mm high, the height of ISO 3098-1's series that drawings on A4 commonly
+        // give their dimensions; those of Liberation Sans are 0.72 of its size.
+        try {
+            shown = fittedSvg(draw, room.size(), mm(2.5 / 0.72));
+        } catch (const std::exception&) {
+            // As written for the files, the drawing stays in the range of its numbers.
+        }
+    }
+    QSvgRenderer renderer(shown);
+    // The drawing's texts take the painter's font for what the SVG leaves open, the weight too.
+    painter.setFont(sheetFont(10));
+    if (shown.isEmpty() || !renderer.isValid()) {
         painter.setPen(ruleInk);
-        painter.setFont(sheetFont(10));
         painter.drawText(room, Qt::AlignCenter, absent);
         return;
     }

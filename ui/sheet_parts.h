@@ -3,6 +3,7 @@
 // The pieces the profile and the box sheets draw alike: a library drawing framed under its
 // caption, and a table with a heading row.
 
+#include "fitted_drawing.h"
 #include "sheet_page.h"
 
 #include <QStringList>
@@ -11,10 +12,12 @@
 
 namespace kantrix::sheet {
 
-// A drawing of the library in a framed box, to scale within it and centred; `absent` where there
-// is none.
+// A drawing of the library in a framed box, to scale within it and centred, written again by
+// `draw` so that its texts print at a size one reads on the shop floor; `absent` where there is
+// none (an empty `svg`).
 void paintDrawing(QPainter& painter, const QRectF& box, const QByteArray& svg,
-                  const QString& caption, const QString& absent, const PageUnits& mm);
+                  const DrawingAt& draw, const QString& caption, const QString& absent,
+                  const PageUnits& mm);
 
 struct Table
 {

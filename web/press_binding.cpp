@@ -90,6 +90,9 @@ val refusal(const char* item, const std::string& message)
 // The test bend of the form's texts (the command line's names) worked out with the materials of
 // the user's file: {json} as `kantrix-cli probebiegung --json` gives it, and with `add` also
 // {materials}, the user's file with the test bend added; or {refusal: {item, message}}.
+// How the answers name the browser's store of the user's materials file.
+constexpr const char* browserMaterials = "Werkstoffe dieses Browsers";
+
 val testBend(const val& options, const std::string& userMaterials, bool add)
 {
     try {
@@ -99,9 +102,14 @@ val testBend(const val& options, const std::string& userMaterials, bool add)
             readTestBendOptions(optionsOf(options), NumberStyle::PointOrComma, catalog);
         val answer = val::object();
         answer.set("json", testBendJson(typed.material, typed.bend, typed.result));
-        if (add)
-            answer.set("materials", writeMaterialsFile(withTestBend(
-                                        file, catalog, typed.material.name, typed.bend)));
+        if (add) {
+            const EnteredTestBend entered =
+                enterTestBend(file, catalog, typed.material.name, typed.bend);
+            answer.set("materials", writeMaterialsFile(entered.file));
+            answer.set("alreadyThere", entered.alreadyThere);
+            answer.set("report", enteredReport(entered.file, entered.material, entered.alreadyThere,
+                                               browserMaterials));
+        }
         return answer;
     } catch (const PressRefusal& refused) {
         return refusal(fieldName(refused.item()), refused.what());

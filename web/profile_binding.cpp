@@ -6,9 +6,9 @@
 
 #include "bend_error.h"
 #include "builtin_values_note.h"
+#include "carried_material.h"
 #include "die.h"
 #include "material_catalog.h"
-#include "material_json.h"
 #include "materials_file.h"
 #include "number_text.h"
 #include "press_answer.h"
@@ -30,6 +30,8 @@ namespace kantrix::profile::web {
 namespace {
 
 using emscripten::val;
+using kantrix::web::carriedFile;
+using kantrix::web::catalogOf;
 
 const char* itemName(ProfileItem item)
 {
@@ -120,44 +122,6 @@ val refusal(const ProfileRefusal& refused)
     answer.set("index", static_cast<double>(refused.index()));
     answer.set("message", std::string(refused.what()));
     return answer;
-}
-
-// The materials of the user's file (kept by the page, already checked) with those a link carries
-// put in place of the user's entries of the same name, so that the link's part computes as it did
-// where it was made. Either text may be empty. Raises MaterialsFileError for a text that is not a
-// materials file and PressRefusal for a material the catalog refuses.
-press::MaterialCatalog catalogOf(const std::string& userText, const std::string& carriedText)
-{
-    press::MaterialsFile file = userText.empty()
-                                    ? press::MaterialsFile{}
-                                    : press::readMaterialsFile(userText, press::materialsFileName);
-    if (!carriedText.empty()) {
-        for (press::UserMaterial& carried :
-             press::readMaterialsFile(carriedText, "Link").materials) {
-            std::erase_if(file.materials, [&carried](const press::UserMaterial& mine) {
-                return press::sameMaterialName(mine.name, carried.name);
-            });
-            file.materials.push_back(std::move(carried));
-        }
-    }
-    return press::materialCatalog(file);
-}
-
-// A materials file of the one material, on one line, where a link must carry it: where it is not
-// the built-in one as Kantrix knows it (else null).
-val carriedFile(const std::optional<press::Material>& material)
-{
-    if (!material)
-        return val::null();
-    const press::MaterialCatalog builtins = press::materialCatalog();
-    const press::Material* builtin = press::findMaterial(builtins, material->name);
-    if (builtin && *builtin == *material)
-        return val::null();
-    return val(press::json::OrderedJson{
-        {"format", press::materialsFormatName},
-        {"version", press::materialsFormatVersion},
-        {"werkstoffe", press::json::OrderedJson::array({press::materialJson(*material)})}}
-                   .dump());
 }
 
 // The legs the library notes as shorter than the least flange of a bend beside them, so that the

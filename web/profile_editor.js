@@ -34,6 +34,45 @@ function choice(id, name, options) {
     options.map(([value, text]) => element('option', { value }, [text])));
 }
 
+// The press brake's fields as the profile's and the box's editors have them.
+
+// With a die the radius field shows the die's radius and takes no typing; without, the radius
+// typed before is back. `editor` holds the fields in `values` and that radius in `ownRadius`.
+export function followDie(editor) {
+  const radius = editor.values.radius;
+  const withDie = editor.values.matrize.value.trim() !== '';
+  if (withDie && !radius.readOnly) {
+    editor.ownRadius = radius.value;
+    radius.value = '';
+  } else if (!withDie && radius.readOnly) {
+    radius.value = editor.ownRadius;
+  }
+  radius.readOnly = withDie;
+  radius.setAttribute('aria-readonly', String(withDie));
+  radius.placeholder = withDie ? 'f · V' : '';
+}
+
+// The materials to choose from ({name, number, origin}), keeping the one chosen.
+export function setMaterials(select, materials) {
+  const chosen = select.value;
+  select.replaceChildren(element('option', { value: '' }, ['kein Werkstoff']), ...materials.map((material) =>
+    element('option', { value: material.name }, [material.name + (material.number ? ` (${material.number})` : '') +
+      (material.origin === 'eingebaut' ? '' : ` – ${material.origin}`)])));
+  select.value = chosen;
+  if (select.value !== chosen)
+    select.value = '';
+}
+
+// The die openings to choose from, the one suggested for the thickness marked.
+export function setDies(list, dies, suggested) {
+  list.replaceChildren(...dies.map((die) =>
+    element('option', { value: die, label: die === suggested ? `${die} mm, empfohlen` : `${die} mm` })));
+}
+
+// The attributes of a field that takes a number on a phone's keyboard.
+export const numberAttributes = { inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false', autocapitalize: 'off',
+  autocorrect: 'off', enterkeyhint: 'next' };
+
 const emptyLeg = () => ({ length: '', measure: 'aussen' });
 const newBend = () => ({ angle: '90', radius: '', direction: '+' });
 
@@ -47,8 +86,7 @@ export class ProfileEditor {
       breite: document.getElementById('Breite'), matrize: document.getElementById('Matrize'),
       presse: document.getElementById('Presse') };
     for (const input of Object.values(this.values)) {
-      for (const [name, value] of Object.entries({ inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false',
-        autocapitalize: 'off', autocorrect: 'off', enterkeyhint: 'next' }))
+      for (const [name, value] of Object.entries(numberAttributes))
         input.setAttribute(name, value);
       input.addEventListener('input', () => {
         this.followDie();
@@ -140,20 +178,8 @@ export class ProfileEditor {
       ?? slashed(this.bends, 'radius', 'radien', (i) => `Biegeradius r von Biegung ${i + 1}`);
   }
 
-  // With a die the radius field shows the die's radius and takes no typing; without, the radius
-  // typed before is back.
   followDie() {
-    const radius = this.values.radius;
-    const withDie = this.values.matrize.value.trim() !== '';
-    if (withDie && !radius.readOnly) {
-      this.ownRadius = radius.value;
-      radius.value = '';
-    } else if (!withDie && radius.readOnly) {
-      radius.value = this.ownRadius;
-    }
-    radius.readOnly = withDie;
-    radius.setAttribute('aria-readonly', String(withDie));
-    radius.placeholder = withDie ? 'f · V' : '';
+    followDie(this);
   }
 
   // The radius the die makes, as the library wrote it.
@@ -162,22 +188,12 @@ export class ProfileEditor {
       this.values.radius.value = text;
   }
 
-  // The materials to choose from ({name, number, origin}), keeping the one chosen.
   setMaterials(materials) {
-    const select = this.choices.werkstoff;
-    const chosen = select.value;
-    select.replaceChildren(element('option', { value: '' }, ['kein Werkstoff']), ...materials.map((material) =>
-      element('option', { value: material.name }, [material.name + (material.number ? ` (${material.number})` : '') +
-        (material.origin === 'eingebaut' ? '' : ` – ${material.origin}`)])));
-    select.value = chosen;
-    if (select.value !== chosen)
-      select.value = '';
+    setMaterials(this.choices.werkstoff, materials);
   }
 
-  // The die openings to choose from, the one suggested for the thickness marked.
   setDies(dies, suggested) {
-    this.dies.replaceChildren(...dies.map((die) =>
-      element('option', { value: die, label: die === suggested ? `${die} mm, empfohlen` : `${die} mm` })));
+    setDies(this.dies, dies, suggested);
   }
 
   // Marks the legs too short to rest on the die: a warning beside the field, not a refusal.

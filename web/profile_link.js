@@ -3,7 +3,8 @@
 // A material that is not the built-in one as Kantrix knows it (the user's own, or one with test
 // bends) goes along as "werkstoffdaten", a materials file of that one material, so that the part
 // computes the same in another browser. The fragment is read here into option texts and written
-// from them; whether the texts make a profile is the library's decision.
+// from them; whether the texts make a profile is the library's decision. The box page's link is
+// read and written the same way, with the names of its options.
 
 export const optionNames = ['dicke', 'radius', 'schenkel', 'winkel', 'radien', 'innen', 'richtung', 'breite',
   'werkstoff', 'matrize', 'presse', 'walzrichtung'];
@@ -15,8 +16,8 @@ function encoded(text) {
 }
 
 // The options of a fragment ("#dicke=2&..."), {options} or {message}; an empty fragment gives
-// {options: null}.
-export function optionsOfFragment(fragment) {
+// {options: null}. `names` are those a link may hold, in the order it is written.
+export function optionsOfFragment(fragment, names = linkNames) {
   const text = fragment.startsWith('#') ? fragment.slice(1) : fragment;
   if (text === '')
     return { options: null };
@@ -24,7 +25,7 @@ export function optionsOfFragment(fragment) {
   for (const part of text.split('&')) {
     const equals = part.indexOf('=');
     const name = equals < 0 ? part : part.slice(0, equals);
-    if (!linkNames.includes(name))
+    if (!names.includes(name))
       return { message: `Der Link enthält die unbekannte Angabe „${name}“.` };
     if (name in options)
       return { message: `Der Link enthält die Angabe „${name}“ zweimal.` };
@@ -41,7 +42,7 @@ export function optionsOfFragment(fragment) {
 
 // The fragment of the options, in the command line's order, without the ones left out or empty
 // (the radius, with a die).
-export function fragmentOf(options) {
-  return '#' + linkNames.filter((name) => options[name] !== undefined && options[name] !== null && options[name] !== '')
+export function fragmentOf(options, names = linkNames) {
+  return '#' + names.filter((name) => options[name] !== undefined && options[name] !== null && options[name] !== '')
     .map((name) => `${name}=${encoded(options[name])}`).join('&');
 }

@@ -195,11 +195,15 @@ export class MaterialsPanel {
     const answer = this.show(this.kantrix.addTestBend(this.options(), storedMaterials()));
     if (answer.refusal)
       return;
+    if (answer.alreadyThere) {
+      this.report(answer.report, false);
+      return;
+    }
     const refused = store(answer.materials);
     if (refused)
       this.notStored(`Die Probebiegung ist bei ${this.fields.werkstoff.value} eingetragen`, refused);
     else
-      this.report(`Die Probebiegung ist bei ${this.fields.werkstoff.value} eingetragen.`, false);
+      this.report(answer.report, false);
     this.changed();
   }
 

@@ -2,15 +2,16 @@
 // shown as they are (the command line's digits), and its two drawings, set inline as SVG. At the
 // press brake the material, die and press stand under the thickness, the largest force beside L
 // and each bend's force, least flange, minimum radius, angle to set and the source of k in a table
-// of their own. After a refusal the last results stay and are marked as not current.
+// of their own. After a refusal the last results stay and are marked as not current. The box
+// page shows its results with the same pieces.
 
 const directionText = { '+': '+ auf', '-': '− ab' };
-const absent = '–';
+export const absent = '–';
 // A number this long (a leg of 1e308) may break anywhere rather than widen the page; shorter ones
 // never break.
-const longNumber = 20;
+export const longNumber = 20;
 
-const textOf = (number) => (number ? number.text : absent);
+export const textOf = (number) => (number ? number.text : absent);
 
 // The line of material, die and press, as the command line's answer words it: words and the
 // library's number texts.
@@ -26,7 +27,7 @@ function pressLine(json) {
 
 // Sets a line of words and numbers: a number ("1 000.000") stays whole on its line unless it is
 // long enough that it must break.
-function setLine(element, parts) {
+export function setLine(element, parts) {
   element.replaceChildren(...parts.map((part) => {
     if (typeof part === 'string')
       return part;
@@ -37,7 +38,7 @@ function setLine(element, parts) {
   }));
 }
 
-function cell(text, name) {
+export function cell(text, name) {
   const td = document.createElement('td');
   const value = document.createElement(name ? 'output' : 'span');
   if (name) {
@@ -50,7 +51,7 @@ function cell(text, name) {
   return td;
 }
 
-function row(cells, headers) {
+export function row(cells, headers) {
   const tr = document.createElement('tr');
   cells.forEach((each, i) => {
     each.dataset.label = headers[i];
@@ -59,14 +60,14 @@ function row(cells, headers) {
   return tr;
 }
 
-function headersOf(table) {
+export function headersOf(table) {
   return [...table.querySelectorAll('thead th')].map((th) => th.textContent);
 }
 
 // An SVG text of the library as an element of this page, scaled by the style sheet, or null. The
 // library writes a huge part's sizes exactly, beyond the single precision the browser draws SVG
 // in; such a drawing's view box does not parse, and the page shows a note instead.
-function drawing(text) {
+export function drawing(text) {
   const parsed = new DOMParser().parseFromString(text, 'image/svg+xml');
   const svg = parsed.documentElement;
   if (svg.nodeName !== 'svg' || parsed.querySelector('parsererror') || !(svg.viewBox.baseVal?.width > 0))

@@ -402,7 +402,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PressEntry{"DieTaken", ProfileCommon::Die, "16", ""},
                     PressEntry{"DieRemoved", ProfileCommon::Die, "", ""},
                     PressEntry{"DieNoNumber", ProfileCommon::Die, "V12", "„V12“ ist keine Zahl"},
-                    PressEntry{"DieZero", ProfileCommon::Die, "0", "Biegeradius r = 0"},
+                    PressEntry{"DieZero", ProfileCommon::Die, "0", "Matrizenöffnung V = 0"},
                     PressEntry{"PressTaken", ProfileCommon::PressLimit, "80", ""},
                     PressEntry{"PressNegative", ProfileCommon::PressLimit, "-5", "Presse"}),
     rowName<PressEntry>);
@@ -750,6 +750,7 @@ TEST_P(DeleteTestBendTest, AsksFirst)
     const press::TestBend second{1.5, 1.92, 12, 90, std::nullopt, 100, 51.6, 51.6};
     press::UserMaterial s235;
     s235.name = "S235JR";
+    s235.number = "9.9999";
     s235.testBends = {first, second};
     writeMaterials(QByteArray::fromStdString(press::writeMaterialsFile({{s235}})));
     const QByteArray before = contents(materialsPath());
@@ -766,6 +767,9 @@ TEST_P(DeleteTestBendTest, AsksFirst)
              dialog->model()->testBendAt(row) == 0u))
         ++row;
     ASSERT_LT(row, dialog->model()->rowCount());
+    EXPECT_EQ(dialog->replacedValues()->text(),
+              QStringLiteral("Die Werte von S235JR weichen von den eingebauten ab "
+                             "(Werkstoffnummer)."));
     const QModelIndex cell = dialog->model()->index(row, MaterialsModel::K);
     dialog->table()->scrollTo(cell);
     QTest::mouseClick(dialog->table()->viewport(), Qt::LeftButton, {},

@@ -459,6 +459,11 @@ class TestBends(PressPage):
                          f'Rückfederung K = {answer["rueckfederung"]["text"]}')
         self.tap(self.driver.find_element(By.ID, 'ProbeEintragen'))
         stored = self.driver.execute_script('return localStorage.getItem("kantrix-werkstoffe")')
+        # The same strip twice counts once, and the page says so.
+        self.tap(self.driver.find_element(By.ID, 'ProbeEintragen'))
+        self.assertIn('steht schon in „Werkstoffe dieses Browsers“',
+                      self.driver.find_element(By.ID, 'Werkstoffmeldung').text)
+        self.assertEqual(self.driver.execute_script('return localStorage.getItem("kantrix-werkstoffe")'), stored)
         materials = os.path.join(self.profile.name, 'werkstoffe.json')
         open(materials, 'w', encoding='utf-8').write(stored)
         shown, press = self.shown(), self.at_the_press()
@@ -737,7 +742,7 @@ class Links(ProfilePage):
         self.wait_ready()
         self.assertEqual(self.driver.title.split(' ')[0], 'Kantrix')
         manifest = json.load(open(os.path.join(SITE, 'manifest.webmanifest'), encoding='utf-8'))
-        self.assertEqual([s['url'] for s in manifest['shortcuts']], ['profil.html'])
+        self.assertEqual([s['url'] for s in manifest['shortcuts']], ['profil.html', 'kasten.html'])
 
 
 def main():
