@@ -1,6 +1,7 @@
 #include "form_commands.h"
 
 #include "bend_sheet.h"
+#include "box_launch.h"
 #include "help_window.h"
 #include "profile_launch.h"
 #include "quantity_lines.h"
@@ -30,7 +31,10 @@ FormCommands::FormCommands(Verdano& window) : QObject(&window), m_window(window)
                &FormCommands::copyValues);
     m_commands.push_back(nullptr);
     addCommand(QStringLiteral("Neues Profil"), QKeySequence::New, &FormCommands::newProfile);
-    addCommand(QStringLiteral("Profil öffnen…"), QKeySequence::Open, &FormCommands::openProfile);
+    addCommand(QStringLiteral("Neuer Kasten"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+               &FormCommands::newBox);
+    addCommand(QStringLiteral("Profil oder Kasten öffnen…"), QKeySequence::Open,
+               &FormCommands::openProfile);
     m_commands.push_back(nullptr);
     addCommand(QStringLiteral("Benutzerhinweise"), QKeySequence::HelpContents,
                &FormCommands::showHelp);
@@ -155,6 +159,11 @@ void FormCommands::newProfile()
     if (!m_window.commitEntry())
         return;
     openProfileOfBend(m_window.form().state(), &m_window);
+}
+
+void FormCommands::newBox()
+{
+    openNewBox(&m_window);
 }
 
 void FormCommands::openProfile()

@@ -43,6 +43,7 @@ public:
     void copyValues();
     // A profile window with the bend shown, or with a .kprofil file.
     void newProfile();
+    void newBox();
     void openProfile();
     void showHelp();
     void showAbout();

@@ -2,16 +2,20 @@
 
 #include "accessibility.h"
 #include "bend_state.h"
+#include "box_window.h"
+#include "cell_delegate.h"
 #include "die.h"
 #include "field_marks.h"
 #include "help_window.h"
 #include "materials_dialog.h"
 #include "number_text.h"
+#include "press_brake_group.h"
 #include "press_notes.h"
 #include "profile_drawing.h"
 #include "profile_launch.h"
 #include "profile_refusal.h"
 #include "profile_results.h"
+#include "program_icon.h"
 #include "start_shown.h"
 #include "svg_view.h"
 #include "test_bend_dialog.h"
@@ -56,83 +60,12 @@ const FieldText fieldTexts[] = {
      "Die Länge der Biegelinien; nur für den Zuschnitt nötig"},
 };
 
-// Measure and direction are picked from their two words; the numbers are typed as in a
-// spreadsheet.
-class CellDelegate : public WholeTextDelegate
-{
-public:
-    // `keys` watches each editor for the window's commands, as it watches the fields.
-    CellDelegate(QObject* keys, QObject* parent) : WholeTextDelegate(parent), m_keys(keys) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override
-    {
-        if (index.column() == ProfileModel::Measure || index.column() == ProfileModel::Direction) {
-            auto* box = new QComboBox(parent);
-            box->addItems(index.column() == ProfileModel::Measure
-                              ? QStringList{measureCaption(profile::Measure::Aussen),
-                                            measureCaption(profile::Measure::Innen)}
-                              : QStringList{QStringLiteral("+"), QStringLiteral("-")});
-            box->setAccessibleName(ProfileModel::cellName(index.row(), index.column()));
-            box->installEventFilter(m_keys);
-            return box;
-        }
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* text = qobject_cast<QLineEdit*>(editor))
-            accessibility::presentAsField(text);
-        editor->setAccessibleName(ProfileModel::cellName(index.row(), index.column()));
-        editor->installEventFilter(m_keys);
-        return editor;
-    }
-
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override
-    {
-        if (auto* box = qobject_cast<QComboBox*>(editor))
-            return box->setCurrentText(index.data(Qt::EditRole).toString());
-        QStyledItemDelegate::setEditorData(editor, index);
-    }
-
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override
-    {
-        if (auto* box = qobject_cast<QComboBox*>(editor))
-            return static_cast<void>(model->setData(index, box->currentText()));
-        QStyledItemDelegate::setModelData(editor, model, index);
-    }
-
-    // Ctrl+Tab is the window's, which leaves the table with it; the delegate would take it for
-    // Tab and move to the next cell.
-    bool eventFilter(QObject* editor, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-                key->modifiers().testFlag(Qt::ControlModifier))
-                return false;
-        }
-        return WholeTextDelegate::eventFilter(editor, event);
-    }
-
-private:
-    QObject* m_keys;
-};
-
-QIcon programIcon()
-{
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/assets/kantrix-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/assets/kantrix-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/assets/kantrix.svg"));
-    return icon;
-}
-
 } // namespace
 
 ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     : m_model(new ProfileModel(this)), m_path(path)
 {
     accessibility::install();
-    m_materials = readUserMaterials();
     setObjectName(QStringLiteral("Profil"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(programIcon());
@@ -167,12 +100,6 @@ ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
     setCentralWidget(central);
     buildActions();
 
-    // The materials file written by the command line or another program counts at once too.
-    m_watch = new QFileSystemWatcher(this);
-    watchMaterials();
-    connect(m_watch, &QFileSystemWatcher::fileChanged, this, &ProfileWindow::reloadMaterials);
-    connect(m_watch, &QFileSystemWatcher::directoryChanged, this, &ProfileWindow::reloadMaterials);
-
     connect(m_model, &ProfileModel::draftChanged, this, &ProfileWindow::showDraft);
     connect(m_model->undoStack(), &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
@@ -195,6 +122,26 @@ ProfileWindow::~ProfileWindow()
 QLineEdit* ProfileWindow::field(ProfileCommon which) const
 {
     return m_fields[static_cast<int>(which)];
+}
+
+QComboBox* ProfileWindow::materialBox() const
+{
+    return m_press->materialBox();
+}
+
+QComboBox* ProfileWindow::dieBox() const
+{
+    return m_press->dieBox();
+}
+
+QComboBox* ProfileWindow::rollingBox() const
+{
+    return m_press->rollingBox();
+}
+
+QLabel* ProfileWindow::materialsMessage() const
+{
+    return m_press->materialsMessage();
 }
 
 QWidget* ProfileWindow::buildEditor()
@@ -232,7 +179,17 @@ QWidget* ProfileWindow::buildEditor()
     m_table->setAccessibleName(QStringLiteral("Schenkel und Biegungen"));
     accessibility::reportCurrentCellOnFocus(m_table);
     m_table->setModel(m_model);
-    m_table->setItemDelegate(new CellDelegate(this, m_table));
+    m_table->setItemDelegate(new CellDelegate(
+        this,
+        [](const QModelIndex& index) {
+            if (index.column() == ProfileModel::Measure)
+                return QStringList{measureCaption(profile::Measure::Aussen),
+                                   measureCaption(profile::Measure::Innen)};
+            if (index.column() == ProfileModel::Direction)
+                return QStringList{QStringLiteral("+"), QStringLiteral("-")};
+            return QStringList();
+        },
+        &ProfileModel::cellName, m_table));
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                              QAbstractItemView::EditKeyPressed);
@@ -286,130 +243,33 @@ QWidget* ProfileWindow::buildEditor()
 
 QWidget* ProfileWindow::buildPressBrake(QWidget* parent)
 {
-    auto* group = new QGroupBox(QStringLiteral("Werkstoff und Werkzeug"), parent);
-    group->setObjectName(QStringLiteral("Profil_Presse"));
-    auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 4, 6, 4);
-    // On Linux a combo box is named by its item, and by its caption only as the caption's buddy;
-    // the caption then carries the box's name, with its unit. A typed field with a unit is no
-    // buddy: a screen reader would read the bare caption in place of the field's name.
-    const auto caption = [group, grid](const QString& text, int row, int column, QWidget* box) {
-        auto* label = new QLabel(text, group);
-        if (box) {
-            label->setBuddy(box);
-            label->setAccessibleName(box->accessibleName());
-        }
-        grid->addWidget(label, row, column, Qt::AlignRight);
-    };
-
-    // A long name shows its start, the whole name in the tooltip, and never widens the window.
-    m_material = new StartComboBox(group);
-    m_material->setObjectName(QStringLiteral("Cmb_Werkstoff"));
-    m_material->setAccessibleName(QStringLiteral("Werkstoff"));
-    m_material->setToolTip(QStringLiteral("Die eingebauten Werkstoffe und die eigenen aus der "
-                                          "Werkstoffdatei, mit ihren Probebiegungen"));
-    m_material->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_material->setMinimumContentsLength(10);
-    connect(m_material, &QComboBox::activated, this, [this](int index) {
-        commitEntry();
-        const QString name = m_material->itemData(index).toString();
-        const profile::Profile& part = m_model->profile();
-        if (name.isEmpty())
-            return m_model->setMaterial(std::nullopt);
-        // The profile's own material stays as it is; another comes from the catalog.
-        if (part.material && QString::fromStdString(part.material->name) == name)
-            return;
-        if (const press::Material* chosen =
-                press::findMaterial(m_materials.catalog, name.toStdString()))
-            m_model->setMaterial(*chosen);
+    m_press = new PressBrakeGroup(QStringLiteral("Profil"), this, parent);
+    m_fields[static_cast<int>(ProfileCommon::Die)] = m_press->dieField();
+    m_fields[static_cast<int>(ProfileCommon::PressLimit)] = m_press->pressField();
+    connect(m_press, &PressBrakeGroup::choosing, this, &ProfileWindow::commitEntry);
+    connect(
+        m_press, &PressBrakeGroup::materialChosen, this,
+        [this](const std::optional<press::Material>& material) { m_model->setMaterial(material); });
+    connect(m_press, &PressBrakeGroup::rollingChosen, this,
+            [this](press::RollingDirection rolling) { m_model->setRolling(rolling); });
+    connect(m_press, &PressBrakeGroup::dieTaken, this,
+            [this](const QString& text) { m_model->setCommonText(ProfileCommon::Die, text); });
+    connect(m_press, &PressBrakeGroup::pressTaken, this, [this](const QString& text) {
+        m_model->setCommonText(ProfileCommon::PressLimit, text);
     });
-
-    m_die = new QComboBox(group);
-    m_die->setObjectName(QStringLiteral("Cmb_Matrize"));
-    m_die->setAccessibleName(QStringLiteral("Matrizenöffnung V, Millimeter"));
-    m_die->setToolTip(QStringLiteral("Die Öffnung V der Matrize; leer: keine Matrize"));
-    m_die->setEditable(true);
-    m_die->setInsertPolicy(QComboBox::NoInsert);
-    // No completion: it would turn a typed 1 into the list's 10.
-    m_die->setCompleter(nullptr);
-    m_die->addItem(QString(), QString());
-    for (double opening : press::dieOpenings) {
-        const QString text = QString::fromStdString(NumberToText(opening));
-        m_die->addItem(text, text);
-    }
-    QLineEdit* dieText = m_die->lineEdit();
-    accessibility::presentAsField(dieText);
-    dieText->setAccessibleName(m_die->accessibleName());
-    dieText->setAlignment(Qt::AlignRight);
-    dieText->installEventFilter(this);
-    m_fields[static_cast<int>(ProfileCommon::Die)] = dieText;
-    connect(dieText, &QLineEdit::editingFinished, this, [this] { takeField(ProfileCommon::Die); });
-    connect(m_die, &QComboBox::activated, this, [this](int index) {
-        m_model->setCommonText(ProfileCommon::Die, m_die->itemData(index).toString());
-        // The line shows the opening alone, not the item's "empfohlen".
-        field(ProfileCommon::Die)->setText(m_model->commonText(ProfileCommon::Die));
-    });
-
-    auto* pressLimit = new QLineEdit(group);
-    accessibility::presentAsField(pressLimit);
-    pressLimit->setObjectName(QStringLiteral("Txt_Presse"));
-    pressLimit->setAccessibleName(QStringLiteral("Presse, Kilonewton"));
-    pressLimit->setToolTip(QStringLiteral("Die größte Kraft der Presse; leer: ohne Grenze"));
-    pressLimit->setAlignment(Qt::AlignRight);
-    pressLimit->installEventFilter(this);
-    m_fields[static_cast<int>(ProfileCommon::PressLimit)] = pressLimit;
-    connect(pressLimit, &QLineEdit::editingFinished, this,
-            [this] { takeField(ProfileCommon::PressLimit); });
-
-    m_rolling = new QComboBox(group);
-    m_rolling->setObjectName(QStringLiteral("Cmb_Walzrichtung"));
-    m_rolling->setAccessibleName(QStringLiteral("Walzrichtung"));
-    m_rolling->setToolTip(QStringLiteral("Wie die Biegelinien zur Walzrichtung des Blechs liegen"));
-    m_rolling->addItem(QStringLiteral("quer"), static_cast<int>(press::RollingDirection::Quer));
-    m_rolling->addItem(QStringLiteral("längs"), static_cast<int>(press::RollingDirection::Laengs));
-    accessibility::speakCurrentItem(m_material);
-    accessibility::speakCurrentItem(m_rolling);
-    connect(m_rolling, &QComboBox::activated, this, [this](int index) {
-        commitEntry();
-        m_model->setRolling(press::RollingDirection(m_rolling->itemData(index).toInt()));
-    });
-
-    // Row by row in the order the keyboard takes them (the order they were made in) and the
-    // page shows them: material and die, press and rolling direction.
-    caption(QStringLiteral("Werkstoff"), 0, 0, m_material);
-    grid->addWidget(m_material, 0, 1, 1, 2);
-    caption(QStringLiteral("Matrize V"), 0, 3, m_die);
-    grid->addWidget(m_die, 0, 4);
-    grid->addWidget(new QLabel(QStringLiteral("mm"), group), 0, 5);
-    caption(QStringLiteral("Presse"), 1, 0, nullptr);
-    grid->addWidget(pressLimit, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("kN"), group), 1, 2);
-    caption(QStringLiteral("Walzrichtung"), 1, 3, m_rolling);
-    grid->addWidget(m_rolling, 1, 4, 1, 2);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
-
-    m_materialsMessage = new QLabel(group);
-    m_materialsMessage->setObjectName(QStringLiteral("Profil_Werkstoffdatei"));
-    m_materialsMessage->setWordWrap(true);
-    QPalette red = m_materialsMessage->palette();
-    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
-    m_materialsMessage->setPalette(red);
-    grid->addWidget(m_materialsMessage, 2, 0, 1, 6);
-    // The splitter above sizes the group by its minimum, which knows nothing of wrapped lines: at
-    // the window's smallest the note would lose its last ones. It asks for them as it is resized.
-    m_materialsMessage->installEventFilter(this);
-    return group;
+    connect(m_press, &PressBrakeGroup::materialsChanged, this, &ProfileWindow::reloadMaterials);
+    return m_press;
 }
 
 void ProfileWindow::openTestBend()
 {
     commitEntry();
     const profile::Profile& part = m_model->profile();
-    auto* dialog = new TestBendDialog(
-        m_materials, part.material ? QString::fromStdString(part.material->name) : QString(),
-        m_model->commonText(ProfileCommon::Thickness), m_model->commonText(ProfileCommon::Die),
-        this);
+    auto* dialog =
+        new TestBendDialog(m_press->materials(),
+                           part.material ? QString::fromStdString(part.material->name) : QString(),
+                           m_model->commonText(ProfileCommon::Thickness),
+                           m_model->commonText(ProfileCommon::Die), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &TestBendDialog::materialsWritten, this, &ProfileWindow::reloadAllMaterials);
     dialog->show();
@@ -417,7 +277,7 @@ void ProfileWindow::openTestBend()
 
 void ProfileWindow::openMaterials()
 {
-    auto* dialog = new MaterialsDialog(m_materials, this);
+    auto* dialog = new MaterialsDialog(m_press->materials(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &MaterialsDialog::materialsWritten, this, &ProfileWindow::reloadAllMaterials);
     dialog->show();
@@ -425,49 +285,15 @@ void ProfileWindow::openMaterials()
 
 void ProfileWindow::reloadAllMaterials()
 {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<ProfileWindow*>(top))
-            window->reloadMaterials();
+    PressBrakeGroup::reloadEverywhere();
 }
 
 void ProfileWindow::reloadMaterials()
 {
-    UserMaterials now = readUserMaterials(m_materials.path);
-    watchMaterials();
-    if (!now.error.isEmpty()) {
-        m_materials.error = now.error;
-        return showDraft();
-    }
-    const profile::Profile& part = m_model->profile();
-    const press::Material* before =
-        part.material ? press::findMaterial(m_materials.catalog, part.material->name) : nullptr;
-    const press::Material* after =
-        part.material ? press::findMaterial(now.catalog, part.material->name) : nullptr;
-    const bool followed = before && after && *before == *part.material && *after != *before;
-    const std::optional<press::Material> taken = followed ? std::optional(*after) : std::nullopt;
-    m_materials = std::move(now);
-    if (taken)
+    if (const std::optional<press::Material> taken = m_press->reload(m_model->profile().material))
         m_model->setMaterial(taken, QStringLiteral("Werkstoff aktualisiert"));
     else
         showDraft();
-}
-
-void ProfileWindow::watchMaterials()
-{
-    // Only what exists can be watched. Until the file's folder is made (by another program, or
-    // the first test bend), its nearest existing ancestor is watched for it, one level at a time.
-    QString folder = QFileInfo(m_materials.path).absolutePath();
-    while (!QFileInfo::exists(folder) && QFileInfo(folder).absolutePath() != folder)
-        folder = QFileInfo(folder).absolutePath();
-    const QStringList folders = m_watch->directories();
-    for (const QString& watched : folders)
-        if (watched != folder)
-            m_watch->removePath(watched);
-    if (!folders.contains(folder))
-        m_watch->addPath(folder);
-    // A file saved whole takes the old one's place: the watch must follow the new file.
-    if (QFileInfo::exists(m_materials.path) && !m_watch->files().contains(m_materials.path))
-        m_watch->addPath(m_materials.path);
 }
 
 void ProfileWindow::updateMaterial()
@@ -476,61 +302,16 @@ void ProfileWindow::updateMaterial()
     const profile::Profile& part = m_model->profile();
     if (!part.material)
         return;
-    if (const press::Material* now = press::findMaterial(m_materials.catalog, part.material->name))
+    if (const press::Material* now =
+            press::findMaterial(m_press->materials().catalog, part.material->name))
         m_model->setMaterial(*now, QStringLiteral("Werkstoff aktualisiert"));
 }
 
 void ProfileWindow::showPressBrake()
 {
     const profile::Profile& part = m_model->profile();
-    // The part's material as its file brought it, where the user's own data of it differ.
-    const press::Material* own =
-        part.material ? press::findMaterial(m_materials.catalog, part.material->name) : nullptr;
-    const bool differs = own && *own != *part.material;
-    m_updateMaterial->setEnabled(differs);
-    // Without an entry in the materials file the catalog's material is the built-in one.
-    bool userData = false;
-    for (const press::CatalogEntry& entry : m_materials.catalog)
-        userData =
-            userData || (&entry.material == own && entry.origin != press::MaterialOrigin::Builtin);
-    const QString aside =
-        differs ? QString::fromStdString(press::partMaterialNote(part.material->name, userData))
-                : QString();
-    const QString said = m_materials.error.isEmpty() ? aside : m_materials.error;
-    m_materialsMessage->setText(said);
-    m_materialsMessage->setVisible(!said.isEmpty());
-    keepNoteWhole();
-
-    // The catalog's names, and the profile's own material where the catalog has none of its
-    // name (a file from another shop).
-    m_material->clear();
-    m_material->addItem(QStringLiteral("kein Werkstoff"), QString());
-    for (const press::CatalogEntry& entry : m_materials.catalog)
-        m_material->addItem(QString::fromStdString(entry.material.name),
-                            QString::fromStdString(entry.material.name));
-    if (part.material) {
-        const QString name = QString::fromStdString(part.material->name);
-        if (m_material->findData(name) < 0)
-            m_material->addItem(name, name);
-        m_material->setCurrentIndex(m_material->findData(name));
-    } else {
-        m_material->setCurrentIndex(0);
-    }
-    m_rolling->setCurrentIndex(m_rolling->findData(static_cast<int>(part.rolling)));
-
-    // The suggested opening for s, marked in the list; the line keeps what it shows.
-    const std::optional<double> suggested = press::suggestedDie(part.thickness);
-    QLineEdit* dieText = field(ProfileCommon::Die);
-    const QString typed = dieText->text();
-    for (int i = 1; i < m_die->count(); ++i) {
-        const QString opening = m_die->itemData(i).toString();
-        m_die->setItemText(i,
-                           suggested && QString::fromStdString(NumberToText(*suggested)) == opening
-                               ? QStringLiteral("%1 (empfohlen)").arg(opening)
-                               : opening);
-    }
-    if (dieText->text() != typed)
-        dieText->setText(typed);
+    m_press->show({&part.material, part.rolling, part.thickness, part.die});
+    m_updateMaterial->setEnabled(m_press->materialDiffers());
 
     // With a die the radius is the die's: shown, not typed.
     QLineEdit* radius = field(ProfileCommon::Radius);
@@ -586,7 +367,11 @@ void ProfileWindow::buildActions()
         addCommand(QStringLiteral("&Neues Profil"), QKeySequence::New, &ProfileWindow::newProfile);
     QAction* open =
         addCommand(QStringLiteral("Ö&ffnen…"), QKeySequence::Open, &ProfileWindow::open);
+    QAction* createBox =
+        addCommand(QStringLiteral("Neuer &Kasten"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+                   &ProfileWindow::newBox);
     file->addAction(create);
+    file->addAction(createBox);
     file->addAction(open);
     auto* saveAction = new QAction(QStringLiteral("&Speichern"), this);
     saveAction->setShortcut(QKeySequence::Save);
@@ -693,18 +478,8 @@ void ProfileWindow::buildActions()
     tools->addAction(copy);
 }
 
-void ProfileWindow::keepNoteWhole()
-{
-    m_materialsMessage->setMinimumHeight(
-        m_materialsMessage->text().isEmpty()
-            ? 0
-            : m_materialsMessage->heightForWidth(m_materialsMessage->width()));
-}
-
 bool ProfileWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_materialsMessage && event->type() == QEvent::Resize)
-        keepNoteWhole();
     // A line edit claims some of the window's keys for its own editing: Ctrl+Z for its undo,
     // Ctrl+E for the end of the line, Ctrl+Ins to copy. In a field or cell of this window the
     // window's command comes first; the window's undo takes back whole changes.
@@ -817,6 +592,11 @@ void ProfileWindow::newProfile()
 {
     auto* window = new ProfileWindow;
     window->show();
+}
+
+void ProfileWindow::newBox()
+{
+    BoxWindow::openNew();
 }
 
 void ProfileWindow::showHelp()

@@ -6,7 +6,6 @@
 // export, the profile sheet and the copy of the answer are in profile_window_files.cpp.
 
 #include "profile_model.h"
-#include "user_materials.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,7 +14,6 @@
 
 class QAction;
 class QComboBox;
-class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -26,8 +24,15 @@ namespace kantrix {
 struct BendState;
 struct ProfileWindows;
 class HelpWindow;
+class PressBrakeGroup;
 class ProfileResults;
 class SvgView;
+
+// The open dialogs' filters: both kinds of part, then each, then every file.
+QString partFilters();
+// Opens a .kkasten file in a box window and any other in a profile window; the window, or
+// nullptr after telling the user, over `parent`, why the file is refused.
+QMainWindow* openPartFile(const QString& path, QWidget* parent);
 
 class ProfileWindow : public QMainWindow
 {
@@ -52,10 +57,10 @@ public:
     QTableView* table() const { return m_table; }
     // The text field of a value; for the die, the line of its combo box.
     QLineEdit* field(ProfileCommon which) const;
-    QComboBox* materialBox() const { return m_material; }
-    QComboBox* dieBox() const { return m_die; }
-    QComboBox* rollingBox() const { return m_rolling; }
-    QLabel* materialsMessage() const { return m_materialsMessage; }
+    QComboBox* materialBox() const;
+    QComboBox* dieBox() const;
+    QComboBox* rollingBox() const;
+    QLabel* materialsMessage() const;
     QLabel* message() const { return m_message; }
     ProfileResults* results() const { return m_results; }
     SvgView* section() const { return m_section; }
@@ -64,6 +69,7 @@ public:
 
     // The commands, as the menu and the keys run them.
     void newProfile();
+    void newBox();
     void open();
     bool save();
     bool saveAs();
@@ -113,10 +119,6 @@ private:
     QWidget* buildPressBrake(QWidget* parent);
     // The material, die and rolling direction boxes as the draft has them.
     void showPressBrake();
-    // The note under the material asks for the height of all its lines at its width.
-    void keepNoteWhole();
-    // Watches the materials file, or where it will appear.
-    void watchMaterials();
     QWidget* buildDrawings();
     QAction* addCommand(const QString& text, const QKeySequence& keys,
                         void (ProfileWindow::*command)());
@@ -138,13 +140,8 @@ private:
     ProfileModel* m_model;
     QTableView* m_table = nullptr;
     QLineEdit* m_fields[profileCommonCount] = {};
-    QComboBox* m_material = nullptr;
-    QComboBox* m_die = nullptr;
-    QComboBox* m_rolling = nullptr;
-    QLabel* m_materialsMessage = nullptr;
-    UserMaterials m_materials;
+    PressBrakeGroup* m_press = nullptr;
     QAction* m_updateMaterial = nullptr;
-    QFileSystemWatcher* m_watch = nullptr;
     QLabel* m_message = nullptr;
     ProfileResults* m_results = nullptr;
     SvgView* m_section = nullptr;

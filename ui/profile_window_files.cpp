@@ -3,6 +3,8 @@
 // (whole_file.h), so a write that fails leaves the old file whole.
 
 #include "bend_sheet.h"
+#include "box_file.h"
+#include "box_window.h"
 #include "profile_answer.h"
 #include "profile_drawing.h"
 #include "profile_file.h"
@@ -72,6 +74,21 @@ void tellRefused(QWidget* parent, const QString& message)
 
 } // namespace
 
+QString partFilters()
+{
+    return QStringLiteral("Kantrix-Teile (*.kprofil *.kkasten);;") + profileFilter() +
+           QStringLiteral(";;Kantrix-Kasten (*.kkasten);;Alle Dateien (*)");
+}
+
+QMainWindow* openPartFile(const QString& path, QWidget* parent)
+{
+    if (path.endsWith(QLatin1String(box::boxFileSuffix.data(),
+                                    static_cast<qsizetype>(box::boxFileSuffix.size())),
+                      Qt::CaseInsensitive))
+        return BoxWindow::openFile(path, parent);
+    return ProfileWindow::openFile(path, parent);
+}
+
 ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
 {
     if (ProfileWindow* shown = windowOf(path)) {
@@ -102,15 +119,14 @@ ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
 
 void ProfileWindow::open()
 {
-    auto* dialog = new QFileDialog(this, QStringLiteral("Profil öffnen"), m_folder,
-                                   profileFilter() + QStringLiteral(";;Alle Dateien (*)"));
+    auto* dialog = new QFileDialog(this, QStringLiteral("Öffnen"), m_folder, partFilters());
     dialog->setObjectName(QStringLiteral("ProfileOpenDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
         m_folder = QFileInfo(path).absolutePath();
-        openFile(path, this);
+        openPartFile(path, this);
     });
     dialog->open();
 }
@@ -381,14 +397,13 @@ QString ProfileWindow::proposedName(const QString& suffix) const
 
 void ProfileWindow::askAndOpen(QWidget* parent)
 {
-    auto* dialog = new QFileDialog(parent, QStringLiteral("Profil öffnen"), QString(),
-                                   profileFilter() + QStringLiteral(";;Alle Dateien (*)"));
+    auto* dialog = new QFileDialog(parent, QStringLiteral("Öffnen"), QString(), partFilters());
     dialog->setObjectName(QStringLiteral("ProfileOpenDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(dialog, &QFileDialog::fileSelected, parent,
-                     [parent](const QString& path) { openFile(path, parent); });
+                     [parent](const QString& path) { openPartFile(path, parent); });
     dialog->open();
 }
 
@@ -396,7 +411,7 @@ int ProfileWindow::openFiles(const QStringList& paths)
 {
     int opened = 0;
     for (const QString& path : paths) {
-        if (openFile(path, nullptr))
+        if (openPartFile(path, nullptr))
             ++opened;
     }
     return opened;

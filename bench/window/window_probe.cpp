@@ -5,10 +5,15 @@
 //            recalculation and repaint included, and prints the median in microseconds
 //   sheet    shows the Kantrix window, then times saving the bend sheet as PDF, from the file
 //            name accepted in the file dialog to the file in place, and prints the median
+//   profile  shows the Kantrix window, then opens the first profile window as Ctrl+N does, its
+//            module loaded then, and prints the milliseconds to that window's first frame
+//   box      the same for the first box window, as Ctrl+Shift+N opens it
 
+#include "box_launch.h"
 #include "first_paint_exit.h"
 #include "font_config_warm_up.h"
 #include "form_commands.h"
+#include "profile_launch.h"
 #include "program.h"
 #include "text_field.h"
 #include "verdano.h"
@@ -17,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -78,6 +84,46 @@ int measureSheet(kantrix::Verdano& window, int iterations)
     return 0;
 }
 
+// Opens the first part window from the shown bend window and exits at its first painted frame.
+int measureFirstPartWindow(kantrix::Verdano& window, bool box)
+{
+    QElapsedTimer timer;
+    timer.start();
+    if (box)
+        kantrix::openNewBox(&window);
+    else
+        kantrix::openProfileOfBend(window.form().state(), &window);
+    const QString name = box ? QStringLiteral("Kasten") : QStringLiteral("Profil");
+    QWidget* opened = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == name)
+            opened = top;
+    if (!opened) {
+        std::fprintf(stderr, "no %s window opened\n", qPrintable(name));
+        return 1;
+    }
+    struct FirstFrame : QObject
+    {
+        QWidget* watched;
+        QElapsedTimer* timer;
+        bool eventFilter(QObject* object, QEvent* event) override
+        {
+            if (object == watched && event->type() == QEvent::Paint)
+                QTimer::singleShot(0, [this] {
+                    std::printf("%.1f\n", static_cast<double>(timer->nsecsElapsed()) / 1e6);
+                    std::fflush(stdout);
+                    std::quick_exit(0);
+                });
+            return false;
+        }
+    };
+    auto* frame = new FirstFrame;
+    frame->watched = opened;
+    frame->timer = &timer;
+    opened->installEventFilter(frame);
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -89,13 +135,16 @@ int main(int argc, char* argv[])
     fontConfig.finish();
     kantrix::Verdano window;
 
-    if (mode == QLatin1String("leave") || mode == QLatin1String("sheet")) {
+    if (mode == QLatin1String("leave") || mode == QLatin1String("sheet") ||
+        mode == QLatin1String("profile") || mode == QLatin1String("box")) {
         window.show();
         window.activateWindow();
         QElapsedTimer settle;
         settle.start();
         while (settle.elapsed() < 500)
             QApplication::processEvents(QEventLoop::AllEvents, 50);
+        if (mode == QLatin1String("profile") || mode == QLatin1String("box"))
+            return measureFirstPartWindow(window, mode == QLatin1String("box"));
         if (mode == QLatin1String("sheet"))
             return measureSheet(window, argc > 2 ? std::atoi(argv[2]) : 21);
         return measureLeaveRule(window, argc > 2 ? std::atoi(argv[2]) : 1000);

@@ -1,0 +1,646 @@
+#include "box_window.h"
+
+#include "accessibility.h"
+#include "box_drawing.h"
+#include "box_launch.h"
+#include "box_results.h"
+#include "cell_delegate.h"
+#include "field_marks.h"
+#include "help_window.h"
+#include "materials_dialog.h"
+#include "number_text.h"
+#include "press_brake_group.h"
+#include "profile_window.h"
+#include "program_icon.h"
+#include "svg_view.h"
+#include "test_bend_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace kantrix {
+
+namespace {
+
+using box::Side;
+
+const FieldText fieldTexts[] = {
+    {"Txt_Kasten_Dicke", "Blechdicke s", "mm", "Millimeter", nullptr},
+    {"Txt_Kasten_Radius", "Biegeradius r", "mm", "Millimeter", "Der Innenradius jeder Biegung"},
+    {"Txt_Kasten_Laenge", "Länge A", "mm", "Millimeter",
+     "Der Boden entlang der Wände vorne und hinten"},
+    {"Txt_Kasten_Breite", "Breite B", "mm", "Millimeter",
+     "Der Boden entlang der Wände links und rechts"},
+    {"Txt_Kasten_Spalt", "Spalt g", "mm", "Millimeter",
+     "Wie weit die kürzeren Wände an stumpfen Ecken vor den durchgehenden enden"},
+    {"Txt_Kasten_Freistich", "Durchmesser d", "mm", "Millimeter",
+     "Der Kreis des runden Freistichs, wo sich die Biegelinien kreuzen"},
+};
+
+QStringList measureWords()
+{
+    return {measureCaption(profile::Measure::Aussen), measureCaption(profile::Measure::Innen)};
+}
+
+} // namespace
+
+BoxWindow::BoxWindow(const BoxDraft& draft, const QString& path)
+    : m_model(new BoxModel(this)), m_path(path)
+{
+    accessibility::install();
+    setObjectName(QStringLiteral("Kasten"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
+    m_model->reset(draft);
+    m_folder = path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                              : QFileInfo(path).absolutePath();
+    if (!QDir(m_folder).exists())
+        m_folder = QDir::homePath();
+
+    // As in the profile window: the margin in a layout around the splitter, whose own margins
+    // would be left out of its smallest size.
+    auto* central = new QWidget(this);
+    auto* margin = new QVBoxLayout(central);
+    margin->setContentsMargins(6, 6, 6, 6);
+    auto* split = new QSplitter(Qt::Vertical, central);
+    margin->addWidget(split);
+    split->setObjectName(QStringLiteral("Kasten_Teilung"));
+    auto* upper = new QSplitter(Qt::Horizontal, split);
+    upper->addWidget(buildEditor());
+    m_results = new BoxResults(upper);
+    upper->addWidget(m_results);
+    upper->setStretchFactor(0, 1);
+    upper->setStretchFactor(1, 1);
+    upper->setSizes({520, 580});
+    split->addWidget(upper);
+    split->addWidget(buildDrawings());
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({430, 330});
+    split->setChildrenCollapsible(false);
+    upper->setChildrenCollapsible(false);
+    setCentralWidget(central);
+    buildActions();
+
+    connect(m_model, &BoxModel::draftChanged, this, &BoxWindow::showDraft);
+    connect(m_model->undoStack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
+    showDraft();
+    updateTitle();
+    resize(1120, 800);
+    m_table->setCurrentIndex(m_model->index(0, BoxModel::Height));
+    m_fields[0]->setFocus(Qt::OtherFocusReason);
+}
+
+BoxWindow::~BoxWindow()
+{
+    // What the children signal while they are deleted must not reach a window that is gone.
+    const QList<QObject*> children = findChildren<QObject*>();
+    for (QObject* child : children)
+        child->disconnect(this);
+}
+
+QLineEdit* BoxWindow::addField(BoxCommon which, QWidget* parent)
+{
+    const FieldText& description = fieldTexts[static_cast<int>(which)];
+    QLineEdit* text = makeField(description, parent);
+    text->setMinimumWidth(text->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 16);
+    connect(text, &QLineEdit::editingFinished, this,
+            [this, which] { m_model->setCommonText(which, field(which)->text()); });
+    text->installEventFilter(this);
+    m_fields[static_cast<int>(which)] = text;
+    return text;
+}
+
+QComboBox* BoxWindow::addChoice(const char* name, const QString& spoken, const QStringList& words,
+                                QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(spoken);
+    box->addItems(words);
+    accessibility::speakCurrentItem(box);
+    return box;
+}
+
+QWidget* BoxWindow::buildEditor()
+{
+    auto* editor = new QWidget(this);
+    auto* layout = new QVBoxLayout(editor);
+    layout->setContentsMargins(0, 0, 6, 0);
+
+    // Caption, field and unit as in the profile window; A and B with their measure beside them.
+    auto* common = new QGridLayout;
+    const auto place = [this, editor, common](BoxCommon which, int row, int column) {
+        const FieldText& description = fieldTexts[static_cast<int>(which)];
+        common->addWidget(new QLabel(QString::fromUtf8(description.caption), editor), row, column,
+                          Qt::AlignRight);
+        common->addWidget(addField(which, editor), row, column + 1);
+        common->addWidget(new QLabel(QString::fromUtf8(description.unit), editor), row, column + 2);
+    };
+    // On Linux a combo box is named by its item, and by its caption only as the caption's buddy.
+    const auto measure = [editor, common](QComboBox* box, int row, int column) {
+        auto* caption = new QLabel(QStringLiteral("Maß"), editor);
+        caption->setBuddy(box);
+        caption->setAccessibleName(box->accessibleName());
+        common->addWidget(caption, row, column, Qt::AlignRight);
+        common->addWidget(box, row, column + 1);
+    };
+    place(BoxCommon::Thickness, 0, 0);
+    place(BoxCommon::Radius, 0, 5);
+    place(BoxCommon::Length, 1, 0);
+    m_lengthMeasure = addChoice("Cmb_Kasten_Laenge_Mass", QStringLiteral("Maß der Länge A"),
+                                measureWords(), editor);
+    measure(m_lengthMeasure, 1, 3);
+    place(BoxCommon::Width, 1, 5);
+    m_widthMeasure = addChoice("Cmb_Kasten_Breite_Mass", QStringLiteral("Maß der Breite B"),
+                               measureWords(), editor);
+    measure(m_widthMeasure, 1, 8);
+    common->setColumnStretch(1, 1);
+    common->setColumnStretch(6, 1);
+    layout->addLayout(common);
+    const auto measureOf = [](int index) {
+        return index == 1 ? profile::Measure::Innen : profile::Measure::Aussen;
+    };
+    connect(m_lengthMeasure, &QComboBox::activated, this, [this, measureOf](int index) {
+        commitEntry();
+        m_model->choose([&](box::Box& part) { part.lengthMeasure = measureOf(index); },
+                        QStringLiteral("Maß der Länge A"));
+    });
+    connect(m_widthMeasure, &QComboBox::activated, this, [this, measureOf](int index) {
+        commitEntry();
+        m_model->choose([&](box::Box& part) { part.widthMeasure = measureOf(index); },
+                        QStringLiteral("Maß der Breite B"));
+    });
+
+    m_press = new PressBrakeGroup(QStringLiteral("Kasten"), this, editor);
+    m_fields[static_cast<int>(BoxCommon::Die)] = m_press->dieField();
+    m_fields[static_cast<int>(BoxCommon::PressLimit)] = m_press->pressField();
+    connect(m_press, &PressBrakeGroup::choosing, this, &BoxWindow::commitEntry);
+    connect(m_press, &PressBrakeGroup::materialChosen, this,
+            [this](const std::optional<press::Material>& material) {
+                m_model->choose([&](box::Box& part) { part.material = material; },
+                                QStringLiteral("Werkstoff"));
+            });
+    connect(m_press, &PressBrakeGroup::rollingChosen, this,
+            [this](press::RollingDirection rolling) {
+                m_model->choose([&](box::Box& part) { part.rolling = rolling; },
+                                QStringLiteral("Walzrichtung"));
+            });
+    connect(m_press, &PressBrakeGroup::dieTaken, this,
+            [this](const QString& text) { m_model->setCommonText(BoxCommon::Die, text); });
+    connect(m_press, &PressBrakeGroup::pressTaken, this,
+            [this](const QString& text) { m_model->setCommonText(BoxCommon::PressLimit, text); });
+    connect(m_press, &PressBrakeGroup::materialsChanged, this, &BoxWindow::reloadMaterials);
+    layout->addWidget(m_press);
+
+    auto* heading = new QLabel(QStringLiteral("Wände, ihre Höhe H (leer: keine Wand)"), editor);
+    layout->addWidget(heading);
+    m_table = new QTableView(editor);
+    m_table->setObjectName(QStringLiteral("Tbl_Kasten_Waende"));
+    m_table->setAccessibleName(QStringLiteral("Wände"));
+    accessibility::reportCurrentCellOnFocus(m_table);
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(new CellDelegate(
+        this,
+        [](const QModelIndex& index) {
+            return index.column() == BoxModel::Measure ? measureWords() : QStringList();
+        },
+        &BoxModel::cellName, m_table));
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                             QAbstractItemView::EditKeyPressed);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Four rows, always whole: the table is as tall as they are.
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    const int rowHeight = m_table->verticalHeader()->defaultSectionSize();
+    m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height() + 4 * rowHeight +
+                            2 * m_table->frameWidth());
+    heading->setBuddy(m_table);
+    m_table->installEventFilter(this);
+    layout->addWidget(m_table);
+
+    auto* corners = new QGroupBox(QStringLiteral("Ecken und Freistich"), editor);
+    corners->setObjectName(QStringLiteral("Kasten_Ecken"));
+    auto* grid = new QGridLayout(corners);
+    grid->setContentsMargins(6, 4, 6, 4);
+    const auto caption = [corners, grid](const QString& text, int row, int column, QWidget* box) {
+        auto* label = new QLabel(text, corners);
+        if (box) {
+            label->setBuddy(box);
+            label->setAccessibleName(box->accessibleName());
+        }
+        grid->addWidget(label, row, column, Qt::AlignRight);
+    };
+    m_corners = addChoice("Cmb_Kasten_Ecken", QStringLiteral("Ecken"),
+                          {QStringLiteral("offen"), QStringLiteral("stumpf")}, corners);
+    m_corners->setToolTip(QStringLiteral("offen: jede Wand endet, wo der Boden endet; stumpf: ein "
+                                         "Paar läuft bis zur Ecke durch"));
+    m_through =
+        addChoice("Cmb_Kasten_Durchgehend", QStringLiteral("Durchgehend"),
+                  {QStringLiteral("vorne-hinten"), QStringLiteral("links-rechts")}, corners);
+    m_through->setToolTip(QStringLiteral("Das Paar der Wände, das an stumpfen Ecken durchläuft"));
+    m_relief = addChoice("Cmb_Kasten_Freistich", QStringLiteral("Freistich"),
+                         {QStringLiteral("eckig"), QStringLiteral("rund")}, corners);
+    m_relief->setToolTip(QStringLiteral("eckig: nur die Ausklinkung; rund: ein Kreis, wo sich die "
+                                        "Biegelinien kreuzen"));
+    caption(QStringLiteral("Ecken"), 0, 0, m_corners);
+    grid->addWidget(m_corners, 0, 1);
+    caption(QStringLiteral("durchgehend"), 0, 2, m_through);
+    grid->addWidget(m_through, 0, 3, 1, 2);
+    caption(QStringLiteral("Freistich"), 1, 0, m_relief);
+    grid->addWidget(m_relief, 1, 1);
+    const auto placeField = [this, corners, grid](BoxCommon which, int row, int column) {
+        const FieldText& description = fieldTexts[static_cast<int>(which)];
+        grid->addWidget(new QLabel(QString::fromUtf8(description.caption), corners), row, column,
+                        Qt::AlignRight);
+        grid->addWidget(addField(which, corners), row, column + 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(description.unit), corners), row, column + 2);
+    };
+    placeField(BoxCommon::Gap, 0, 5);
+    placeField(BoxCommon::ReliefDiameter, 1, 5);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(6, 1);
+    connect(m_corners, &QComboBox::activated, this, [this](int index) {
+        commitEntry();
+        m_model->choose(
+            [&](box::Box& part) {
+                part.corners = index == 1 ? box::CornerStyle::Stumpf : box::CornerStyle::Offen;
+            },
+            QStringLiteral("Ecken"));
+    });
+    connect(m_through, &QComboBox::activated, this, [this](int index) {
+        commitEntry();
+        m_model->choose(
+            [&](box::Box& part) {
+                part.through = index == 1 ? box::Through::LinksRechts : box::Through::VorneHinten;
+            },
+            QStringLiteral("Durchgehende Wände"));
+    });
+    connect(m_relief, &QComboBox::activated, this, [this](int index) {
+        commitEntry();
+        m_model->choose(
+            [&](box::Box& part) {
+                part.relief = index == 1 ? box::Relief::Rund : box::Relief::Eckig;
+            },
+            QStringLiteral("Freistich"));
+    });
+    layout->addWidget(corners);
+
+    m_message = new QLabel(editor);
+    m_message->setObjectName(QStringLiteral("Kasten_Meldung"));
+    m_message->setWordWrap(true);
+    m_message->setMinimumHeight(2 * m_message->fontMetrics().lineSpacing() + 4);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette red = m_message->palette();
+    red.setColor(QPalette::WindowText, refusedText);
+    m_message->setPalette(red);
+    layout->addWidget(m_message);
+    layout->addStretch(1);
+    return editor;
+}
+
+QWidget* BoxWindow::buildDrawings()
+{
+    auto* drawings = new QSplitter(Qt::Horizontal, this);
+    const auto addDrawing = [drawings](const QString& caption, const QString& name,
+                                       const QString& spoken) {
+        auto* frame = new QGroupBox(caption, drawings);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(4, 4, 4, 4);
+        auto* view = new SvgView(frame);
+        view->setObjectName(name);
+        view->setAccessibleName(spoken);
+        layout->addWidget(view);
+        drawings->addWidget(frame);
+        return view;
+    };
+    m_blank =
+        addDrawing(QStringLiteral("Zuschnitt mit Biegelinien"), QStringLiteral("Kasten_Zuschnitt"),
+                   QStringLiteral("Zeichnung des Zuschnitts mit Biegelinien"));
+    m_folded = addDrawing(QStringLiteral("Gefalteter Kasten"), QStringLiteral("Kasten_Gefaltet"),
+                          QStringLiteral("Zeichnung des gefalteten Kastens"));
+    drawings->setChildrenCollapsible(false);
+    const QString none = QStringLiteral("Noch kein berechneter Kasten: die Zeile unter den "
+                                        "Eingaben sagt, was fehlt.");
+    m_blank->show({}, none);
+    m_folded->show({}, none);
+    return drawings;
+}
+
+QAction* BoxWindow::addCommand(const QString& text, const QKeySequence& keys,
+                               void (BoxWindow::*command)())
+{
+    auto* action = new QAction(text, this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, command);
+    addAction(action);
+    return action;
+}
+
+void BoxWindow::buildActions()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    auto* create = new QAction(QStringLiteral("Neuer &Kasten"), this);
+    create->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    connect(create, &QAction::triggered, this, &BoxWindow::openNew);
+    addAction(create);
+    auto* profile = new QAction(QStringLiteral("Neues &Profil"), this);
+    profile->setShortcut(QKeySequence::New);
+    connect(profile, &QAction::triggered, this, [] { (new ProfileWindow)->show(); });
+    addAction(profile);
+    QAction* open = addCommand(QStringLiteral("Ö&ffnen…"), QKeySequence::Open, &BoxWindow::open);
+    file->addAction(create);
+    file->addAction(profile);
+    file->addAction(open);
+    auto* saveAction = new QAction(QStringLiteral("&Speichern"), this);
+    saveAction->setShortcut(QKeySequence::Save);
+    connect(saveAction, &QAction::triggered, this, [this] { save(); });
+    auto* saveAsAction = new QAction(QStringLiteral("Speichern &unter…"), this);
+    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAsAction, &QAction::triggered, this, [this] { saveAs(); });
+    addAction(saveAction);
+    addAction(saveAsAction);
+    file->addAction(saveAction);
+    file->addAction(saveAsAction);
+    file->addSeparator();
+    QAction* exporting = addCommand(QStringLiteral("&Exportieren…"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_E), &BoxWindow::exportFile);
+    QAction* printing =
+        addCommand(QStringLiteral("&Drucken…"), QKeySequence::Print, &BoxWindow::print);
+    file->addAction(exporting);
+    file->addAction(printing);
+    file->addSeparator();
+    auto* closing = new QAction(QStringLiteral("S&chließen"), this);
+    closing->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(closing, &QAction::triggered, this, &QWidget::close);
+    addAction(closing);
+    file->addAction(closing);
+    auto* quit = new QAction(QStringLiteral("&Beenden"), this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, qApp, &QApplication::closeAllWindows, Qt::QueuedConnection);
+    addAction(quit);
+    file->addAction(quit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    QUndoStack* stack = m_model->undoStack();
+    m_undo = new QAction(this);
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_redo = new QAction(this);
+    m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    const auto name = [stack, this] {
+        m_undo->setEnabled(stack->canUndo());
+        m_undo->setText(stack->canUndo() ? QStringLiteral("&Rückgängig: %1").arg(stack->undoText())
+                                         : QStringLiteral("&Rückgängig"));
+        m_redo->setEnabled(stack->canRedo());
+        m_redo->setText(stack->canRedo() ? QStringLiteral("&Wiederholen: %1").arg(stack->redoText())
+                                         : QStringLiteral("&Wiederholen"));
+    };
+    connect(stack, &QUndoStack::indexChanged, this, name);
+    connect(stack, &QUndoStack::cleanChanged, this, name);
+    name();
+    // What is being typed counts first, so that undo takes back the last change, that one.
+    connect(m_undo, &QAction::triggered, this, [this, stack] {
+        commitEntry();
+        stack->undo();
+    });
+    connect(m_redo, &QAction::triggered, this, [this, stack] {
+        commitEntry();
+        stack->redo();
+    });
+    addAction(m_undo);
+    addAction(m_redo);
+    edit->addAction(m_undo);
+    edit->addAction(m_redo);
+    edit->addSeparator();
+    edit->addAction(addCommand(QStringLiteral("&Probebiegung…"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                               &BoxWindow::openTestBend));
+    edit->addAction(
+        addCommand(QStringLiteral("&Werkstoffe…"), QKeySequence(), &BoxWindow::openMaterials));
+    m_updateMaterial = addCommand(QStringLiteral("Werkstoff &aktualisieren"), QKeySequence(),
+                                  &BoxWindow::updateMaterial);
+    edit->addAction(m_updateMaterial);
+    edit->addSeparator();
+    QAction* copy =
+        addCommand(QStringLiteral("Ergebnis &kopieren"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoxWindow::copyAnswer);
+    edit->addAction(copy);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    help->addAction(addCommand(QStringLiteral("&Benutzerhinweise"), QKeySequence::HelpContents,
+                               &BoxWindow::showHelp));
+
+    QToolBar* tools = addToolBar(QStringLiteral("Befehle"));
+    tools->setObjectName(QStringLiteral("Kasten_Werkzeuge"));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tools->setMovable(false);
+    for (QAction* action : {create, open, saveAction, exporting, printing})
+        tools->addAction(action);
+    tools->addSeparator();
+    tools->addAction(m_undo);
+    tools->addAction(m_redo);
+    tools->addSeparator();
+    tools->addAction(copy);
+}
+
+bool BoxWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // In a field or cell of this window the window's command comes before the line edit's own
+    // use of its keys (Ctrl+Z, Ctrl+E), as in the profile window.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const QList<QAction*> commands = findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+        for (const QAction* command : commands) {
+            if (command->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    // Tab goes from cell to cell; Ctrl+Tab leaves the table.
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_table ||
+         m_table->viewport()->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            key->modifiers().testFlag(Qt::ControlModifier)) {
+            commitEntry();
+            m_table->setFocus(Qt::OtherFocusReason);
+            focusNextPrevChild(key->key() == Qt::Key_Tab &&
+                               !key->modifiers().testFlag(Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void BoxWindow::commitEntry()
+{
+    QWidget* focus = QApplication::focusWidget();
+    for (int i = 0; i < boxCommonCount; ++i) {
+        if (focus == m_fields[i])
+            m_model->setCommonText(BoxCommon(i), m_fields[i]->text());
+    }
+    // An open cell editor hands its text over and stays open.
+    if (focus && m_table->viewport()->isAncestorOf(focus)) {
+        QWidget* editor = focus;
+        while (editor->parentWidget() != m_table->viewport())
+            editor = editor->parentWidget();
+        Q_EMIT m_table->itemDelegate()->commitData(editor);
+    }
+}
+
+void BoxWindow::showDraft()
+{
+    const BoxCheck& check = m_model->check();
+    const box::Box& part = m_model->box();
+    m_press->show({&part.material, part.rolling, part.thickness, part.die});
+    m_updateMaterial->setEnabled(m_press->materialDiffers());
+    for (int i = 0; i < boxCommonCount; ++i) {
+        const auto which = BoxCommon(i);
+        QLineEdit* text = m_fields[i];
+        if (text->text() != m_model->commonText(which))
+            text->setText(m_model->commonText(which));
+        markField(text, m_model->isMarked(which),
+                  check.common == which ? check.message : QString());
+    }
+    // With a die the radius is the die's: shown, not typed.
+    QLineEdit* radius = field(BoxCommon::Radius);
+    radius->setReadOnly(part.die.has_value());
+    radius->setToolTip(part.die ? QStringLiteral("aus der Matrize V %1")
+                                      .arg(QString::fromStdString(NumberToText(*part.die)))
+                                : QString::fromUtf8(fieldTexts[1].toolTip));
+    m_lengthMeasure->setCurrentIndex(part.lengthMeasure == profile::Measure::Innen ? 1 : 0);
+    m_widthMeasure->setCurrentIndex(part.widthMeasure == profile::Measure::Innen ? 1 : 0);
+    const bool stumpf = part.corners == box::CornerStyle::Stumpf;
+    m_corners->setCurrentIndex(stumpf ? 1 : 0);
+    m_through->setCurrentIndex(part.through == box::Through::LinksRechts ? 1 : 0);
+    m_through->setEnabled(stumpf);
+    field(BoxCommon::Gap)->setEnabled(stumpf);
+    const bool round = part.relief == box::Relief::Rund;
+    m_relief->setCurrentIndex(round ? 1 : 0);
+    field(BoxCommon::ReliefDiameter)->setEnabled(round);
+    m_message->setText(check.message);
+
+    if (!check.result) {
+        m_results->setCurrent(false);
+        m_blank->setStale(true);
+        m_folded->setStale(true);
+        return;
+    }
+    m_results->show(part, *check.result);
+    m_blank->setStale(false);
+    m_folded->setStale(false);
+    // A box too large for the numbers of a drawing gets the reason in the drawing's place.
+    // Each is written again for its view's size, its texts as high as the window's.
+    const auto show = [](SvgView* view, DrawingAt draw) {
+        try {
+            view->show(std::move(draw));
+        } catch (const std::runtime_error& refused) {
+            view->show({}, QString::fromStdString(refused.what()) + QLatin1Char('.'));
+        }
+    };
+    show(m_blank, [part, result = *check.result](double textHeight) {
+        return box::blankSvg(part, result, {textHeight});
+    });
+    show(m_folded, [part, result = *check.result](double textHeight) {
+        return box::foldedSvg(part, result, {textHeight});
+    });
+}
+
+void BoxWindow::updateTitle()
+{
+    const QString name =
+        m_path.isEmpty() ? QStringLiteral("Unbenannter Kasten") : QFileInfo(m_path).fileName();
+    setWindowTitle(QStringLiteral("%1[*] – Kantrix").arg(name));
+    setWindowModified(!m_model->undoStack()->isClean());
+}
+
+void BoxWindow::openNew()
+{
+    auto* window = new BoxWindow;
+    window->show();
+    window->activateWindow();
+}
+
+const BoxWindows& BoxWindow::waysIn()
+{
+    static constexpr BoxWindows ways{&openNew};
+    return ways;
+}
+
+void BoxWindow::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    m_help->browser()->scrollToAnchor(HelpWindow::anchorName(QStringLiteral("Kästen")));
+}
+
+void BoxWindow::openTestBend()
+{
+    commitEntry();
+    const box::Box& part = m_model->box();
+    auto* dialog = new TestBendDialog(
+        m_press->materials(),
+        part.material ? QString::fromStdString(part.material->name) : QString(),
+        m_model->commonText(BoxCommon::Thickness), m_model->commonText(BoxCommon::Die), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &TestBendDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
+    dialog->show();
+}
+
+void BoxWindow::openMaterials()
+{
+    auto* dialog = new MaterialsDialog(m_press->materials(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &MaterialsDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
+    dialog->show();
+}
+
+void BoxWindow::reloadMaterials()
+{
+    if (const std::optional<press::Material> taken = m_press->reload(m_model->box().material))
+        m_model->choose([&](box::Box& part) { part.material = taken; },
+                        QStringLiteral("Werkstoff aktualisiert"));
+    else
+        showDraft();
+}
+
+void BoxWindow::updateMaterial()
+{
+    commitEntry();
+    const box::Box& part = m_model->box();
+    if (!part.material)
+        return;
+    if (const press::Material* now =
+            press::findMaterial(m_press->materials().catalog, part.material->name))
+        m_model->choose([&](box::Box& changed) { changed.material = *now; },
+                        QStringLiteral("Werkstoff aktualisiert"));
+}
+
+} // namespace kantrix

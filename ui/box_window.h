@@ -1,0 +1,135 @@
+#pragma once
+
+// A box window: s, r, A and B in fields, the four walls in a table over the window's BoxModel,
+// the corners and the relief, the press brake's group, the results beside them and the library's
+// two drawings below (the blank with its bend lines and the folded box). Every change is on the
+// model's undo stack, whose clean state is the saved file. The files, the export, the box sheet
+// and the copy of the answer are in box_window_files.cpp.
+
+#include "box_model.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QTableView;
+
+namespace kantrix {
+
+struct BoxWindows;
+class BoxResults;
+class HelpWindow;
+class PressBrakeGroup;
+class SvgView;
+
+class BoxWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit BoxWindow(const BoxDraft& draft = BoxDraft::empty(), const QString& path = {});
+    ~BoxWindow() override;
+
+    // Reads a .kkasten file into a new window, shown; nullptr after telling the user, over
+    // `parent`, why the file is refused.
+    static BoxWindow* openFile(const QString& path, QWidget* parent);
+    static const BoxWindows& waysIn();
+    static void openNew();
+
+    BoxModel* model() const { return m_model; }
+    QTableView* table() const { return m_table; }
+    // The text field of a value; for the die, the line of its combo box.
+    QLineEdit* field(BoxCommon which) const { return m_fields[static_cast<int>(which)]; }
+    QComboBox* lengthMeasureBox() const { return m_lengthMeasure; }
+    QComboBox* widthMeasureBox() const { return m_widthMeasure; }
+    QComboBox* cornersBox() const { return m_corners; }
+    QComboBox* throughBox() const { return m_through; }
+    QComboBox* reliefBox() const { return m_relief; }
+    PressBrakeGroup* pressBrake() const { return m_press; }
+    QLabel* message() const { return m_message; }
+    BoxResults* results() const { return m_results; }
+    SvgView* blank() const { return m_blank; }
+    SvgView* folded() const { return m_folded; }
+    QString filePath() const { return m_path; }
+
+    void open();
+    bool save();
+    bool saveAs();
+    void exportFile();
+    void print();
+    void copyAnswer();
+    void showHelp();
+    void openTestBend();
+    void openMaterials();
+    void updateMaterial();
+    void reloadMaterials();
+
+    bool saveTo(const QString& path);
+    enum class Export
+    {
+        BlankDxf,
+        BlankSvg,
+        FoldedSvg,
+        SheetPdf,
+    };
+    static QStringList exportFilters();
+    // The kind a name and the selected filter give: .dxf and .pdf decide by themselves.
+    static Export exportKind(const QString& path, const QString& filter);
+    bool exportTo(const QString& path, Export kind);
+
+Q_SIGNALS:
+    void fileWritten(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildActions();
+    QWidget* buildEditor();
+    QWidget* buildDrawings();
+    QLineEdit* addField(BoxCommon which, QWidget* parent);
+    QComboBox* addChoice(const char* name, const QString& spoken, const QStringList& words,
+                         QWidget* parent);
+    QAction* addCommand(const QString& text, const QKeySequence& keys,
+                        void (BoxWindow::*command)());
+
+    void commitEntry();
+    void showDraft();
+    void updateTitle();
+    bool requireResult(const QString& what);
+    bool maybeSave();
+    QString askSavePath();
+    bool writeFile(const QString& path, const QByteArray& bytes);
+    void showError(const QString& message);
+    QString proposedName(const QString& suffix) const;
+
+    BoxModel* m_model;
+    QTableView* m_table = nullptr;
+    QLineEdit* m_fields[boxCommonCount] = {};
+    QComboBox* m_lengthMeasure = nullptr;
+    QComboBox* m_widthMeasure = nullptr;
+    QComboBox* m_corners = nullptr;
+    QComboBox* m_through = nullptr;
+    QComboBox* m_relief = nullptr;
+    PressBrakeGroup* m_press = nullptr;
+    QAction* m_updateMaterial = nullptr;
+    QLabel* m_message = nullptr;
+    BoxResults* m_results = nullptr;
+    SvgView* m_blank = nullptr;
+    SvgView* m_folded = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QString m_path;
+    QString m_folder;
+    QPointer<HelpWindow> m_help;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace kantrix
