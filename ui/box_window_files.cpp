@@ -8,91 +8,47 @@
 #include "box_refusal.h"
 #include "box_sheet.h"
 #include "box_window.h"
+#include "part_window_files.h"
 #include "profile_window.h"
-#include "regular_file.h"
-#include "whole_file.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QUndoStack>
 
 namespace kantrix {
 
 namespace {
 
-QString boxFilter()
+const PartFileWords& boxWords()
 {
-    return QStringLiteral("Kantrix-Kasten (*.kkasten)");
-}
-
-QString shownPath(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-QString sameFile(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-}
-
-BoxWindow* windowOf(const QString& path)
-{
-    const QString wanted = sameFile(path);
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<BoxWindow*>(top);
-        if (window && !window->filePath().isEmpty() && sameFile(window->filePath()) == wanted)
-            return window;
-    }
-    return nullptr;
-}
-
-void tellRefused(QWidget* parent, const QString& message)
-{
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Kantrix"), message,
-                                QMessageBox::Ok, parent);
-    box->setObjectName(QStringLiteral("BoxFileRefused"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    if (parent)
-        box->open();
-    else
-        box->exec();
+    static const PartFileWords words{
+        QStringLiteral("Box"),
+        QStringLiteral("Kantrix-Kasten (*.kkasten)"),
+        QStringLiteral("kkasten"),
+        QStringLiteral("Kasten speichern"),
+        QStringLiteral("Der Kasten „%1“ ist geändert. Sollen die Änderungen gespeichert werden?"),
+        QStringLiteral("Unbenannter Kasten"),
+    };
+    return words;
 }
 
 } // namespace
 
 BoxWindow* BoxWindow::openFile(const QString& path, QWidget* parent)
 {
-    if (BoxWindow* shown = windowOf(path)) {
-        shown->show();
-        shown->raise();
-        shown->activateWindow();
+    if (BoxWindow* shown = windowShowing<BoxWindow>(path)) {
+        bringForward(shown);
         return shown;
     }
-    // Only a regular file, opened so that a FIFO cannot hold the window up.
-    const RegularFileText read = readRegularFile(QFile::encodeName(path).toStdString(), 64 << 20);
-    if (!read.text) {
-        tellRefused(parent, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2.")
-                                .arg(shownPath(path), QString::fromStdString(read.why)));
+    const std::optional<box::Box> part = readPart<box::Box, box::BoxFileError>(
+        path, parent, QStringLiteral("BoxFileRefused"), box::readBoxFile);
+    if (!part)
         return nullptr;
-    }
-    box::Box part;
-    try {
-        part = box::readBoxFile(*read.text, QFileInfo(path).fileName().toStdString());
-    } catch (const box::BoxFileError& refused) {
-        tellRefused(parent, QString::fromStdString(refused.what()));
-        return nullptr;
-    }
-    auto* window = new BoxWindow(BoxDraft::of(part), QFileInfo(path).absoluteFilePath());
+    auto* window = new BoxWindow(BoxDraft::of(*part), QFileInfo(path).absoluteFilePath());
     window->show();
     window->activateWindow();
     return window;
@@ -100,16 +56,10 @@ BoxWindow* BoxWindow::openFile(const QString& path, QWidget* parent)
 
 void BoxWindow::open()
 {
-    auto* dialog = new QFileDialog(this, QStringLiteral("Öffnen"), m_folder, partFilters());
-    dialog->setObjectName(QStringLiteral("BoxOpenDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+    askToOpen(this, m_folder, QStringLiteral("BoxOpenDialog"), [this](const QString& path) {
         m_folder = QFileInfo(path).absolutePath();
         openPartFile(path, this);
     });
-    dialog->open();
 }
 
 bool BoxWindow::save()
@@ -131,19 +81,9 @@ bool BoxWindow::saveAs()
 
 QString BoxWindow::askSavePath()
 {
-    QFileDialog dialog(this, QStringLiteral("Kasten speichern"),
-                       QDir(m_folder).filePath(m_path.isEmpty()
-                                                   ? proposedName(QStringLiteral(".kkasten"))
-                                                   : QFileInfo(m_path).fileName()),
-                       boxFilter());
-    dialog.setObjectName(QStringLiteral("BoxSaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("kkasten"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    m_folder = QFileInfo(dialog.selectedFiles().first()).absolutePath();
-    return dialog.selectedFiles().first();
+    return kantrix::askSavePath(this, boxWords(), m_folder,
+                                m_path.isEmpty() ? proposedName(QStringLiteral(".kkasten"))
+                                                 : QFileInfo(m_path).fileName());
 }
 
 bool BoxWindow::saveTo(const QString& path)
@@ -163,24 +103,14 @@ bool BoxWindow::maybeSave()
 {
     if (m_model->undoStack()->isClean())
         return true;
-    QMessageBox ask(QMessageBox::Warning, QStringLiteral("Kantrix"),
-                    QStringLiteral("Der Kasten „%1“ ist geändert. Sollen die Änderungen "
-                                   "gespeichert werden?")
-                        .arg(m_path.isEmpty() ? QStringLiteral("Unbenannter Kasten")
-                                              : QFileInfo(m_path).fileName()),
-                    QMessageBox::NoButton, this);
-    ask.setObjectName(QStringLiteral("BoxCloseQuestion"));
-    QPushButton* save = ask.addButton(QStringLiteral("&Speichern"), QMessageBox::AcceptRole);
-    QPushButton* discard =
-        ask.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = ask.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
-    ask.setDefaultButton(save);
-    ask.setEscapeButton(cancel);
-    ask.exec();
-    if (ask.clickedButton() == discard)
+    switch (askBeforeClose(this, boxWords(), m_path)) {
+    case CloseAnswer::Discard:
         return true;
-    if (ask.clickedButton() == save)
-        return this->save();
+    case CloseAnswer::Save:
+        return save();
+    case CloseAnswer::Cancel:
+        break;
+    }
     return false;
 }
 
@@ -219,24 +149,12 @@ void BoxWindow::exportFile()
     commitEntry();
     if (!requireResult(QStringLiteral("exportiert")))
         return;
-    auto* dialog = new QFileDialog(this, QStringLiteral("Exportieren"),
-                                   QDir(m_folder).filePath(proposedName(QStringLiteral(".dxf"))),
-                                   exportFilters().join(QStringLiteral(";;")));
-    dialog->setObjectName(QStringLiteral("BoxExportDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setDefaultSuffix(QStringLiteral("dxf"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // A name typed without suffix takes the suffix of the filter.
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-        dialog->setDefaultSuffix(
-            filter.section(QLatin1String("*."), 1).section(QLatin1Char(')'), 0, 0));
-    });
-    connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& path) {
-        m_folder = QFileInfo(path).absolutePath();
-        exportTo(path, exportKind(path, dialog->selectedNameFilter()));
-    });
-    dialog->open();
+    askExportPath(this, QStringLiteral("BoxExportDialog"),
+                  QDir(m_folder).filePath(proposedName(QStringLiteral(".dxf"))), exportFilters(),
+                  [this](const QString& path, const QString& filter) {
+                      m_folder = QFileInfo(path).absolutePath();
+                      exportTo(path, exportKind(path, filter));
+                  });
 }
 
 bool BoxWindow::exportTo(const QString& path, Export kind)
@@ -278,17 +196,7 @@ void BoxWindow::print()
     commitEntry();
     if (!requireResult(QStringLiteral("gedruckt")))
         return;
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    }
-    m_printer->setDocName(proposedName(QString()));
-    auto* dialog = new QPrintDialog(m_printer.get(), this);
-    dialog->setObjectName(QStringLiteral("PrintDialog"));
-    dialog->setWindowTitle(QStringLiteral("Kasten drucken"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this] {
+    askToPrint(this, m_printer, proposedName(QString()), QStringLiteral("Kasten drucken"), [this] {
         if (!requireResult(QStringLiteral("gedruckt")))
             return;
         try {
@@ -300,7 +208,6 @@ void BoxWindow::print()
             showError(QString::fromStdString(refused.what()));
         }
     });
-    dialog->open();
 }
 
 void BoxWindow::copyAnswer()
@@ -324,24 +231,15 @@ bool BoxWindow::requireResult(const QString& what)
 
 bool BoxWindow::writeFile(const QString& path, const QByteArray& bytes)
 {
-    QString error;
-    if (!writeWholeFile(path, bytes, error)) {
-        showError(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2.\n\nEine "
-                                 "schon vorhandene Datei dieses Namens bleibt unverändert.")
-                      .arg(shownPath(path), error));
+    if (!writePartFile(this, path, bytes))
         return false;
-    }
     Q_EMIT fileWritten(path);
     return true;
 }
 
 void BoxWindow::showError(const QString& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Kantrix"), message,
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("CommandError"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    showCommandError(this, message);
 }
 
 QString BoxWindow::proposedName(const QString& suffix) const

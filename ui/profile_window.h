@@ -28,8 +28,6 @@ class PressBrakeGroup;
 class ProfileResults;
 class SvgView;
 
-// The open dialogs' filters: both kinds of part, then each, then every file.
-QString partFilters();
 // Opens a .kkasten file in a box window and any other in a profile window; the window, or
 // nullptr after telling the user, over `parent`, why the file is refused.
 QMainWindow* openPartFile(const QString& path, QWidget* parent);

@@ -5,80 +5,42 @@
 #include "bend_sheet.h"
 #include "box_file.h"
 #include "box_window.h"
+#include "part_window_files.h"
 #include "profile_answer.h"
 #include "profile_drawing.h"
 #include "profile_file.h"
 #include "profile_refusal.h"
 #include "profile_sheet.h"
 #include "profile_window.h"
-#include "regular_file.h"
-#include "whole_file.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QUndoStack>
 
 namespace kantrix {
 
 namespace {
 
-// Functions, not constants: nothing of the profile windows runs before one is opened.
-QString profileFilter()
+// A function, not a constant: nothing of the profile windows runs before one is opened.
+const PartFileWords& profileWords()
 {
-    return QStringLiteral("Kantrix-Profil (*.kprofil)");
-}
-
-QString shownPath(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-QString sameFile(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-}
-
-// The window that shows this file already, if one does.
-ProfileWindow* windowOf(const QString& path)
-{
-    const QString wanted = sameFile(path);
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        auto* window = qobject_cast<ProfileWindow*>(top);
-        if (window && !window->filePath().isEmpty() && sameFile(window->filePath()) == wanted)
-            return window;
-    }
-    return nullptr;
-}
-
-void tellRefused(QWidget* parent, const QString& message)
-{
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Kantrix"), message,
-                                QMessageBox::Ok, parent);
-    box->setObjectName(QStringLiteral("ProfileFileRefused"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    if (parent)
-        box->open();
-    else
-        box->exec();
+    static const PartFileWords words{
+        QStringLiteral("Profile"),
+        QStringLiteral("Kantrix-Profil (*.kprofil)"),
+        QStringLiteral("kprofil"),
+        QStringLiteral("Profil speichern"),
+        QStringLiteral("Das Profil „%1“ ist geändert. Sollen die Änderungen gespeichert werden?"),
+        QStringLiteral("Unbenanntes Profil"),
+    };
+    return words;
 }
 
 } // namespace
-
-QString partFilters()
-{
-    return QStringLiteral("Kantrix-Teile (*.kprofil *.kkasten);;") + profileFilter() +
-           QStringLiteral(";;Kantrix-Kasten (*.kkasten);;Alle Dateien (*)");
-}
 
 QMainWindow* openPartFile(const QString& path, QWidget* parent)
 {
@@ -91,27 +53,16 @@ QMainWindow* openPartFile(const QString& path, QWidget* parent)
 
 ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
 {
-    if (ProfileWindow* shown = windowOf(path)) {
-        shown->show();
-        shown->raise();
-        shown->activateWindow();
+    if (ProfileWindow* shown = windowShowing<ProfileWindow>(path)) {
+        bringForward(shown);
         return shown;
     }
-    // Only a regular file, opened so that a FIFO cannot hold the window up.
-    const RegularFileText read = readRegularFile(QFile::encodeName(path).toStdString(), 64 << 20);
-    if (!read.text) {
-        tellRefused(parent, QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2.")
-                                .arg(shownPath(path), QString::fromStdString(read.why)));
+    const std::optional<profile::Profile> part =
+        readPart<profile::Profile, profile::ProfileFileError>(
+            path, parent, QStringLiteral("ProfileFileRefused"), profile::readProfileFile);
+    if (!part)
         return nullptr;
-    }
-    profile::Profile part;
-    try {
-        part = profile::readProfileFile(*read.text, QFileInfo(path).fileName().toStdString());
-    } catch (const profile::ProfileFileError& refused) {
-        tellRefused(parent, QString::fromStdString(refused.what()));
-        return nullptr;
-    }
-    auto* window = new ProfileWindow(ProfileDraft::of(part), QFileInfo(path).absoluteFilePath());
+    auto* window = new ProfileWindow(ProfileDraft::of(*part), QFileInfo(path).absoluteFilePath());
     window->show();
     window->activateWindow();
     return window;
@@ -119,16 +70,10 @@ ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
 
 void ProfileWindow::open()
 {
-    auto* dialog = new QFileDialog(this, QStringLiteral("Öffnen"), m_folder, partFilters());
-    dialog->setObjectName(QStringLiteral("ProfileOpenDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+    askToOpen(this, m_folder, QStringLiteral("ProfileOpenDialog"), [this](const QString& path) {
         m_folder = QFileInfo(path).absolutePath();
         openPartFile(path, this);
     });
-    dialog->open();
 }
 
 bool ProfileWindow::save()
@@ -150,19 +95,9 @@ bool ProfileWindow::saveAs()
 
 QString ProfileWindow::askSavePath()
 {
-    QFileDialog dialog(this, QStringLiteral("Profil speichern"),
-                       QDir(m_folder).filePath(m_path.isEmpty()
-                                                   ? proposedName(QStringLiteral(".kprofil"))
-                                                   : QFileInfo(m_path).fileName()),
-                       profileFilter());
-    dialog.setObjectName(QStringLiteral("ProfileSaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("kprofil"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    m_folder = QFileInfo(dialog.selectedFiles().first()).absolutePath();
-    return dialog.selectedFiles().first();
+    return kantrix::askSavePath(this, profileWords(), m_folder,
+                                m_path.isEmpty() ? proposedName(QStringLiteral(".kprofil"))
+                                                 : QFileInfo(m_path).fileName());
 }
 
 bool ProfileWindow::saveTo(const QString& path)
@@ -182,24 +117,14 @@ bool ProfileWindow::maybeSave()
 {
     if (m_model->undoStack()->isClean())
         return true;
-    QMessageBox ask(QMessageBox::Warning, QStringLiteral("Kantrix"),
-                    QStringLiteral("Das Profil „%1“ ist geändert. Sollen die Änderungen "
-                                   "gespeichert werden?")
-                        .arg(m_path.isEmpty() ? QStringLiteral("Unbenanntes Profil")
-                                              : QFileInfo(m_path).fileName()),
-                    QMessageBox::NoButton, this);
-    ask.setObjectName(QStringLiteral("ProfileCloseQuestion"));
-    QPushButton* save = ask.addButton(QStringLiteral("&Speichern"), QMessageBox::AcceptRole);
-    QPushButton* discard =
-        ask.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = ask.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
-    ask.setDefaultButton(save);
-    ask.setEscapeButton(cancel);
-    ask.exec();
-    if (ask.clickedButton() == discard)
+    switch (askBeforeClose(this, profileWords(), m_path)) {
+    case CloseAnswer::Discard:
         return true;
-    if (ask.clickedButton() == save)
-        return this->save();
+    case CloseAnswer::Save:
+        return save();
+    case CloseAnswer::Cancel:
+        break;
+    }
     return false;
 }
 
@@ -238,25 +163,12 @@ void ProfileWindow::exportFile()
     commitEntry();
     if (!requireResult(QStringLiteral("exportiert")))
         return;
-    auto* dialog = new QFileDialog(this, QStringLiteral("Exportieren"),
-                                   QDir(m_folder).filePath(proposedName(QStringLiteral(".dxf"))),
-                                   exportFilters().join(QStringLiteral(";;")));
-    dialog->setObjectName(QStringLiteral("ProfileExportDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setDefaultSuffix(QStringLiteral("dxf"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    // A name typed without suffix takes the suffix of the filter.
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-        const QString suffix =
-            filter.section(QLatin1String("*."), 1).section(QLatin1Char(')'), 0, 0);
-        dialog->setDefaultSuffix(suffix);
-    });
-    connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& path) {
-        m_folder = QFileInfo(path).absolutePath();
-        exportTo(path, exportKind(path, dialog->selectedNameFilter()));
-    });
-    dialog->open();
+    askExportPath(this, QStringLiteral("ProfileExportDialog"),
+                  QDir(m_folder).filePath(proposedName(QStringLiteral(".dxf"))), exportFilters(),
+                  [this](const QString& path, const QString& filter) {
+                      m_folder = QFileInfo(path).absolutePath();
+                      exportTo(path, exportKind(path, filter));
+                  });
 }
 
 bool ProfileWindow::exportTo(const QString& path, Export kind)
@@ -304,17 +216,7 @@ void ProfileWindow::print()
     commitEntry();
     if (!requireResult(QStringLiteral("gedruckt")))
         return;
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    }
-    m_printer->setDocName(proposedName(QString()));
-    auto* dialog = new QPrintDialog(m_printer.get(), this);
-    dialog->setObjectName(QStringLiteral("PrintDialog"));
-    dialog->setWindowTitle(QStringLiteral("Profil drucken"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this] {
+    askToPrint(this, m_printer, proposedName(QString()), QStringLiteral("Profil drucken"), [this] {
         if (!requireResult(QStringLiteral("gedruckt")))
             return;
         try {
@@ -326,7 +228,6 @@ void ProfileWindow::print()
             showError(QString::fromStdString(refused.what()));
         }
     });
-    dialog->open();
 }
 
 void ProfileWindow::copyAnswer()
@@ -368,24 +269,15 @@ bool ProfileWindow::requireResult(const QString& what)
 
 bool ProfileWindow::writeFile(const QString& path, const QByteArray& bytes)
 {
-    QString error;
-    if (!writeWholeFile(path, bytes, error)) {
-        showError(QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2.\n\nEine "
-                                 "schon vorhandene Datei dieses Namens bleibt unverändert.")
-                      .arg(shownPath(path), error));
+    if (!writePartFile(this, path, bytes))
         return false;
-    }
     Q_EMIT fileWritten(path);
     return true;
 }
 
 void ProfileWindow::showError(const QString& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Kantrix"), message,
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("CommandError"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    showCommandError(this, message);
 }
 
 QString ProfileWindow::proposedName(const QString& suffix) const
@@ -397,14 +289,8 @@ QString ProfileWindow::proposedName(const QString& suffix) const
 
 void ProfileWindow::askAndOpen(QWidget* parent)
 {
-    auto* dialog = new QFileDialog(parent, QStringLiteral("Öffnen"), QString(), partFilters());
-    dialog->setObjectName(QStringLiteral("ProfileOpenDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QFileDialog::fileSelected, parent,
-                     [parent](const QString& path) { openPartFile(path, parent); });
-    dialog->open();
+    askToOpen(parent, QString(), QStringLiteral("ProfileOpenDialog"),
+              [parent](const QString& path) { openPartFile(path, parent); });
 }
 
 int ProfileWindow::openFiles(const QStringList& paths)

@@ -1,0 +1,106 @@
+#pragma once
+
+// The file commands the profile and the box window share: reading a part's file, the open, save,
+// export and print dialogs, the question before closing a changed part and the messages of a
+// command that fails. Each window keeps what is its own (the format, the exports, the sheet); the
+// words that name its kind of part come in a PartFileWords, so both ask in the same way.
+
+#include "regular_file.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QByteArray;
+class QPrinter;
+class QWidget;
+
+namespace kantrix {
+
+struct PartFileWords
+{
+    QString prefix;    // of the dialogs' object names: "Profile", "Box"
+    QString filter;    // of the save dialog: "Kantrix-Profil (*.kprofil)"
+    QString suffix;    // without the dot: "kprofil"
+    QString saveTitle; // "Profil speichern"
+    QString changed;   // the question before closing, %1 the file's name
+    QString unnamed;   // the name of a part not yet saved: "Unbenanntes Profil"
+};
+
+// The open dialogs' filters: both kinds of part, then each, then every file.
+QString partFilters();
+
+QString shownPath(const QString& path);
+bool isSameFile(const QString& path, const QString& other);
+// Shows, raises and activates a window that is open already.
+void bringForward(QWidget* window);
+
+// The top-level window of this kind that shows this file already, if one does.
+template <class Window> Window* windowShowing(const QString& path)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<Window*>(top);
+        if (window && !window->filePath().isEmpty() && isSameFile(window->filePath(), path))
+            return window;
+    }
+    return nullptr;
+}
+
+void tellRefused(QWidget* parent, const QString& message, const QString& objectName);
+
+// A part read from its file by `read`, which throws Error for a file it refuses; nullopt after
+// telling the user, over `parent`, why.
+template <class Part, class Error, class Read>
+std::optional<Part> readPart(const QString& path, QWidget* parent, const QString& refusedName,
+                             Read read)
+{
+    // Only a regular file, opened so that a FIFO cannot hold the window up.
+    const RegularFileText text = readRegularFile(QFile::encodeName(path).toStdString(), 64 << 20);
+    if (!text.text) {
+        tellRefused(parent,
+                    QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2.")
+                        .arg(shownPath(path), QString::fromStdString(text.why)),
+                    refusedName);
+        return std::nullopt;
+    }
+    try {
+        return read(*text.text, QFileInfo(path).fileName().toStdString());
+    } catch (const Error& refused) {
+        tellRefused(parent, QString::fromStdString(refused.what()), refusedName);
+        return std::nullopt;
+    }
+}
+
+// The open dialog over `parent`, not waiting: `chosen` gets the file picked.
+void askToOpen(QWidget* parent, const QString& folder, const QString& objectName,
+               const std::function<void(const QString&)>& chosen);
+// The path to save to, empty when the user cancels; `folder` follows the user's choice.
+QString askSavePath(QWidget* parent, const PartFileWords& words, QString& folder,
+                    const QString& name);
+enum class CloseAnswer
+{
+    Save,
+    Discard,
+    Cancel,
+};
+CloseAnswer askBeforeClose(QWidget* parent, const PartFileWords& words, const QString& path);
+// The export dialog, not waiting: `chosen` gets the path and the filter selected.
+void askExportPath(QWidget* parent, const QString& objectName, const QString& start,
+                   const QStringList& filters,
+                   const std::function<void(const QString&, const QString&)>& chosen);
+// The print dialog over a printer made once for A4 without margins; `accepted` prints.
+void askToPrint(QWidget* parent, std::unique_ptr<QPrinter>& printer, const QString& docName,
+                const QString& title, const std::function<void()>& accepted);
+
+// Writes a file whole (whole_file.h); false after telling the user why not.
+bool writePartFile(QWidget* parent, const QString& path, const QByteArray& bytes);
+void showCommandError(QWidget* parent, const QString& message);
+
+} // namespace kantrix
