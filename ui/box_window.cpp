@@ -9,6 +9,7 @@
 #include "help_window.h"
 #include "materials_dialog.h"
 #include "number_text.h"
+#include "part_window_menus.h"
 #include "press_brake_group.h"
 #include "profile_window.h"
 #include "program_icon.h"
@@ -23,7 +24,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -31,8 +31,6 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTextBrowser>
-#include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -349,149 +347,45 @@ QWidget* BoxWindow::buildDrawings()
     return drawings;
 }
 
-QAction* BoxWindow::addCommand(const QString& text, const QKeySequence& keys,
-                               void (BoxWindow::*command)())
-{
-    auto* action = new QAction(text, this);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, command);
-    addAction(action);
-    return action;
-}
-
 void BoxWindow::buildActions()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
-    auto* create = new QAction(QStringLiteral("Neuer &Kasten"), this);
-    create->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    QAction* create = newCommand(this, QStringLiteral("Neuer &Kasten"),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     connect(create, &QAction::triggered, this, &BoxWindow::openNew);
-    addAction(create);
-    auto* profile = new QAction(QStringLiteral("Neues &Profil"), this);
-    profile->setShortcut(QKeySequence::New);
+    QAction* profile = newCommand(this, QStringLiteral("Neues &Profil"), QKeySequence::New);
     connect(profile, &QAction::triggered, this, [] { (new ProfileWindow)->show(); });
-    addAction(profile);
-    QAction* open = addCommand(QStringLiteral("Ö&ffnen…"), QKeySequence::Open, &BoxWindow::open);
+    QAction* open =
+        addCommand(this, QStringLiteral("Ö&ffnen…"), QKeySequence::Open, &BoxWindow::open);
     file->addAction(create);
     file->addAction(profile);
     file->addAction(open);
-    auto* saveAction = new QAction(QStringLiteral("&Speichern"), this);
-    saveAction->setShortcut(QKeySequence::Save);
-    connect(saveAction, &QAction::triggered, this, [this] { save(); });
-    auto* saveAsAction = new QAction(QStringLiteral("Speichern &unter…"), this);
-    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(saveAsAction, &QAction::triggered, this, [this] { saveAs(); });
-    addAction(saveAction);
-    addAction(saveAsAction);
-    file->addAction(saveAction);
-    file->addAction(saveAsAction);
-    file->addSeparator();
-    QAction* exporting = addCommand(QStringLiteral("&Exportieren…"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_E), &BoxWindow::exportFile);
-    QAction* printing =
-        addCommand(QStringLiteral("&Drucken…"), QKeySequence::Print, &BoxWindow::print);
-    file->addAction(exporting);
-    file->addAction(printing);
-    file->addSeparator();
-    auto* closing = new QAction(QStringLiteral("S&chließen"), this);
-    closing->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    connect(closing, &QAction::triggered, this, &QWidget::close);
-    addAction(closing);
-    file->addAction(closing);
-    auto* quit = new QAction(QStringLiteral("&Beenden"), this);
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, qApp, &QApplication::closeAllWindows, Qt::QueuedConnection);
-    addAction(quit);
-    file->addAction(quit);
+    const FileCommands files = addFileCommands(this, file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    QUndoStack* stack = m_model->undoStack();
-    m_undo = new QAction(this);
-    m_undo->setShortcut(QKeySequence::Undo);
-    m_redo = new QAction(this);
-    m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    const auto name = [stack, this] {
-        m_undo->setEnabled(stack->canUndo());
-        m_undo->setText(stack->canUndo() ? QStringLiteral("&Rückgängig: %1").arg(stack->undoText())
-                                         : QStringLiteral("&Rückgängig"));
-        m_redo->setEnabled(stack->canRedo());
-        m_redo->setText(stack->canRedo() ? QStringLiteral("&Wiederholen: %1").arg(stack->redoText())
-                                         : QStringLiteral("&Wiederholen"));
-    };
-    connect(stack, &QUndoStack::indexChanged, this, name);
-    connect(stack, &QUndoStack::cleanChanged, this, name);
-    name();
-    // What is being typed counts first, so that undo takes back the last change, that one.
-    connect(m_undo, &QAction::triggered, this, [this, stack] {
-        commitEntry();
-        stack->undo();
-    });
-    connect(m_redo, &QAction::triggered, this, [this, stack] {
-        commitEntry();
-        stack->redo();
-    });
-    addAction(m_undo);
-    addAction(m_redo);
-    edit->addAction(m_undo);
-    edit->addAction(m_redo);
-    edit->addSeparator();
-    edit->addAction(addCommand(QStringLiteral("&Probebiegung…"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                               &BoxWindow::openTestBend));
-    edit->addAction(
-        addCommand(QStringLiteral("&Werkstoffe…"), QKeySequence(), &BoxWindow::openMaterials));
-    m_updateMaterial = addCommand(QStringLiteral("Werkstoff &aktualisieren"), QKeySequence(),
-                                  &BoxWindow::updateMaterial);
-    edit->addAction(m_updateMaterial);
-    edit->addSeparator();
-    QAction* copy =
-        addCommand(QStringLiteral("Ergebnis &kopieren"),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoxWindow::copyAnswer);
-    edit->addAction(copy);
+    const UndoCommands undo =
+        addUndoCommands(this, edit, m_model->undoStack(), [this] { commitEntry(); });
+    const PressCommands press = addPressCommands(this, edit);
+    m_updateMaterial = press.updateMaterial;
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    help->addAction(addCommand(QStringLiteral("&Benutzerhinweise"), QKeySequence::HelpContents,
-                               &BoxWindow::showHelp));
+    help->addAction(addCommand(this, QStringLiteral("&Benutzerhinweise"),
+                               QKeySequence::HelpContents, &BoxWindow::showHelp));
 
-    QToolBar* tools = addToolBar(QStringLiteral("Befehle"));
-    tools->setObjectName(QStringLiteral("Kasten_Werkzeuge"));
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tools->setMovable(false);
-    for (QAction* action : {create, open, saveAction, exporting, printing})
-        tools->addAction(action);
-    tools->addSeparator();
-    tools->addAction(m_undo);
-    tools->addAction(m_redo);
-    tools->addSeparator();
-    tools->addAction(copy);
+    addCommandBar(this, QStringLiteral("Kasten_Werkzeuge"),
+                  {create, open, files.save, files.exporting, files.printing}, undo, press.copy);
 }
 
 bool BoxWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // In a field or cell of this window the window's command comes before the line edit's own
-    // use of its keys (Ctrl+Z, Ctrl+E), as in the profile window.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        const QList<QAction*> commands = findChildren<QAction*>(Qt::FindDirectChildrenOnly);
-        for (const QAction* command : commands) {
-            if (command->shortcuts().contains(pressed)) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
+    if (windowCommandFirst(this, event))
+        return true;
     // Tab goes from cell to cell; Ctrl+Tab leaves the table.
-    if (event->type() == QEvent::KeyPress &&
-        (watched == m_table ||
-         m_table->viewport()->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-            key->modifiers().testFlag(Qt::ControlModifier)) {
-            commitEntry();
-            m_table->setFocus(Qt::OtherFocusReason);
-            focusNextPrevChild(key->key() == Qt::Key_Tab &&
-                               !key->modifiers().testFlag(Qt::ShiftModifier));
-            return true;
-        }
+    if (const std::optional<bool> forward = leavesTable(m_table, watched, event)) {
+        commitEntry();
+        m_table->setFocus(Qt::OtherFocusReason);
+        focusNextPrevChild(*forward);
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -503,13 +397,7 @@ void BoxWindow::commitEntry()
         if (focus == m_fields[i])
             m_model->setCommonText(BoxCommon(i), m_fields[i]->text());
     }
-    // An open cell editor hands its text over and stays open.
-    if (focus && m_table->viewport()->isAncestorOf(focus)) {
-        QWidget* editor = focus;
-        while (editor->parentWidget() != m_table->viewport())
-            editor = editor->parentWidget();
-        Q_EMIT m_table->itemDelegate()->commitData(editor);
-    }
+    commitCellEditor(m_table, focus);
 }
 
 void BoxWindow::showDraft()
@@ -572,10 +460,8 @@ void BoxWindow::showDraft()
 
 void BoxWindow::updateTitle()
 {
-    const QString name =
-        m_path.isEmpty() ? QStringLiteral("Unbenannter Kasten") : QFileInfo(m_path).fileName();
-    setWindowTitle(QStringLiteral("%1[*] – Kantrix").arg(name));
-    setWindowModified(!m_model->undoStack()->isClean());
+    showPartTitle(this, m_path, QStringLiteral("Unbenannter Kasten"),
+                  m_model->undoStack()->isClean());
 }
 
 void BoxWindow::openNew()
@@ -593,12 +479,7 @@ const BoxWindows& BoxWindow::waysIn()
 
 void BoxWindow::showHelp()
 {
-    if (!m_help)
-        m_help = new HelpWindow(this);
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
-    m_help->browser()->scrollToAnchor(HelpWindow::anchorName(QStringLiteral("Kästen")));
+    showHelpAt(this, m_help, QStringLiteral("Kästen"));
 }
 
 void BoxWindow::openTestBend()

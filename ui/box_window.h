@@ -97,8 +97,6 @@ private:
     QLineEdit* addField(BoxCommon which, QWidget* parent);
     QComboBox* addChoice(const char* name, const QString& spoken, const QStringList& words,
                          QWidget* parent);
-    QAction* addCommand(const QString& text, const QKeySequence& keys,
-                        void (BoxWindow::*command)());
 
     void commitEntry();
     void showDraft();
@@ -124,8 +122,6 @@ private:
     BoxResults* m_results = nullptr;
     SvgView* m_blank = nullptr;
     SvgView* m_folded = nullptr;
-    QAction* m_undo = nullptr;
-    QAction* m_redo = nullptr;
     QString m_path;
     QString m_folder;
     QPointer<HelpWindow> m_help;

@@ -9,6 +9,7 @@
 #include "help_window.h"
 #include "materials_dialog.h"
 #include "number_text.h"
+#include "part_window_menus.h"
 #include "press_brake_group.h"
 #include "press_notes.h"
 #include "profile_drawing.h"
@@ -21,7 +22,6 @@
 #include "test_bend_dialog.h"
 #include "whole_text_tip.h"
 
-#include <QAbstractItemDelegate>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -33,7 +33,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -43,8 +42,6 @@
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTableView>
-#include <QTextBrowser>
-#include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -349,90 +346,24 @@ QWidget* ProfileWindow::buildDrawings()
     return drawings;
 }
 
-QAction* ProfileWindow::addCommand(const QString& text, const QKeySequence& keys,
-                                   void (ProfileWindow::*command)())
-{
-    auto* action = new QAction(text, this);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    connect(action, &QAction::triggered, this, command);
-    addAction(action);
-    return action;
-}
-
 void ProfileWindow::buildActions()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
-    QAction* create =
-        addCommand(QStringLiteral("&Neues Profil"), QKeySequence::New, &ProfileWindow::newProfile);
+    QAction* create = addCommand(this, QStringLiteral("&Neues Profil"), QKeySequence::New,
+                                 &ProfileWindow::newProfile);
     QAction* open =
-        addCommand(QStringLiteral("Ö&ffnen…"), QKeySequence::Open, &ProfileWindow::open);
+        addCommand(this, QStringLiteral("Ö&ffnen…"), QKeySequence::Open, &ProfileWindow::open);
     QAction* createBox =
-        addCommand(QStringLiteral("Neuer &Kasten"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
-                   &ProfileWindow::newBox);
+        addCommand(this, QStringLiteral("Neuer &Kasten"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), &ProfileWindow::newBox);
     file->addAction(create);
     file->addAction(createBox);
     file->addAction(open);
-    auto* saveAction = new QAction(QStringLiteral("&Speichern"), this);
-    saveAction->setShortcut(QKeySequence::Save);
-    connect(saveAction, &QAction::triggered, this, [this] { this->save(); });
-    auto* saveAsAction = new QAction(QStringLiteral("Speichern &unter…"), this);
-    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(saveAsAction, &QAction::triggered, this, [this] { saveAs(); });
-    addAction(saveAction);
-    addAction(saveAsAction);
-    file->addAction(saveAction);
-    file->addAction(saveAsAction);
-    file->addSeparator();
-    QAction* exporting = addCommand(QStringLiteral("&Exportieren…"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_E), &ProfileWindow::exportFile);
-    QAction* printing =
-        addCommand(QStringLiteral("&Drucken…"), QKeySequence::Print, &ProfileWindow::print);
-    file->addAction(exporting);
-    file->addAction(printing);
-    file->addSeparator();
-    auto* closing = new QAction(QStringLiteral("S&chließen"), this);
-    closing->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    connect(closing, &QAction::triggered, this, &QWidget::close);
-    addAction(closing);
-    file->addAction(closing);
-    auto* quit = new QAction(QStringLiteral("&Beenden"), this);
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, qApp, &QApplication::closeAllWindows, Qt::QueuedConnection);
-    addAction(quit);
-    file->addAction(quit);
+    const FileCommands files = addFileCommands(this, file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    QUndoStack* stack = m_model->undoStack();
-    m_undo = new QAction(this);
-    m_undo->setShortcut(QKeySequence::Undo);
-    m_redo = new QAction(this);
-    m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    const auto name = [stack, this] {
-        m_undo->setEnabled(stack->canUndo());
-        m_undo->setText(stack->canUndo() ? QStringLiteral("&Rückgängig: %1").arg(stack->undoText())
-                                         : QStringLiteral("&Rückgängig"));
-        m_redo->setEnabled(stack->canRedo());
-        m_redo->setText(stack->canRedo() ? QStringLiteral("&Wiederholen: %1").arg(stack->redoText())
-                                         : QStringLiteral("&Wiederholen"));
-    };
-    connect(stack, &QUndoStack::indexChanged, this, name);
-    connect(stack, &QUndoStack::cleanChanged, this, name);
-    name();
-    // What is being typed counts first, so that undo takes back the last change, that one.
-    connect(m_undo, &QAction::triggered, this, [this, stack] {
-        commitEntry();
-        stack->undo();
-    });
-    connect(m_redo, &QAction::triggered, this, [this, stack] {
-        commitEntry();
-        stack->redo();
-    });
-    addAction(m_undo);
-    addAction(m_redo);
-    edit->addAction(m_undo);
-    edit->addAction(m_redo);
-    edit->addSeparator();
+    const UndoCommands undo =
+        addUndoCommands(this, edit, m_model->undoStack(), [this] { commitEntry(); });
     m_insert = new QAction(QStringLiteral("Schenkel &einfügen"), this);
     m_insert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
     connect(m_insert, &QAction::triggered, this,
@@ -446,67 +377,31 @@ void ProfileWindow::buildActions()
     edit->addAction(m_insert);
     edit->addAction(m_remove);
     edit->addSeparator();
-    edit->addAction(addCommand(QStringLiteral("&Probebiegung…"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                               &ProfileWindow::openTestBend));
-    edit->addAction(
-        addCommand(QStringLiteral("&Werkstoffe…"), QKeySequence(), &ProfileWindow::openMaterials));
-    m_updateMaterial = addCommand(QStringLiteral("Werkstoff &aktualisieren"), QKeySequence(),
-                                  &ProfileWindow::updateMaterial);
-    edit->addAction(m_updateMaterial);
-    edit->addSeparator();
-    QAction* copy =
-        addCommand(QStringLiteral("Ergebnis &kopieren"),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ProfileWindow::copyAnswer);
-    edit->addAction(copy);
+    const PressCommands press = addPressCommands(this, edit);
+    m_updateMaterial = press.updateMaterial;
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-    help->addAction(addCommand(QStringLiteral("&Benutzerhinweise"), QKeySequence::HelpContents,
-                               &ProfileWindow::showHelp));
-    help->addAction(
-        addCommand(QStringLiteral("Über &Kantrix"), QKeySequence(), &ProfileWindow::showAbout));
+    help->addAction(addCommand(this, QStringLiteral("&Benutzerhinweise"),
+                               QKeySequence::HelpContents, &ProfileWindow::showHelp));
+    help->addAction(addCommand(this, QStringLiteral("Über &Kantrix"), QKeySequence(),
+                               &ProfileWindow::showAbout));
 
-    QToolBar* tools = addToolBar(QStringLiteral("Befehle"));
-    tools->setObjectName(QStringLiteral("Profil_Werkzeuge"));
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tools->setMovable(false);
-    for (QAction* action : {create, open, saveAction, exporting, printing})
-        tools->addAction(action);
-    tools->addSeparator();
-    tools->addAction(m_undo);
-    tools->addAction(m_redo);
-    tools->addSeparator();
-    tools->addAction(copy);
+    addCommandBar(this, QStringLiteral("Profil_Werkzeuge"),
+                  {create, open, files.save, files.exporting, files.printing}, undo, press.copy);
 }
 
 bool ProfileWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // A line edit claims some of the window's keys for its own editing: Ctrl+Z for its undo,
-    // Ctrl+E for the end of the line, Ctrl+Ins to copy. In a field or cell of this window the
-    // window's command comes first; the window's undo takes back whole changes.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        const QList<QAction*> commands = findChildren<QAction*>(Qt::FindDirectChildrenOnly);
-        for (const QAction* command : commands) {
-            if (command->shortcuts().contains(pressed)) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
-    // Tab goes from cell to cell; Ctrl+Tab leaves the table, as it leaves a text editor, so that
-    // the keys reach the results too.
-    if (event->type() == QEvent::KeyPress &&
-        (watched == m_table ||
-         m_table->viewport()->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-            key->modifiers().testFlag(Qt::ControlModifier)) {
-            commitEntry();
-            m_table->setFocus(Qt::OtherFocusReason);
-            focusNextPrevChild(key->key() == Qt::Key_Tab &&
-                               !key->modifiers().testFlag(Qt::ShiftModifier));
-            return true;
-        }
+    // The window's undo takes back whole changes, not what a line edit would.
+    if (windowCommandFirst(this, event))
+        return true;
+    // Tab goes from cell to cell; Ctrl+Tab leaves the table, so that the keys reach the results
+    // too.
+    if (const std::optional<bool> forward = leavesTable(m_table, watched, event)) {
+        commitEntry();
+        m_table->setFocus(Qt::OtherFocusReason);
+        focusNextPrevChild(*forward);
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -523,13 +418,7 @@ void ProfileWindow::commitEntry()
         if (focus == m_fields[i])
             takeField(ProfileCommon(i));
     }
-    // An open cell editor hands its text over and stays open.
-    if (focus && m_table->viewport()->isAncestorOf(focus)) {
-        QWidget* editor = focus;
-        while (editor->parentWidget() != m_table->viewport())
-            editor = editor->parentWidget();
-        Q_EMIT m_table->itemDelegate()->commitData(editor);
-    }
+    commitCellEditor(m_table, focus);
 }
 
 void ProfileWindow::showDraft()
@@ -582,10 +471,8 @@ void ProfileWindow::showDraft()
 
 void ProfileWindow::updateTitle()
 {
-    const QString name =
-        m_path.isEmpty() ? QStringLiteral("Unbenanntes Profil") : QFileInfo(m_path).fileName();
-    setWindowTitle(QStringLiteral("%1[*] – Kantrix").arg(name));
-    setWindowModified(!m_model->undoStack()->isClean());
+    showPartTitle(this, m_path, QStringLiteral("Unbenanntes Profil"),
+                  m_model->undoStack()->isClean());
 }
 
 void ProfileWindow::newProfile()
@@ -601,12 +488,7 @@ void ProfileWindow::newBox()
 
 void ProfileWindow::showHelp()
 {
-    if (!m_help)
-        m_help = new HelpWindow(this);
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
-    m_help->browser()->scrollToAnchor(HelpWindow::anchorName(QStringLiteral("Profile")));
+    showHelpAt(this, m_help, QStringLiteral("Profile"));
 }
 
 const ProfileWindows& ProfileWindow::waysIn()

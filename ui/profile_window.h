@@ -118,8 +118,6 @@ private:
     // The material, die and rolling direction boxes as the draft has them.
     void showPressBrake();
     QWidget* buildDrawings();
-    QAction* addCommand(const QString& text, const QKeySequence& keys,
-                        void (ProfileWindow::*command)());
 
     void takeField(ProfileCommon which);
     // Takes what is being typed, in a field or a cell, as leaving it would.
@@ -144,8 +142,6 @@ private:
     ProfileResults* m_results = nullptr;
     SvgView* m_section = nullptr;
     SvgView* m_blank = nullptr;
-    QAction* m_undo = nullptr;
-    QAction* m_redo = nullptr;
     QAction* m_insert = nullptr;
     QAction* m_remove = nullptr;
     QString m_path;
