@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,9 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -61,17 +58,13 @@ QStringList measureWords()
 } // namespace
 
 BoxWindow::BoxWindow(const BoxDraft& draft, const QString& path)
-    : m_model(new BoxModel(this)), m_path(path)
+    : PartWindow(path), m_model(new BoxModel(this))
 {
     accessibility::install();
     setObjectName(QStringLiteral("Kasten"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(programIcon());
     m_model->reset(draft);
-    m_folder = path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                              : QFileInfo(path).absolutePath();
-    if (!QDir(m_folder).exists())
-        m_folder = QDir::homePath();
 
     // As in the profile window: the margin in a layout around the splitter, whose own margins
     // would be left out of its smallest size.

@@ -7,28 +7,22 @@
 // and the copy of the answer are in box_window_files.cpp.
 
 #include "box_model.h"
-
-#include <QMainWindow>
-#include <QPointer>
-
-#include <memory>
+#include "part_window.h"
 
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QTableView;
 
 namespace kantrix {
 
 struct BoxWindows;
 class BoxResults;
-class HelpWindow;
 class PressBrakeGroup;
 class SvgView;
 
-class BoxWindow : public QMainWindow
+class BoxWindow : public PartWindow
 {
     Q_OBJECT
 
@@ -56,11 +50,7 @@ public:
     BoxResults* results() const { return m_results; }
     SvgView* blank() const { return m_blank; }
     SvgView* folded() const { return m_folded; }
-    QString filePath() const { return m_path; }
 
-    void open();
-    bool save();
-    bool saveAs();
     void exportFile();
     void print();
     void copyAnswer();
@@ -70,7 +60,6 @@ public:
     void updateMaterial();
     void reloadMaterials();
 
-    bool saveTo(const QString& path);
     enum class Export
     {
         BlankDxf,
@@ -83,11 +72,7 @@ public:
     static Export exportKind(const QString& path, const QString& filter);
     bool exportTo(const QString& path, Export kind);
 
-Q_SIGNALS:
-    void fileWritten(const QString& path);
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -98,15 +83,14 @@ private:
     QComboBox* addChoice(const char* name, const QString& spoken, const QStringList& words,
                          QWidget* parent);
 
-    void commitEntry();
+    void commitEntry() override;
     void showDraft();
-    void updateTitle();
-    bool requireResult(const QString& what);
-    bool maybeSave();
-    QString askSavePath();
-    bool writeFile(const QString& path, const QByteArray& bytes);
-    void showError(const QString& message);
-    QString proposedName(const QString& suffix) const;
+    void updateTitle() override;
+    bool requireResult(const QString& what) override;
+    QString proposedName(const QString& suffix) const override;
+    const PartFileWords& words() const override;
+    QUndoStack* undoStack() const override;
+    QByteArray fileBytes() const override;
 
     BoxModel* m_model;
     QTableView* m_table = nullptr;
@@ -122,10 +106,6 @@ private:
     BoxResults* m_results = nullptr;
     SvgView* m_blank = nullptr;
     SvgView* m_folded = nullptr;
-    QString m_path;
-    QString m_folder;
-    QPointer<HelpWindow> m_help;
-    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace kantrix

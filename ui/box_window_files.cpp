@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -54,73 +53,19 @@ BoxWindow* BoxWindow::openFile(const QString& path, QWidget* parent)
     return window;
 }
 
-void BoxWindow::open()
+const PartFileWords& BoxWindow::words() const
 {
-    askToOpen(this, m_folder, QStringLiteral("BoxOpenDialog"), [this](const QString& path) {
-        m_folder = QFileInfo(path).absolutePath();
-        openPartFile(path, this);
-    });
+    return boxWords();
 }
 
-bool BoxWindow::save()
+QUndoStack* BoxWindow::undoStack() const
 {
-    commitEntry();
-    if (m_path.isEmpty())
-        return saveAs();
-    return saveTo(m_path);
+    return m_model->undoStack();
 }
 
-bool BoxWindow::saveAs()
+QByteArray BoxWindow::fileBytes() const
 {
-    commitEntry();
-    if (!requireResult(QStringLiteral("gespeichert")))
-        return false;
-    const QString path = askSavePath();
-    return !path.isEmpty() && saveTo(path);
-}
-
-QString BoxWindow::askSavePath()
-{
-    return kantrix::askSavePath(this, boxWords(), m_folder,
-                                m_path.isEmpty() ? proposedName(QStringLiteral(".kkasten"))
-                                                 : QFileInfo(m_path).fileName());
-}
-
-bool BoxWindow::saveTo(const QString& path)
-{
-    commitEntry();
-    if (!requireResult(QStringLiteral("gespeichert")))
-        return false;
-    if (!writeFile(path, QByteArray::fromStdString(box::writeBoxFile(m_model->box()))))
-        return false;
-    m_path = QFileInfo(path).absoluteFilePath();
-    m_model->undoStack()->setClean();
-    updateTitle();
-    return true;
-}
-
-bool BoxWindow::maybeSave()
-{
-    if (m_model->undoStack()->isClean())
-        return true;
-    switch (askBeforeClose(this, boxWords(), m_path)) {
-    case CloseAnswer::Discard:
-        return true;
-    case CloseAnswer::Save:
-        return save();
-    case CloseAnswer::Cancel:
-        break;
-    }
-    return false;
-}
-
-void BoxWindow::closeEvent(QCloseEvent* event)
-{
-    commitEntry();
-    if (maybeSave())
-        event->accept();
-    else
-        event->ignore();
+    return QByteArray::fromStdString(box::writeBoxFile(m_model->box()));
 }
 
 QStringList BoxWindow::exportFilters()
@@ -227,19 +172,6 @@ bool BoxWindow::requireResult(const QString& what)
                              "markierten Wert berichtigen.")
                   .arg(what, m_model->check().message));
     return false;
-}
-
-bool BoxWindow::writeFile(const QString& path, const QByteArray& bytes)
-{
-    if (!writePartFile(this, path, bytes))
-        return false;
-    Q_EMIT fileWritten(path);
-    return true;
-}
-
-void BoxWindow::showError(const QString& message)
-{
-    showCommandError(this, message);
 }
 
 QString BoxWindow::proposedName(const QString& suffix) const

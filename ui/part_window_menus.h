@@ -27,9 +27,9 @@ class HelpWindow;
 // An action of the window, its keys working wherever the focus is in it.
 QAction* newCommand(QWidget* window, const QString& text, const QKeySequence& keys);
 
-template <class Window>
+template <class Window, class Owner>
 QAction* addCommand(Window* window, const QString& text, const QKeySequence& keys,
-                    void (Window::*command)())
+                    void (Owner::*command)())
 {
     QAction* action = newCommand(window, text, keys);
     QObject::connect(action, &QAction::triggered, window, command);

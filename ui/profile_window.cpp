@@ -25,7 +25,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QGridLayout>
@@ -36,10 +35,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QUndoStack>
@@ -60,17 +57,13 @@ const FieldText fieldTexts[] = {
 } // namespace
 
 ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
-    : m_model(new ProfileModel(this)), m_path(path)
+    : PartWindow(path), m_model(new ProfileModel(this))
 {
     accessibility::install();
     setObjectName(QStringLiteral("Profil"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(programIcon());
     m_model->reset(draft);
-    m_folder = path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                              : QFileInfo(path).absolutePath();
-    if (!QDir(m_folder).exists())
-        m_folder = QDir::homePath();
 
     // The margin in a layout around the splitter: a splitter's own margins are left out of its
     // smallest size, which then cut the captions off at the window's smallest.

@@ -5,25 +5,19 @@
 // Every change is on the model's undo stack, whose clean state is the saved file. The files, the
 // export, the profile sheet and the copy of the answer are in profile_window_files.cpp.
 
+#include "part_window.h"
 #include "profile_model.h"
-
-#include <QMainWindow>
-#include <QPointer>
-
-#include <memory>
 
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QTableView;
 
 namespace kantrix {
 
 struct BendState;
 struct ProfileWindows;
-class HelpWindow;
 class PressBrakeGroup;
 class ProfileResults;
 class SvgView;
@@ -32,7 +26,7 @@ class SvgView;
 // nullptr after telling the user, over `parent`, why the file is refused.
 QMainWindow* openPartFile(const QString& path, QWidget* parent);
 
-class ProfileWindow : public QMainWindow
+class ProfileWindow : public PartWindow
 {
     Q_OBJECT
 
@@ -63,14 +57,10 @@ public:
     ProfileResults* results() const { return m_results; }
     SvgView* section() const { return m_section; }
     SvgView* blank() const { return m_blank; }
-    QString filePath() const { return m_path; }
 
     // The commands, as the menu and the keys run them.
     void newProfile();
     void newBox();
-    void open();
-    bool save();
-    bool saveAs();
     void exportFile();
     void print();
     void copyAnswer();
@@ -88,8 +78,6 @@ public:
     // Every open profile window reads the file again.
     static void reloadAllMaterials();
 
-    // Writes the profile to `path`; false after telling the user why not.
-    bool saveTo(const QString& path);
     // The kinds of file Ctrl+E writes, in the order of the export dialog's filters.
     enum class Export
     {
@@ -103,12 +91,7 @@ public:
     static Export exportKind(const QString& path, const QString& filter);
     bool exportTo(const QString& path, Export kind);
 
-Q_SIGNALS:
-    // A file is in place, saved or exported.
-    void fileWritten(const QString& path);
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -120,18 +103,14 @@ private:
     QWidget* buildDrawings();
 
     void takeField(ProfileCommon which);
-    // Takes what is being typed, in a field or a cell, as leaving it would.
-    void commitEntry();
+    void commitEntry() override;
     void showDraft();
-    void updateTitle();
-    // The profile and its result when the model takes it; otherwise says why in a message.
-    bool requireResult(const QString& what);
-    // Asks whether to save a changed profile; false when the user cancels or saving fails.
-    bool maybeSave();
-    QString askSavePath();
-    bool writeFile(const QString& path, const QByteArray& bytes);
-    void showError(const QString& message);
-    QString proposedName(const QString& suffix) const;
+    void updateTitle() override;
+    bool requireResult(const QString& what) override;
+    QString proposedName(const QString& suffix) const override;
+    const PartFileWords& words() const override;
+    QUndoStack* undoStack() const override;
+    QByteArray fileBytes() const override;
 
     ProfileModel* m_model;
     QTableView* m_table = nullptr;
@@ -144,10 +123,6 @@ private:
     SvgView* m_blank = nullptr;
     QAction* m_insert = nullptr;
     QAction* m_remove = nullptr;
-    QString m_path;
-    QString m_folder;
-    QPointer<HelpWindow> m_help;
-    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace kantrix

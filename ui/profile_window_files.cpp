@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -68,73 +67,19 @@ ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
     return window;
 }
 
-void ProfileWindow::open()
+const PartFileWords& ProfileWindow::words() const
 {
-    askToOpen(this, m_folder, QStringLiteral("ProfileOpenDialog"), [this](const QString& path) {
-        m_folder = QFileInfo(path).absolutePath();
-        openPartFile(path, this);
-    });
+    return profileWords();
 }
 
-bool ProfileWindow::save()
+QUndoStack* ProfileWindow::undoStack() const
 {
-    commitEntry();
-    if (m_path.isEmpty())
-        return saveAs();
-    return saveTo(m_path);
+    return m_model->undoStack();
 }
 
-bool ProfileWindow::saveAs()
+QByteArray ProfileWindow::fileBytes() const
 {
-    commitEntry();
-    if (!requireResult(QStringLiteral("gespeichert")))
-        return false;
-    const QString path = askSavePath();
-    return !path.isEmpty() && saveTo(path);
-}
-
-QString ProfileWindow::askSavePath()
-{
-    return kantrix::askSavePath(this, profileWords(), m_folder,
-                                m_path.isEmpty() ? proposedName(QStringLiteral(".kprofil"))
-                                                 : QFileInfo(m_path).fileName());
-}
-
-bool ProfileWindow::saveTo(const QString& path)
-{
-    commitEntry();
-    if (!requireResult(QStringLiteral("gespeichert")))
-        return false;
-    if (!writeFile(path, QByteArray::fromStdString(profile::writeProfileFile(m_model->profile()))))
-        return false;
-    m_path = QFileInfo(path).absoluteFilePath();
-    m_model->undoStack()->setClean();
-    updateTitle();
-    return true;
-}
-
-bool ProfileWindow::maybeSave()
-{
-    if (m_model->undoStack()->isClean())
-        return true;
-    switch (askBeforeClose(this, profileWords(), m_path)) {
-    case CloseAnswer::Discard:
-        return true;
-    case CloseAnswer::Save:
-        return save();
-    case CloseAnswer::Cancel:
-        break;
-    }
-    return false;
-}
-
-void ProfileWindow::closeEvent(QCloseEvent* event)
-{
-    commitEntry();
-    if (maybeSave())
-        event->accept();
-    else
-        event->ignore();
+    return QByteArray::fromStdString(profile::writeProfileFile(m_model->profile()));
 }
 
 QStringList ProfileWindow::exportFilters()
@@ -265,19 +210,6 @@ bool ProfileWindow::requireResult(const QString& what)
                              "markierten Wert berichtigen.")
                   .arg(what, m_model->check().message));
     return false;
-}
-
-bool ProfileWindow::writeFile(const QString& path, const QByteArray& bytes)
-{
-    if (!writePartFile(this, path, bytes))
-        return false;
-    Q_EMIT fileWritten(path);
-    return true;
-}
-
-void ProfileWindow::showError(const QString& message)
-{
-    showCommandError(this, message);
 }
 
 QString ProfileWindow::proposedName(const QString& suffix) const
