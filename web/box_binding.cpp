@@ -15,6 +15,7 @@
 #include "die.h"
 #include "materials_file.h"
 #include "number_text.h"
+#include "page_values.h"
 #include "press_refusal.h"
 #include "profile_options.h"
 
@@ -30,6 +31,8 @@ namespace {
 using emscripten::val;
 using kantrix::web::carriedFile;
 using kantrix::web::catalogOf;
+using kantrix::web::optionOf;
+using kantrix::web::refusalOf;
 
 // The page's name of the field a refusal is about: the command line's option.
 const char* itemName(BoxItem item)
@@ -67,14 +70,6 @@ const char* itemName(BoxItem item)
         return "walzrichtung";
     }
     return "waende";
-}
-
-std::optional<std::string> optionOf(const val& options, const char* name)
-{
-    const val value = options[name];
-    if (value.isUndefined() || value.isNull())
-        return std::nullopt;
-    return value.as<std::string>();
 }
 
 BoxOptions optionsOf(const val& options)
@@ -119,15 +114,6 @@ val objectOf(const BoxOptions& options)
     put("presse", options.presse);
     put("walzrichtung", options.walzrichtung);
     return object;
-}
-
-val refusalOf(const char* item, std::size_t index, const std::string& message)
-{
-    val answer = val::object();
-    answer.set("item", std::string(item));
-    answer.set("index", static_cast<double>(index));
-    answer.set("message", message);
-    return answer;
 }
 
 // The walls too low for the die, by name ("vorne"), for the page to mark their fields.

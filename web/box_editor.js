@@ -4,7 +4,7 @@
 // of `kantrix-cli kasten`; reading, checking and working them out is the library's. A refusal is
 // shown at the field it names, and nothing typed is ever changed.
 
-import { followDie, numberAttributes, setDies, setMaterials } from './profile_editor.js';
+import { PartEditor, markShort } from './profile_editor.js';
 
 // The option names of a box's link, in the command line's order.
 export const boxOptionNames = ['dicke', 'radius', 'laenge', 'breite', 'hoehe', 'innen', 'ecken', 'durchgehend',
@@ -14,11 +14,9 @@ export const boxOptionNames = ['dicke', 'radius', 'laenge', 'breite', 'hoehe', '
 export const sides = ['vorne', 'rechts', 'hinten', 'links'];
 const wallIds = ['HoeheVorne', 'HoeheRechts', 'HoeheHinten', 'HoeheLinks'];
 
-export class BoxEditor {
-  // `changed` is called after every edit, with the editor.
+export class BoxEditor extends PartEditor {
   constructor(document, changed) {
-    this.document = document;
-    this.changed = changed;
+    super(document, changed);
     const byId = (id) => document.getElementById(id);
     this.values = { dicke: byId('Dicke'), radius: byId('Radius'), laenge: byId('Laenge'), breite: byId('Breite'),
       spalt: byId('Spalt'), durchmesser: byId('Durchmesser'), matrize: byId('Matrize'), presse: byId('Presse') };
@@ -28,15 +26,7 @@ export class BoxEditor {
       werkstoff: byId('Werkstoff'), walzrichtung: byId('Walzrichtung') };
     this.dies = byId('Matrizen');
     this.wallMessage = byId('WandMeldung');
-    this.ownRadius = '';
-    for (const input of [...Object.values(this.values), ...this.walls]) {
-      for (const [name, value] of Object.entries(numberAttributes))
-        input.setAttribute(name, value);
-      input.addEventListener('input', () => {
-        followDie(this);
-        this.changed(this);
-      });
-    }
+    this.takeNumbers([...Object.values(this.values), ...this.walls]);
     for (const select of Object.values(this.choices))
       select.addEventListener('change', () => {
         this.showChoices();
@@ -67,7 +57,7 @@ export class BoxEditor {
     this.choices.werkstoff.value = options.werkstoff ?? '';
     this.choices.walzrichtung.value = options.walzrichtung ?? 'quer';
     this.ownRadius = this.values.radius.value;
-    followDie(this);
+    this.followDie();
     this.showChoices();
   }
 
@@ -112,35 +102,13 @@ export class BoxEditor {
       : { item: 'hoehe', index, message: `Höhe der Wand ${sides[index]}: „/“ trennt die Höhen und gehört in keine Zahl` };
   }
 
-  showDieRadius(text) {
-    if (this.values.radius.readOnly && text !== null)
-      this.values.radius.value = text;
-  }
-
-  setMaterials(materials) {
-    setMaterials(this.choices.werkstoff, materials);
-  }
-
-  setDies(dies, suggested) {
-    setDies(this.dies, dies, suggested);
-  }
-
-  // Marks the walls too low to rest on the die: a warning beside the field, not a refusal.
+  // Marks the walls too low to rest on the die.
   markShortWalls(names) {
-    sides.forEach((side, i) => {
-      const input = this.walls[i];
-      const warning = this.document.getElementById(`Warnung-${side}`);
-      const short = names.includes(side);
-      warning.hidden = !short;
-      input.classList.toggle('warned', short);
-      if (short && !input.hasAttribute('aria-describedby'))
-        input.setAttribute('aria-describedby', warning.id);
-      else if (!short && input.getAttribute('aria-describedby') === warning.id)
-        input.removeAttribute('aria-describedby');
-    });
+    sides.forEach((side, i) => markShort(this.walls[i], this.document.getElementById(`Warnung-${side}`),
+      names.includes(side)));
   }
 
-  // The field a refusal is about; the walls' list as a whole has a message of its own.
+  // The field a refusal is about, or null for the walls' list as a whole.
   fieldOf(refusal) {
     switch (refusal.item) {
     case 'hoehe':
@@ -156,31 +124,9 @@ export class BoxEditor {
     }
   }
 
-  // Shows a refusal at its field, or none; only one stands at a time. A refusal of an empty field
-  // says what is still missing.
-  showRefusal(refusal) {
-    for (const marked of this.document.querySelectorAll('.entry [aria-invalid="true"]')) {
-      marked.removeAttribute('aria-invalid');
-      marked.removeAttribute('aria-describedby');
-    }
-    for (const message of this.document.querySelectorAll('.entry .refusal:not(#LinkMeldung)')) {
-      message.hidden = true;
-      message.textContent = '';
-    }
-    if (!refusal)
-      return;
+  // The field a refusal is about and its message; the walls' list as a whole has one of its own.
+  placeOf(refusal) {
     const at = this.fieldOf(refusal);
-    const message = at ? at.closest('.value').querySelector('.refusal') ?? at.closest('.value').appendChild(
-      Object.assign(this.document.createElement('p'), { className: 'refusal', id: `Meldung-${at.id}`, hidden: true }))
-      : this.wallMessage;
-    // A field not yet filled in is not an error: it only still lacks. No wall at all is said so.
-    const missing = at !== null && at.tagName === 'INPUT' && at.value.trim() === '';
-    message.textContent = missing ? `${at.getAttribute('aria-label').split(',')[0]} fehlt noch.` : refusal.message;
-    message.classList.toggle('missing', missing);
-    message.hidden = false;
-    if (at && !missing) {
-      at.setAttribute('aria-invalid', 'true');
-      at.setAttribute('aria-describedby', message.id);
-    }
+    return { field: at, message: at ? this.messageAt(at) : this.wallMessage };
   }
 }

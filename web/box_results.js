@@ -4,29 +4,13 @@
 // press brake one of its force, least flange and angle to set. After a refusal the last results
 // stay and are marked as not current.
 
-import { cell, drawing, headersOf, longNumber, row, setLine, textOf } from './profile_results.js';
+import { PartResults, cell, headersOf, row, setLine, showDrawing, showNumber, textOf } from './profile_results.js';
 import { sides } from './box_editor.js';
 
-const tooLarge = 'Zu groß, um es hier zu zeichnen; die Dateien enthalten es genau.';
-
-function showNumber(output, number) {
-  output.textContent = textOf(number);
-  output.classList.toggle('long-number', output.textContent.length > longNumber);
-}
-
-function showDrawing(place, text) {
-  const svg = drawing(text);
-  if (svg)
-    place.replaceChildren(svg);
-  else
-    place.textContent = tooLarge;
-}
-
-export class BoxResults {
+export class BoxResults extends PartResults {
   constructor(document) {
+    super(document);
     const byId = (id) => document.getElementById(id);
-    this.root = byId('Ergebnis');
-    this.stale = byId('Stand');
     this.outputs = { laenge: byId('ZuschnittLaenge'), breite: byId('ZuschnittBreite'), flaeche: byId('Flaeche'),
       masse: byId('Masse'), force: byId('F') };
     this.plate = byId('Blech');
@@ -35,11 +19,8 @@ export class BoxResults {
     this.edges = byId('Kanten');
     this.pressPart = byId('Abkantpresse');
     this.pressTable = byId('Pressdaten');
-    this.notes = byId('Hinweise');
     this.blank = byId('Zuschnitt');
     this.folded = byId('Ansicht');
-    this.shown = false;
-    this.setCurrent(false);
   }
 
   // Shows an accepted box's answer: its JSON text and its drawings. `pressBrake` is whether the
@@ -75,24 +56,8 @@ export class BoxResults {
       line.classList.toggle('short', shortWalls.includes(side));
       return line;
     }));
-    const notes = json.hinweise.length ? json.hinweise : ['Keine.'];
-    this.notes.replaceChildren(...notes.map((note) => {
-      const li = document.createElement('li');
-      li.textContent = note;
-      return li;
-    }));
     showDrawing(this.blank, answer.blank);
     showDrawing(this.folded, answer.folded);
-    this.shown = true;
-    this.setCurrent(true);
-    return json;
-  }
-
-  // Marks the results as those of the last accepted entry, or as current.
-  setCurrent(current) {
-    this.stale.hidden = current || !this.shown;
-    this.root.classList.toggle('not-current', !current);
-    this.root.classList.toggle('empty', !this.shown);
-    this.root.setAttribute('aria-describedby', current || !this.shown ? '' : 'Stand');
+    return this.finish(json);
   }
 }

@@ -8,6 +8,7 @@
 #include "material_catalog.h"
 #include "materials_file.h"
 #include "materials_merge.h"
+#include "page_values.h"
 #include "press_answer.h"
 #include "press_refusal.h"
 #include "test_bend_options.h"
@@ -23,6 +24,7 @@ namespace kantrix::press::web {
 namespace {
 
 using emscripten::val;
+using kantrix::web::optionOf;
 
 // The name of the form's field a refusal is about, as the command line names its option.
 const char* fieldName(PressItem item)
@@ -50,14 +52,6 @@ const char* fieldName(PressItem item)
         break;
     }
     return "probebiegung";
-}
-
-std::optional<std::string> optionOf(const val& options, const char* name)
-{
-    const val value = options[name];
-    if (value.isUndefined() || value.isNull())
-        return std::nullopt;
-    return value.as<std::string>();
 }
 
 TestBendOptions optionsOf(const val& options)

@@ -11,6 +11,7 @@
 #include "material_catalog.h"
 #include "materials_file.h"
 #include "number_text.h"
+#include "page_values.h"
 #include "press_answer.h"
 #include "press_refusal.h"
 #include "profile_answer.h"
@@ -32,6 +33,8 @@ namespace {
 using emscripten::val;
 using kantrix::web::carriedFile;
 using kantrix::web::catalogOf;
+using kantrix::web::optionOf;
+using kantrix::web::refusalOf;
 
 const char* itemName(ProfileItem item)
 {
@@ -64,15 +67,6 @@ const char* itemName(ProfileItem item)
         break;
     }
     return "listen";
-}
-
-// An option of the page's object: a text, or absent when the property is undefined or null.
-std::optional<std::string> optionOf(const val& options, const char* name)
-{
-    const val value = options[name];
-    if (value.isUndefined() || value.isNull())
-        return std::nullopt;
-    return value.as<std::string>();
 }
 
 ProfileOptions optionsOf(const val& options)
@@ -115,15 +109,6 @@ val objectOf(const ProfileOptions& options)
     return object;
 }
 
-val refusal(const ProfileRefusal& refused)
-{
-    val answer = val::object();
-    answer.set("item", std::string(itemName(refused.item())));
-    answer.set("index", static_cast<double>(refused.index()));
-    answer.set("message", std::string(refused.what()));
-    return answer;
-}
-
 // The legs the library notes as shorter than the least flange of a bend beside them, so that the
 // page can mark their fields.
 val shortLegs(const ProfileResult& result)
@@ -133,15 +118,6 @@ val shortLegs(const ProfileResult& result)
         if (result.legs[i].leastFlangeNote)
             legs.call<void>("push", static_cast<double>(i));
     return legs;
-}
-
-val refusalOf(const char* item, const std::string& message)
-{
-    val answer = val::object();
-    answer.set("item", std::string(item));
-    answer.set("index", 0);
-    answer.set("message", message);
-    return answer;
 }
 
 // {refusal: {item, index, message}}, {fault: message}, or the profile's answer as JSON with the
@@ -181,11 +157,11 @@ val calculate(const val& options, const std::string& userMaterials,
             answer.set("dxf", val::null());
         }
     } catch (const ProfileRefusal& refused) {
-        answer.set("refusal", refusal(refused));
+        answer.set("refusal", refusalOf(itemName(refused.item()), refused.index(), refused.what()));
     } catch (const press::MaterialsFileError& error) {
-        answer.set("refusal", refusalOf("werkstoff", error.what()));
+        answer.set("refusal", refusalOf("werkstoff", 0, error.what()));
     } catch (const press::PressRefusal& refused) {
-        answer.set("refusal", refusalOf("werkstoff", refused.what()));
+        answer.set("refusal", refusalOf("werkstoff", 0, refused.what()));
     } catch (const BendError& error) {
         answer.set("fault", "Rechenfehler: " + std::string(faultMessage(error.kind())));
     }

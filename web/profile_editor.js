@@ -34,11 +34,9 @@ function choice(id, name, options) {
     options.map(([value, text]) => element('option', { value }, [text])));
 }
 
-// The press brake's fields as the profile's and the box's editors have them.
-
 // With a die the radius field shows the die's radius and takes no typing; without, the radius
 // typed before is back. `editor` holds the fields in `values` and that radius in `ownRadius`.
-export function followDie(editor) {
+function followDie(editor) {
   const radius = editor.values.radius;
   const withDie = editor.values.matrize.value.trim() !== '';
   if (withDie && !radius.readOnly) {
@@ -52,40 +50,34 @@ export function followDie(editor) {
   radius.placeholder = withDie ? 'f · V' : '';
 }
 
-// The materials to choose from ({name, number, origin}), keeping the one chosen.
-export function setMaterials(select, materials) {
-  const chosen = select.value;
-  select.replaceChildren(element('option', { value: '' }, ['kein Werkstoff']), ...materials.map((material) =>
-    element('option', { value: material.name }, [material.name + (material.number ? ` (${material.number})` : '') +
-      (material.origin === 'eingebaut' ? '' : ` – ${material.origin}`)])));
-  select.value = chosen;
-  if (select.value !== chosen)
-    select.value = '';
-}
-
-// The die openings to choose from, the one suggested for the thickness marked.
-export function setDies(list, dies, suggested) {
-  list.replaceChildren(...dies.map((die) =>
-    element('option', { value: die, label: die === suggested ? `${die} mm, empfohlen` : `${die} mm` })));
-}
-
 // The attributes of a field that takes a number on a phone's keyboard.
-export const numberAttributes = { inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false', autocapitalize: 'off',
+const numberAttributes = { inputmode: 'decimal', autocomplete: 'off', spellcheck: 'false', autocapitalize: 'off',
   autocorrect: 'off', enterkeyhint: 'next' };
 
-const emptyLeg = () => ({ length: '', measure: 'aussen' });
-const newBend = () => ({ angle: '90', radius: '', direction: '+' });
+// Marks a field too short to rest on the die: a warning beside it, not a refusal.
+export function markShort(input, warning, short) {
+  warning.hidden = !short;
+  input.classList.toggle('warned', short);
+  if (short && !input.hasAttribute('aria-describedby'))
+    input.setAttribute('aria-describedby', warning.id);
+  else if (!short && input.getAttribute('aria-describedby') === warning.id)
+    input.removeAttribute('aria-describedby');
+}
 
-export class ProfileEditor {
+// What the profile's and the box's editors have alike: the press brake's fields and a refusal shown
+// at its field. A subclass holds the number fields in `values`, the material in `choices`, the die
+// openings in `dies`, and says in `placeOf` at which field and message a refusal stands.
+export class PartEditor {
   // `changed` is called after every edit, with the editor.
   constructor(document, changed) {
     this.document = document;
     this.changed = changed;
-    this.chain = document.getElementById('Kette');
-    this.values = { dicke: document.getElementById('Dicke'), radius: document.getElementById('Radius'),
-      breite: document.getElementById('Breite'), matrize: document.getElementById('Matrize'),
-      presse: document.getElementById('Presse') };
-    for (const input of Object.values(this.values)) {
+    this.ownRadius = '';
+  }
+
+  // Fields that take a number: every edit follows the die and is passed on.
+  takeNumbers(inputs) {
+    for (const input of inputs) {
       for (const [name, value] of Object.entries(numberAttributes))
         input.setAttribute(name, value);
       input.addEventListener('input', () => {
@@ -93,11 +85,83 @@ export class ProfileEditor {
         this.changed(this);
       });
     }
+  }
+
+  followDie() {
+    followDie(this);
+  }
+
+  // The radius the die makes, as the library wrote it.
+  showDieRadius(text) {
+    if (this.values.radius.readOnly && text !== null)
+      this.values.radius.value = text;
+  }
+
+  // The materials to choose from ({name, number, origin}), keeping the one chosen.
+  setMaterials(materials) {
+    const select = this.choices.werkstoff;
+    const chosen = select.value;
+    select.replaceChildren(element('option', { value: '' }, ['kein Werkstoff']), ...materials.map((material) =>
+      element('option', { value: material.name }, [material.name + (material.number ? ` (${material.number})` : '') +
+        (material.origin === 'eingebaut' ? '' : ` – ${material.origin}`)])));
+    select.value = chosen;
+    if (select.value !== chosen)
+      select.value = '';
+  }
+
+  // The die openings to choose from, the one suggested for the thickness marked.
+  setDies(dies, suggested) {
+    this.dies.replaceChildren(...dies.map((die) =>
+      element('option', { value: die, label: die === suggested ? `${die} mm, empfohlen` : `${die} mm` })));
+  }
+
+  // The message beside a field of the form's top: the one it has, or a new one.
+  messageAt(at) {
+    return at.closest('.value').querySelector('.refusal') ?? at.closest('.value').appendChild(
+      element('p', { class: 'refusal', id: `Meldung-${at.id}`, hidden: '' }));
+  }
+
+  // Shows a refusal at its field, or none; only one stands at a time. A refusal of an empty field
+  // says what is still missing. `marked` selects the fields whose marks an edit clears.
+  showRefusal(refusal, marked = '.entry [aria-invalid="true"]') {
+    for (const field of this.document.querySelectorAll(marked)) {
+      field.removeAttribute('aria-invalid');
+      field.removeAttribute('aria-describedby');
+    }
+    for (const message of this.document.querySelectorAll('.entry .refusal:not(#LinkMeldung)')) {
+      message.hidden = true;
+      message.textContent = '';
+    }
+    if (!refusal)
+      return;
+    const { field: at, message } = this.placeOf(refusal);
+    // A field not yet filled in is not an error, as in the profile window: it only still lacks.
+    const missing = at !== null && at.tagName === 'INPUT' && at.value.trim() === '';
+    message.textContent = missing ? `${at.getAttribute('aria-label').split(',')[0]} fehlt noch.` : refusal.message;
+    message.classList.toggle('missing', missing);
+    message.hidden = false;
+    if (at && !missing) {
+      at.setAttribute('aria-invalid', 'true');
+      at.setAttribute('aria-describedby', message.id);
+    }
+  }
+}
+
+const emptyLeg = () => ({ length: '', measure: 'aussen' });
+const newBend = () => ({ angle: '90', radius: '', direction: '+' });
+
+export class ProfileEditor extends PartEditor {
+  constructor(document, changed) {
+    super(document, changed);
+    this.chain = document.getElementById('Kette');
+    this.values = { dicke: document.getElementById('Dicke'), radius: document.getElementById('Radius'),
+      breite: document.getElementById('Breite'), matrize: document.getElementById('Matrize'),
+      presse: document.getElementById('Presse') };
+    this.takeNumbers(Object.values(this.values));
     this.choices = { werkstoff: document.getElementById('Werkstoff'), walzrichtung: document.getElementById('Walzrichtung') };
     for (const select of Object.values(this.choices))
       select.addEventListener('change', () => this.changed(this));
     this.dies = document.getElementById('Matrizen');
-    this.ownRadius = '';
     this.listMessage = document.getElementById('ListenMeldung');
     this.appendButton = document.getElementById('Anfuegen');
     this.appendButton.addEventListener('click', () => this.insertLeg(this.legs.length));
@@ -178,37 +242,10 @@ export class ProfileEditor {
       ?? slashed(this.bends, 'radius', 'radien', (i) => `Biegeradius r von Biegung ${i + 1}`);
   }
 
-  followDie() {
-    followDie(this);
-  }
-
-  // The radius the die makes, as the library wrote it.
-  showDieRadius(text) {
-    if (this.values.radius.readOnly && text !== null)
-      this.values.radius.value = text;
-  }
-
-  setMaterials(materials) {
-    setMaterials(this.choices.werkstoff, materials);
-  }
-
-  setDies(dies, suggested) {
-    setDies(this.dies, dies, suggested);
-  }
-
-  // Marks the legs too short to rest on the die: a warning beside the field, not a refusal.
+  // Marks the legs too short to rest on the die.
   markShortLegs(indices) {
-    this.legs.forEach((leg, i) => {
-      const input = this.document.getElementById(`Schenkel-${i + 1}`);
-      const warning = this.document.getElementById(`Warnung-Schenkel-${i + 1}`);
-      const short = indices.includes(i);
-      warning.hidden = !short;
-      input.classList.toggle('warned', short);
-      if (short && !input.hasAttribute('aria-describedby'))
-        input.setAttribute('aria-describedby', warning.id);
-      else if (!short && input.getAttribute('aria-describedby') === warning.id)
-        input.removeAttribute('aria-describedby');
-    });
+    this.legs.forEach((leg, i) => markShort(this.document.getElementById(`Schenkel-${i + 1}`),
+      this.document.getElementById(`Warnung-Schenkel-${i + 1}`), indices.includes(i)));
   }
 
   edited(target) {
@@ -303,34 +340,11 @@ export class ProfileEditor {
     const at = typeof input === 'string' ? this.document.getElementById(input) : input;
     if (!at)
       return { field: null, message: this.listMessage };
-    const messageElement = message ? this.document.getElementById(message)
-      : at.closest('.value').querySelector('.refusal') ?? at.closest('.value').appendChild(
-        element('p', { class: 'refusal', id: `Meldung-${at.id}`, hidden: '' }));
-    return { field: at, message: messageElement };
+    return { field: at, message: message ? this.document.getElementById(message) : this.messageAt(at) };
   }
 
-  // Shows a refusal at its field, or none; only one stands at a time. A refusal of an empty field
-  // says what is still missing.
+  // Clears the marks of the whole page, the test bends' too.
   showRefusal(refusal) {
-    for (const marked of this.document.querySelectorAll('[aria-invalid="true"]')) {
-      marked.removeAttribute('aria-invalid');
-      marked.removeAttribute('aria-describedby');
-    }
-    for (const message of this.document.querySelectorAll('.entry .refusal:not(#LinkMeldung)')) {
-      message.hidden = true;
-      message.textContent = '';
-    }
-    if (!refusal)
-      return;
-    const { field: at, message } = this.placeOf(refusal);
-    // A field not yet filled in is not an error, as in the profile window: it only still lacks.
-    const missing = at !== null && at.tagName === 'INPUT' && at.value.trim() === '';
-    message.textContent = missing ? `${at.getAttribute('aria-label').split(',')[0]} fehlt noch.` : refusal.message;
-    message.classList.toggle('missing', missing);
-    message.hidden = false;
-    if (at && !missing) {
-      at.setAttribute('aria-invalid', 'true');
-      at.setAttribute('aria-describedby', message.id);
-    }
+    super.showRefusal(refusal, '[aria-invalid="true"]');
   }
 }

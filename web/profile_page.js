@@ -1,180 +1,21 @@
-// Starts the profile page: loads the library's module, takes the profile from the link, and after
-// every edit lets the library read, check and work out the entry. An accepted entry shows its
-// results and becomes the link; a refused one is shown at its field while the last results stay.
-// The materials are the built-in ones, the user's own kept in the browser as a materials file, and
-// the one a link or a .kprofil file carries.
-import createKantrixProfil from './kantrix_profil.js';
+// Starts the profile page: the profile's entry and results, its link and its files. What the page
+// does with them, the box page does alike.
 import { ProfileEditor } from './profile_editor.js';
 import { ProfileResults } from './profile_results.js';
-import { fragmentOf, optionsOfFragment } from './profile_link.js';
-import { acceptFiles, download } from './profile_files.js';
-import { MaterialsPanel, storedMaterials } from './profile_materials.js';
+import { startPage } from './part_page.js';
 
-const kantrix = await createKantrixProfil();
-const results = new ProfileResults(document);
-const announcement = document.getElementById('Ansage');
-const linkMessage = document.getElementById('LinkMeldung');
-const fileMessage = document.getElementById('Dateimeldung');
-const materialNote = document.getElementById('Werkstoffhinweis');
-const fileButtons = ['Speichern', 'DxfLaden', 'SvgLaden', 'LinkKopieren'].map((id) => document.getElementById(id));
-
-let accepted = null; // the last answer the library gave for an accepted entry
-let carried = ''; // the materials file a link or a part's file brought along, or ''
-let dies = [];
-let announceTimer = 0;
-let announced = '';
-
-// A new L is announced once typing pauses, not at every key.
-function announce(length) {
-  clearTimeout(announceTimer);
-  announceTimer = setTimeout(() => {
-    const text = `Gestreckte Länge L = ${length} mm`;
-    if (text !== announced)
-      announcement.textContent = announced = text;
-  }, 500);
-}
-
-function enableFiles() {
-  const current = accepted && !document.getElementById('Ergebnis').classList.contains('not-current');
-  for (const button of fileButtons)
-    button.disabled = !current;
-  for (const id of ['DxfLaden', 'SvgLaden'])
-    document.getElementById(id).disabled = !current || accepted.dxf === null;
-}
-
-// Works out the entry. Returns true when the library accepted it.
-function recalculate(editor, { initial = false } = {}) {
-  const refusal = editor.slashRefusal();
-  const answer = refusal ? { refusal } : kantrix.calculateProfile(editor.options(), storedMaterials(), carried);
-  if (answer.refusal || answer.fault) {
-    editor.showRefusal(answer.refusal ?? { item: 'listen', index: 0, message: answer.fault });
-    results.setCurrent(false);
-    enableFiles();
-    return false;
-  }
-  editor.showRefusal(null);
-  editor.showDieRadius(answer.dieRadius);
-  editor.setDies(dies, answer.suggestedDie);
-  editor.markShortLegs(answer.shortLegs);
-  materialNote.textContent = answer.materialNote ?? '';
-  materialNote.hidden = !answer.materialNote;
-  accepted = answer;
-  const json = results.show(answer);
-  if (!initial)
-    announce(json.L.text);
-  history.replaceState(null, '', fragmentOf({ ...answer.options, werkstoffdaten: answer.carried }));
-  enableFiles();
-  return true;
-}
-
-const editor = new ProfileEditor(document, (changed) => {
-  linkMessage.hidden = true;
-  recalculate(changed);
+await startPage({
+  Editor: ProfileEditor,
+  Results: ProfileResults,
+  calculate: 'calculateProfile',
+  readFile: 'readProfileFile',
+  faultItem: 'listen',
+  show(answer, editor, results) {
+    editor.markShortLegs(answer.shortLegs);
+    return `Gestreckte Länge L = ${results.show(answer).L.text} mm`;
+  },
+  downloads: [['Speichern', '.kprofil', 'file', 'application/json'], ['DxfLaden', '.dxf', 'dxf', 'application/dxf'],
+    ['SvgLaden', '.svg', 'blank', 'image/svg+xml']],
+  invalidLink: 'Der Link beschreibt kein gültiges Profil',
+  linkCopied: 'Der Link zum Profil ist kopiert.',
 });
-
-// The materials to choose from: the built-in ones, the user's and the carried one.
-function showChoices() {
-  const choices = kantrix.profileChoices(storedMaterials(), carried);
-  if (choices.message)
-    return choices.message;
-  dies = choices.dies;
-  editor.setMaterials(choices.materials);
-  materials.setMaterials([...document.getElementById('Werkstoff').options]);
-  editor.setDies(dies, accepted ? accepted.suggestedDie : null);
-  return null;
-}
-
-// Opens a profile's options with the material they carry. The material is chosen by the name the
-// library gave it, which may differ in case from the one typed or linked.
-function openOptions(options, withMaterial) {
-  carried = withMaterial ?? '';
-  showChoices();
-  const answer = kantrix.calculateProfile(options, storedMaterials(), carried);
-  editor.setOptions(answer.options ? { ...options, werkstoff: answer.options.werkstoff } : options);
-  return answer;
-}
-
-// The profile of the link, or its refusal above an empty profile.
-function openLink() {
-  const read = optionsOfFragment(location.hash);
-  linkMessage.hidden = true;
-  if (read.options === null) {
-    carried = '';
-    showChoices();
-    editor.setEmpty();
-    recalculate(editor, { initial: true });
-    return;
-  }
-  let message = read.message;
-  if (!message) {
-    const { werkstoffdaten, ...options } = read.options;
-    const answer = openOptions(options, werkstoffdaten);
-    if (answer.refusal || answer.fault)
-      message = answer.refusal ? answer.refusal.message : answer.fault;
-  }
-  if (message) {
-    carried = '';
-    showChoices();
-    editor.setEmpty();
-    recalculate(editor, { initial: true });
-    linkMessage.textContent = `Der Link beschreibt kein gültiges Profil: ${message}`;
-    linkMessage.hidden = false;
-    return;
-  }
-  recalculate(editor, { initial: true });
-}
-
-// The test bends entered or imported count at once, for the part on the page too.
-const materials = new MaterialsPanel(document, kantrix, () => {
-  showChoices();
-  recalculate(editor);
-});
-
-window.addEventListener('hashchange', openLink);
-openLink();
-
-function refuseFile(message) {
-  fileMessage.textContent = message;
-  fileMessage.classList.add('refused');
-}
-
-acceptFiles(document, kantrix, refuseFile, (text, fileName) => {
-  const read = kantrix.readProfileFile(text, fileName);
-  if (read.message) {
-    refuseFile(read.message);
-    return;
-  }
-  linkMessage.hidden = true;
-  openOptions(read.options, read.carried);
-  recalculate(editor);
-  fileMessage.textContent = `„${fileName}“ geöffnet.`;
-  fileMessage.classList.remove('refused');
-});
-
-document.getElementById('Speichern').addEventListener('click', () =>
-  download(`${accepted.name}.kprofil`, accepted.file, 'application/json'));
-document.getElementById('DxfLaden').addEventListener('click', () =>
-  download(`${accepted.name}.dxf`, accepted.dxf, 'application/dxf'));
-document.getElementById('SvgLaden').addEventListener('click', () =>
-  download(`${accepted.name}.svg`, accepted.blank, 'image/svg+xml'));
-document.getElementById('LinkKopieren').addEventListener('click', async () => {
-  const linkText = document.getElementById('LinkText');
-  try {
-    await navigator.clipboard.writeText(location.href);
-    fileMessage.textContent = 'Der Link zum Profil ist kopiert.';
-    linkText.hidden = true;
-  } catch {
-    // Without the clipboard the link is offered selected, to be copied by hand.
-    fileMessage.textContent = 'Der Link konnte nicht kopiert werden; er steht markiert hier:';
-    linkText.value = location.href;
-    linkText.hidden = false;
-    linkText.select();
-  }
-  fileMessage.classList.remove('refused');
-});
-
-performance.mark('kantrix-ready');
-document.documentElement.dataset.ready = 'true';
-
-if ('serviceWorker' in navigator)
-  navigator.serviceWorker.register('service_worker.js');

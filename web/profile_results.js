@@ -79,10 +79,58 @@ export function drawing(text) {
   return document.importNode(svg, true);
 }
 
-export class ProfileResults {
+// A number as the library wrote it, or "–" for none.
+export function showNumber(output, number) {
+  output.textContent = textOf(number);
+  output.classList.toggle('long-number', output.textContent.length > longNumber);
+}
+
+const tooLarge = 'Zu groß, um es hier zu zeichnen; die Dateien enthalten es genau.';
+
+export function showDrawing(place, text) {
+  const svg = drawing(text);
+  if (svg)
+    place.replaceChildren(svg);
+  else
+    place.textContent = tooLarge;
+}
+
+// What the profile's and the box's results have alike: the notes, and the mark of results that
+// no longer belong to the entry.
+export class PartResults {
   constructor(document) {
     this.root = document.getElementById('Ergebnis');
     this.stale = document.getElementById('Stand');
+    this.notes = document.getElementById('Hinweise');
+    this.shown = false;
+    this.setCurrent(false);
+  }
+
+  // Ends showing an accepted answer: its notes, and the results marked as current.
+  finish(json) {
+    const notes = json.hinweise.length ? json.hinweise : ['Keine.'];
+    this.notes.replaceChildren(...notes.map((note) => {
+      const li = document.createElement('li');
+      li.textContent = note;
+      return li;
+    }));
+    this.shown = true;
+    this.setCurrent(true);
+    return json;
+  }
+
+  // Marks the results as those of the last accepted entry, or as current.
+  setCurrent(current) {
+    this.stale.hidden = current || !this.shown;
+    this.root.classList.toggle('not-current', !current);
+    this.root.classList.toggle('empty', !this.shown);
+    this.root.setAttribute('aria-describedby', current || !this.shown ? '' : 'Stand');
+  }
+}
+
+export class ProfileResults extends PartResults {
+  constructor(document) {
+    super(document);
     this.length = document.getElementById('L');
     this.plate = document.getElementById('Blech');
     this.forceLine = document.getElementById('Kraftzeile');
@@ -92,18 +140,14 @@ export class ProfileResults {
     this.pressTable = document.getElementById('Pressdaten');
     this.bends = document.getElementById('Biegungen');
     this.legs = document.getElementById('Schenkelmasse');
-    this.notes = document.getElementById('Hinweise');
     this.section = document.getElementById('Schnitt');
     this.blank = document.getElementById('Zuschnitt');
-    this.shown = false;
-    this.setCurrent(false);
   }
 
   // Shows an accepted profile's answer: its JSON text and its drawings.
   show(answer) {
     const json = JSON.parse(answer.json);
-    this.length.textContent = json.L.text;
-    this.length.classList.toggle('long-number', json.L.text.length > longNumber);
+    showNumber(this.length, json.L);
     setLine(this.plate, ['Blechdicke s = ', json.dicke, ' mm',
       ...(json.breite ? [', Breite W = ', json.breite, ' mm'] : [', ohne Breite W (kein Zuschnitt)'])]);
     const bendHeaders = headersOf(this.bends);
@@ -114,8 +158,7 @@ export class ProfileResults {
     ], bendHeaders)));
     const pressBrake = 'walzrichtung' in json;
     this.forceLine.hidden = !pressBrake;
-    this.force.textContent = pressBrake ? textOf(json.kraft_max) : absent;
-    this.force.classList.toggle('long-number', this.force.textContent.length > longNumber);
+    showNumber(this.force, pressBrake ? json.kraft_max : null);
     this.pressValues.hidden = !pressBrake;
     setLine(this.pressValues, pressBrake ? pressLine(json) : []);
     this.pressPart.hidden = !pressBrake;
@@ -133,33 +176,11 @@ export class ProfileResults {
       cell(String(i + 1)), cell(leg.mass === 'innen' ? 'innen' : 'außen'), cell(leg.eingegeben.text),
       cell(leg.aussen.text), cell(leg.gerade.text),
     ], legHeaders)));
-    const notes = json.hinweise.length ? json.hinweise : ['Keine.'];
-    this.notes.replaceChildren(...notes.map((note) => {
-      const li = document.createElement('li');
-      li.textContent = note;
-      return li;
-    }));
-    const tooLarge = 'Zu groß, um es hier zu zeichnen; die Dateien enthalten es genau.';
-    const section = drawing(answer.section);
-    if (section)
-      this.section.replaceChildren(section);
+    showDrawing(this.section, answer.section);
+    if (answer.blank)
+      showDrawing(this.blank, answer.blank);
     else
-      this.section.textContent = tooLarge;
-    const blank = answer.blank ? drawing(answer.blank) : null;
-    if (blank)
-      this.blank.replaceChildren(blank);
-    else
-      this.blank.textContent = answer.blank ? tooLarge : 'Für den Zuschnitt fehlt die Breite W.';
-    this.shown = true;
-    this.setCurrent(true);
-    return json;
-  }
-
-  // Marks the results as those of the last accepted entry, or as current.
-  setCurrent(current) {
-    this.stale.hidden = current || !this.shown;
-    this.root.classList.toggle('not-current', !current);
-    this.root.classList.toggle('empty', !this.shown);
-    this.root.setAttribute('aria-describedby', current || !this.shown ? '' : 'Stand');
+      this.blank.textContent = 'Für den Zuschnitt fehlt die Breite W.';
+    return this.finish(json);
   }
 }
