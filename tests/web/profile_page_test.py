@@ -148,7 +148,11 @@ class ProfilePage(unittest.TestCase):
 
     def downloaded(self, name):
         path = os.path.join(self.downloads, name)
-        WebDriverWait(self.driver, WAIT).until(lambda d: os.path.exists(path))
+        # Chromium may show the file's name before its bytes are in it: wait for them, and for no
+        # download still under way.
+        WebDriverWait(self.driver, WAIT).until(
+            lambda d: os.path.exists(path) and os.path.getsize(path) > 0
+            and not any(n.endswith('.crdownload') for n in os.listdir(self.downloads)))
         return open(path, 'rb').read()
 
     def errors(self):
