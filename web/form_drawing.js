@@ -67,17 +67,14 @@ function drawPicture(document, picture) {
   image.draggable = false;
   image.decoding = 'sync';
   // Unscaled at the top-left corner, as the window draws it: the image's own size times the scale.
-  const loaded = new Promise((resolve, reject) => {
-    image.onload = () => {
-      image.style.width = scaled(image.naturalWidth);
-      image.style.height = scaled(image.naturalHeight);
-      resolve();
-    };
-    image.onerror = () => reject(new Error(`${picture.file} did not load`));
-  });
+  // The results do not wait for it; it is placed when it arrives.
+  image.onload = () => {
+    image.style.width = scaled(image.naturalWidth);
+    image.style.height = scaled(image.naturalHeight);
+  };
   image.src = picture.file;
   box.append(image);
-  return { box, loaded };
+  return box;
 }
 
 // Loads the face before anything is drawn, so every caption is measured in it. The file names
@@ -125,8 +122,6 @@ export async function drawForm(root, description) {
     }
     root.append(box);
   }
-  const pictures = description.pictures.map((picture) => drawPicture(document, picture));
-  for (const { box } of pictures)
-    root.append(box);
-  await Promise.all(pictures.map(({ loaded }) => loaded));
+  for (const picture of description.pictures)
+    root.append(drawPicture(document, picture));
 }

@@ -172,6 +172,8 @@ export async function startPage(part) {
 
   performance.mark('kantrix-ready');
   document.documentElement.dataset.ready = 'true';
+  // The test bend's form is worked out once the part's results are there.
+  materials.workOut();
 
   if ('serviceWorker' in navigator)
     navigator.serviceWorker.register('service_worker.js');

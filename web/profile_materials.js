@@ -105,8 +105,10 @@ export class MaterialsPanel {
     if (broken)
       this.document.getElementById('GespeichertMeldung').textContent = `${broken.message}. Die Seite rechnet ohne `
         + 'die Werkstoffe dieses Browsers und schreibt nichts über sie, bis sie exportiert oder gelöscht sind.';
-    if (!initial)
-      this.changed();
+    // At start-up the form is worked out after the part's first results (see startPage).
+    if (initial)
+      return;
+    this.changed();
     this.workOut();
   }
 

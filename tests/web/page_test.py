@@ -250,7 +250,10 @@ class StartUp(Page):
                     style('Label1').fontFamily, [...document.fonts].map((face) => `${face.weight} ${face.status}`)];"""),
             ['rgb(192, 192, 255)', 'rgb(240, 240, 240)', 'rgb(0, 0, 192)', '"Liberation Sans Narrow"',
              ['400 loaded', '700 loaded']])
-        # The pictures unscaled at the form's scale, as the window draws them.
+        # The pictures unscaled at the form's scale, as the window draws them, once they arrived
+        # (the results do not wait for them).
+        WebDriverWait(self.driver, WAIT).until(lambda d: d.execute_script(
+            "return [...document.querySelectorAll('[id^=Picture] img')].every((image) => image.complete)"))
         placed, pictures = self.driver.execute_script("""
             const px = document.getElementById('Verdano').getBoundingClientRect().width
                 / Number(getComputedStyle(document.documentElement).getPropertyValue('--form-width'));
@@ -360,16 +363,16 @@ class StartUp(Page):
 PAGES = ['', 'profil.html#dicke=2&radius=2&schenkel=50/100/50&winkel=90/90&richtung=+/-&breite=300',
          'kasten.html#dicke=1.5&radius=1.5&laenge=300&breite=200&hoehe=50']
 # What the start-up waits for, as Chromium's network log names it.
-AWAITED = re.compile(r'.*\.(js|wasm|woff2|svg)$')
+AWAITED = re.compile(r'.*\.(js|wasm|woff2)$')
 
 
 @unittest.skipIf(QUICK, 'left to the full run')
 class Preloads(Page):
     def test_each_page_asks_for_everything_its_start_up_waits_for_at_once_and_once(self):
-        # State: a fresh profile; Action: each page opened; Expected: every script, module, face
-        # and picture the start-up fetches is the entry script or named by a preload in the head,
-        # so none waits for the one that finds it, and each preload is fetched once (a preload
-        # whose mode differs from its use's is fetched twice).
+        # State: a fresh profile; Action: each page opened; Expected: every script, module and
+        # face the start-up fetches is the entry script or named by a preload in the head, so none
+        # waits for the one that finds it, and each preload is fetched once (a preload whose mode
+        # differs from its use's is fetched twice). The pictures come after the first results.
         for page in PAGES:
             with self.subTest(page=page or 'index.html'):
                 self.driver.get('about:blank')
