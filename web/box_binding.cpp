@@ -31,7 +31,9 @@ namespace {
 using emscripten::val;
 using kantrix::web::carriedFile;
 using kantrix::web::catalogOf;
-using kantrix::web::optionOf;
+using kantrix::web::objectOf;
+using kantrix::web::OptionNames;
+using kantrix::web::optionsOf;
 using kantrix::web::refusalOf;
 
 // The page's name of the field a refusal is about: the command line's option.
@@ -72,49 +74,20 @@ const char* itemName(BoxItem item)
     return "waende";
 }
 
-BoxOptions optionsOf(const val& options)
-{
-    BoxOptions read;
-    read.dicke = optionOf(options, "dicke").value_or("");
-    read.radius = optionOf(options, "radius").value_or("");
-    read.laenge = optionOf(options, "laenge").value_or("");
-    read.breite = optionOf(options, "breite").value_or("");
-    read.hoehe = optionOf(options, "hoehe").value_or("");
-    read.innen = optionOf(options, "innen");
-    read.ecken = optionOf(options, "ecken");
-    read.durchgehend = optionOf(options, "durchgehend");
-    read.spalt = optionOf(options, "spalt");
-    read.freistich = optionOf(options, "freistich");
-    read.werkstoff = optionOf(options, "werkstoff");
-    read.matrize = optionOf(options, "matrize");
-    read.presse = optionOf(options, "presse");
-    read.walzrichtung = optionOf(options, "walzrichtung");
-    return read;
-}
-
-val objectOf(const BoxOptions& options)
-{
-    val object = val::object();
-    object.set("dicke", options.dicke);
-    object.set("radius", options.radius);
-    object.set("laenge", options.laenge);
-    object.set("breite", options.breite);
-    object.set("hoehe", options.hoehe);
-    const auto put = [&object](const char* name, const std::optional<std::string>& value) {
-        if (value)
-            object.set(name, *value);
-    };
-    put("innen", options.innen);
-    put("ecken", options.ecken);
-    put("durchgehend", options.durchgehend);
-    put("spalt", options.spalt);
-    put("freistich", options.freistich);
-    put("werkstoff", options.werkstoff);
-    put("matrize", options.matrize);
-    put("presse", options.presse);
-    put("walzrichtung", options.walzrichtung);
-    return object;
-}
+const OptionNames<BoxOptions> boxNames{{{"dicke", &BoxOptions::dicke},
+                                        {"radius", &BoxOptions::radius},
+                                        {"laenge", &BoxOptions::laenge},
+                                        {"breite", &BoxOptions::breite},
+                                        {"hoehe", &BoxOptions::hoehe}},
+                                       {{"innen", &BoxOptions::innen},
+                                        {"ecken", &BoxOptions::ecken},
+                                        {"durchgehend", &BoxOptions::durchgehend},
+                                        {"spalt", &BoxOptions::spalt},
+                                        {"freistich", &BoxOptions::freistich},
+                                        {"werkstoff", &BoxOptions::werkstoff},
+                                        {"matrize", &BoxOptions::matrize},
+                                        {"presse", &BoxOptions::presse},
+                                        {"walzrichtung", &BoxOptions::walzrichtung}}};
 
 // The walls too low for the die, by name ("vorne"), for the page to mark their fields.
 val shortWalls(const Box& box, const BoxResult& result)
@@ -138,10 +111,11 @@ val calculate(const val& options, const std::string& userMaterials,
     val answer = val::object();
     try {
         const press::MaterialCatalog catalog = catalogOf(userMaterials, carriedMaterials);
-        const Box box = readBoxOptions(optionsOf(options), NumberStyle::PointOrComma, &catalog);
+        const Box box =
+            readBoxOptions(optionsOf(options, boxNames), NumberStyle::PointOrComma, &catalog);
         const BoxResult result = computeBox(box);
         answer.set("json", answerJson(box, result));
-        answer.set("options", objectOf(boxOptions(box)));
+        answer.set("options", objectOf(boxOptions(box), boxNames));
         answer.set("dieRadius", box.die ? val(FormatNumber(box.radius, twoDecimals)) : val::null());
         const std::optional<double> suggested = press::suggestedDie(box.thickness);
         answer.set("suggestedDie",
@@ -195,7 +169,7 @@ val readFile(const std::string& text, const std::string& fileName)
                                       "Wände teils außen, teils innen, die Seite alle gleich");
             return answer;
         }
-        answer.set("options", objectOf(boxOptions(box)));
+        answer.set("options", objectOf(boxOptions(box), boxNames));
         answer.set("carried", carriedFile(box.material));
     } catch (const BoxFileError& error) {
         answer.set("message", std::string(error.what()));

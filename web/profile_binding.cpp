@@ -33,7 +33,9 @@ namespace {
 using emscripten::val;
 using kantrix::web::carriedFile;
 using kantrix::web::catalogOf;
-using kantrix::web::optionOf;
+using kantrix::web::objectOf;
+using kantrix::web::OptionNames;
+using kantrix::web::optionsOf;
 using kantrix::web::refusalOf;
 
 const char* itemName(ProfileItem item)
@@ -69,45 +71,18 @@ const char* itemName(ProfileItem item)
     return "listen";
 }
 
-ProfileOptions optionsOf(const val& options)
-{
-    ProfileOptions read;
-    read.dicke = optionOf(options, "dicke").value_or("");
-    read.radius = optionOf(options, "radius").value_or("");
-    read.schenkel = optionOf(options, "schenkel").value_or("");
-    read.winkel = optionOf(options, "winkel").value_or("");
-    read.radien = optionOf(options, "radien");
-    read.innen = optionOf(options, "innen");
-    read.richtung = optionOf(options, "richtung");
-    read.breite = optionOf(options, "breite");
-    read.werkstoff = optionOf(options, "werkstoff");
-    read.matrize = optionOf(options, "matrize");
-    read.presse = optionOf(options, "presse");
-    read.walzrichtung = optionOf(options, "walzrichtung");
-    return read;
-}
-
-val objectOf(const ProfileOptions& options)
-{
-    val object = val::object();
-    object.set("dicke", options.dicke);
-    object.set("radius", options.radius);
-    object.set("schenkel", options.schenkel);
-    object.set("winkel", options.winkel);
-    const auto put = [&object](const char* name, const std::optional<std::string>& value) {
-        if (value)
-            object.set(name, *value);
-    };
-    put("radien", options.radien);
-    put("innen", options.innen);
-    put("richtung", options.richtung);
-    put("breite", options.breite);
-    put("werkstoff", options.werkstoff);
-    put("matrize", options.matrize);
-    put("presse", options.presse);
-    put("walzrichtung", options.walzrichtung);
-    return object;
-}
+const OptionNames<ProfileOptions> profileNames{{{"dicke", &ProfileOptions::dicke},
+                                                {"radius", &ProfileOptions::radius},
+                                                {"schenkel", &ProfileOptions::schenkel},
+                                                {"winkel", &ProfileOptions::winkel}},
+                                               {{"radien", &ProfileOptions::radien},
+                                                {"innen", &ProfileOptions::innen},
+                                                {"richtung", &ProfileOptions::richtung},
+                                                {"breite", &ProfileOptions::breite},
+                                                {"werkstoff", &ProfileOptions::werkstoff},
+                                                {"matrize", &ProfileOptions::matrize},
+                                                {"presse", &ProfileOptions::presse},
+                                                {"walzrichtung", &ProfileOptions::walzrichtung}}};
 
 // The legs the library notes as shorter than the least flange of a bend beside them, so that the
 // page can mark their fields.
@@ -132,11 +107,11 @@ val calculate(const val& options, const std::string& userMaterials,
     val answer = val::object();
     try {
         const press::MaterialCatalog catalog = catalogOf(userMaterials, carriedMaterials);
-        const Profile profile =
-            readProfileOptions(optionsOf(options), NumberStyle::PointOrComma, &catalog);
+        const Profile profile = readProfileOptions(optionsOf(options, profileNames),
+                                                   NumberStyle::PointOrComma, &catalog);
         const ProfileResult result = computeProfile(profile);
         answer.set("json", answerJson(profile, result));
-        answer.set("options", objectOf(profileOptions(profile)));
+        answer.set("options", objectOf(profileOptions(profile), profileNames));
         answer.set("dieRadius",
                    profile.die ? val(FormatNumber(profile.radius, twoDecimals)) : val::null());
         const std::optional<double> suggested = press::suggestedDie(profile.thickness);
@@ -201,7 +176,7 @@ val readFile(const std::string& text, const std::string& fileName)
     val answer = val::object();
     try {
         const Profile profile = readProfileFile(text, fileName);
-        answer.set("options", objectOf(profileOptions(profile)));
+        answer.set("options", objectOf(profileOptions(profile), profileNames));
         answer.set("carried", carriedFile(profile.material));
     } catch (const ProfileFileError& error) {
         answer.set("message", std::string(error.what()));
