@@ -1,11 +1,19 @@
-# Puts the site together: the page, the module, the pictures and the face with its licence, and a
-# service worker that knows every file by name and the site's version by the files' contents.
+# Puts the site together: the pages (with the materials panel put into those that ask for it), the
+# modules, the pictures and the face with its licence, and a service worker that knows every file
+# by name and the site's version by the files' contents.
+cmake_minimum_required(VERSION 3.25)
+
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE}/assets ${SITE}/fonts)
 
+file(READ ${MATERIALS_PANEL} materials_panel)
 foreach(file IN LISTS PAGE_FILES MODULE_FILES)
     get_filename_component(name ${file} NAME)
-    if(NOT name STREQUAL "service_worker.js")
+    if(name MATCHES "[.]html$")
+        file(READ ${file} page)
+        string(REPLACE "  <!-- @MATERIALS_PANEL@ -->\n" "${materials_panel}" page "${page}")
+        file(WRITE ${SITE}/${name} "${page}")
+    elseif(NOT name STREQUAL "service_worker.js")
         file(COPY ${file} DESTINATION ${SITE})
     endif()
 endforeach()
