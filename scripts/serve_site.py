@@ -23,6 +23,13 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, format, *args):
         pass
 
+    def handle(self):
+        # A browser that is closed or moves on drops its connections mid-answer: not a fault here.
+        try:
+            super().handle()
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+
 
 class SiteServer:
     """The site on a port of 127.0.0.1 (0: any free one), served from a thread until stop()."""
