@@ -13,7 +13,6 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableView;
 
 namespace kantrix {
 
@@ -28,7 +27,6 @@ class BoxWindow : public PartWindow
 
 public:
     explicit BoxWindow(const BoxDraft& draft = BoxDraft::empty(), const QString& path = {});
-    ~BoxWindow() override;
 
     // Reads a .kkasten file into a new window, shown; nullptr after telling the user, over
     // `parent`, why the file is refused.
@@ -37,7 +35,6 @@ public:
     static void openNew();
 
     BoxModel* model() const { return m_model; }
-    QTableView* table() const { return m_table; }
     // The text field of a value; for the die, the line of its combo box.
     QLineEdit* field(BoxCommon which) const { return m_fields[static_cast<int>(which)]; }
     QComboBox* lengthMeasureBox() const { return m_lengthMeasure; }
@@ -72,9 +69,6 @@ public:
     static Export exportKind(const QString& path, const QString& filter);
     bool exportTo(const QString& path, Export kind);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildActions();
     QWidget* buildEditor();
@@ -85,7 +79,6 @@ private:
 
     void commitEntry() override;
     void showDraft();
-    void updateTitle() override;
     bool requireResult(const QString& what) override;
     QString proposedName(const QString& suffix) const override;
     const PartFileWords& words() const override;
@@ -93,7 +86,6 @@ private:
     QByteArray fileBytes() const override;
 
     BoxModel* m_model;
-    QTableView* m_table = nullptr;
     QLineEdit* m_fields[boxCommonCount] = {};
     QComboBox* m_lengthMeasure = nullptr;
     QComboBox* m_widthMeasure = nullptr;

@@ -1,21 +1,27 @@
 #pragma once
 
 // What a profile window and a box window are alike in: a part in a file, saved from the undo
-// stack's clean state, asked about before a changed part is closed, and opened beside the others.
-// Each window says what its part is (its words, its file's bytes, its name, its check) and keeps
-// its fields, drawings, exports and sheet.
+// stack's clean state, asked about before a changed part is closed, and opened beside the others;
+// the editor and the results side by side over the drawings. Each window says what its part is
+// (its words, its file's bytes, its name, its check) and builds its fields, drawings, exports and
+// sheet.
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
 
+class QLabel;
 class QPrinter;
+class QSplitter;
+class QTableView;
 class QUndoStack;
 
 namespace kantrix {
 
 class HelpWindow;
+class SvgView;
 struct PartFileWords;
 
 class PartWindow : public QMainWindow
@@ -26,6 +32,7 @@ public:
     ~PartWindow() override;
 
     QString filePath() const { return m_path; }
+    QTableView* table() const { return m_table; }
 
     void open();
     bool save();
@@ -38,9 +45,32 @@ Q_SIGNALS:
     void fileWritten(const QString& path);
 
 protected:
-    explicit PartWindow(const QString& path);
+    // `name` is the window's object name and begins those of its panes: "Profil", "Kasten".
+    PartWindow(const QString& name, const QString& path);
+
+    // The editor and the results side by side over the drawings, each pair in a splitter that
+    // starts at the sizes given and shares what the window gains between them. The panes are
+    // built before they are passed, in the order Tab visits them.
+    struct Panes
+    {
+        QWidget* editor;
+        QWidget* results;
+        QWidget* drawings;
+        QList<int> across; // the editor's width, the results'
+        QList<int> down;   // the height of the two above, the drawings'
+    };
+    // Lays the window out and lets its title mark a part that differs from its file.
+    void setUpPanes(const Panes& panes);
+    // A framed view of a library drawing in the drawings' splitter.
+    static SvgView* addDrawing(QSplitter* drawings, const QString& caption, const QString& name,
+                               const QString& spoken);
+    // The line under the editor that says in red why the part is refused.
+    QLabel* addMessage(QWidget* editor);
 
     void closeEvent(QCloseEvent* event) override;
+    // The window's commands before a field or the table takes their keys; Tab goes from cell to
+    // cell, Ctrl+Tab leaves the table.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     virtual const PartFileWords& words() const = 0;
     virtual QUndoStack* undoStack() const = 0;
@@ -51,7 +81,8 @@ protected:
     // The part and its result when the model takes it; otherwise says why in a message.
     virtual bool requireResult(const QString& what) = 0;
     virtual QString proposedName(const QString& suffix) const = 0;
-    virtual void updateTitle() = 0;
+    // The file's name, or the words' for a part not saved yet, marked while the part differs.
+    void updateTitle();
 
     // Asks whether to save a changed part; false when the user cancels or saving fails.
     bool maybeSave();
@@ -61,6 +92,7 @@ protected:
 
     QString m_path;
     QString m_folder;
+    QTableView* m_table = nullptr; // made by the window, with this as its event filter
     QPointer<HelpWindow> m_help;
     std::unique_ptr<QPrinter> m_printer;
 };

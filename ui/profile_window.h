@@ -12,7 +12,6 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableView;
 
 namespace kantrix {
 
@@ -33,7 +32,6 @@ class ProfileWindow : public PartWindow
 public:
     explicit ProfileWindow(const ProfileDraft& draft = ProfileDraft::empty(),
                            const QString& path = {});
-    ~ProfileWindow() override;
 
     // Reads a .kprofil file into a new window, shown; nullptr after telling the user, over
     // `parent`, why the file is refused.
@@ -46,7 +44,6 @@ public:
     static int openFiles(const QStringList& paths);
 
     ProfileModel* model() const { return m_model; }
-    QTableView* table() const { return m_table; }
     // The text field of a value; for the die, the line of its combo box.
     QLineEdit* field(ProfileCommon which) const;
     QComboBox* materialBox() const;
@@ -91,9 +88,6 @@ public:
     static Export exportKind(const QString& path, const QString& filter);
     bool exportTo(const QString& path, Export kind);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildActions();
     QWidget* buildEditor();
@@ -105,7 +99,6 @@ private:
     void takeField(ProfileCommon which);
     void commitEntry() override;
     void showDraft();
-    void updateTitle() override;
     bool requireResult(const QString& what) override;
     QString proposedName(const QString& suffix) const override;
     const PartFileWords& words() const override;
@@ -113,7 +106,6 @@ private:
     QByteArray fileBytes() const override;
 
     ProfileModel* m_model;
-    QTableView* m_table = nullptr;
     QLineEdit* m_fields[profileCommonCount] = {};
     PressBrakeGroup* m_press = nullptr;
     QAction* m_updateMaterial = nullptr;
