@@ -120,8 +120,6 @@ Q_SIGNALS:
     void draftChanged();
 
 private:
-    friend class ProfileChange;
-
     void change(const ProfileDraft& next, const QString& description);
     static void followDie(ProfileDraft& draft);
     void apply(const ProfileDraft& draft);
