@@ -1,6 +1,5 @@
 #include "box_sheet.h"
 
-#include "bending_force.h"
 #include "box_answer.h"
 #include "box_drawing.h"
 #include "box_model.h"
@@ -21,16 +20,6 @@ using namespace sheet;
 QString millimetres(double value)
 {
     return shownLength(value) + QStringLiteral(" mm");
-}
-
-QString forceText(double value)
-{
-    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
-}
-
-QString orDash(const std::optional<double>& value, QString (*text)(double))
-{
-    return value ? text(*value) : QStringLiteral("–");
 }
 
 QStringList inputLines(const box::Box& part, const box::BoxResult& result)
@@ -63,11 +52,12 @@ QStringList inputLines(const box::Box& part, const box::BoxResult& result)
         lines << material;
         QString tools = part.die ? QStringLiteral("Matrize V = %1").arg(millimetres(*part.die))
                                  : QStringLiteral("Matrize keine");
-        tools += part.pressLimit ? QStringLiteral(", Presse %1 kN").arg(forceText(*part.pressLimit))
-                                 : QStringLiteral(", Presse ohne Grenze");
+        tools += part.pressLimit
+                     ? QStringLiteral(", Presse %1 kN").arg(shownForce(*part.pressLimit))
+                     : QStringLiteral(", Presse ohne Grenze");
         if (result.largestForce)
             tools +=
-                QStringLiteral(", größte Kraft F = %1 kN").arg(forceText(*result.largestForce));
+                QStringLiteral(", größte Kraft F = %1 kN").arg(shownForce(*result.largestForce));
         lines << tools;
     }
     return lines;
@@ -166,7 +156,7 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
             {QString::fromLatin1(box::sideName(side)), shownLength(wall->given),
              measureCaption(part.wall(side)->measure), shownLength(wall->bendLine),
              shownLength(wall->bendLength), bend ? shownLength(bend->k) : QStringLiteral("–"),
-             orDash(wall->force, forceText), orDash(wall->leastFlange, shownLength),
+             orDash(wall->force, shownForce), orDash(wall->leastFlange, shownLength),
              orDash(wall->setAngle, shownTwoDecimals)});
     }
     const double rowHeight = mm(5);

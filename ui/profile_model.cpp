@@ -1,6 +1,7 @@
 #include "profile_model.h"
 
 #include "bend_error.h"
+#include "bending_force.h"
 #include "field_marks.h"
 #include "field_set.h"
 #include "number_text.h"
@@ -88,6 +89,16 @@ QColor keyResultOrange()
 QString shownTwoDecimals(double value)
 {
     return QString::fromStdString(FormatNumber(value, twoDecimals));
+}
+
+QString shownForce(double value)
+{
+    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
+}
+
+QString orDash(const std::optional<double>& value, QString (*text)(double))
+{
+    return value ? text(*value) : QStringLiteral("–");
 }
 
 ProfileDraft ProfileDraft::empty()

@@ -1,7 +1,6 @@
 #include "profile_sheet.h"
 
 #include "bend_sheet.h"
-#include "bending_force.h"
 #include "fitted_drawing.h"
 #include "number_text.h"
 #include "profile_drawing.h"
@@ -50,16 +49,6 @@ ProfileSheet profileSheetOf(const profile::Profile& profile, const profile::Prof
 
 namespace {
 
-QString forceText(double value)
-{
-    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
-}
-
-QString orDash(const std::optional<double>& value, QString (*text)(double))
-{
-    return value ? text(*value) : QStringLiteral("–");
-}
-
 // The two lines of the press brake under the thickness: material, die, press and force.
 QStringList pressLines(const profile::Profile& part, const profile::ProfileResult& result)
 {
@@ -80,10 +69,10 @@ QStringList pressLines(const profile::Profile& part, const profile::ProfileResul
                              : QStringLiteral("Matrize keine");
     if (result.suggestedDie)
         tools += QStringLiteral(" (empfohlen V = %1)").arg(millimetres(*result.suggestedDie));
-    tools += part.pressLimit ? QStringLiteral(", Presse %1 kN").arg(forceText(*part.pressLimit))
+    tools += part.pressLimit ? QStringLiteral(", Presse %1 kN").arg(shownForce(*part.pressLimit))
                              : QStringLiteral(", Presse ohne Grenze");
     if (result.largestForce)
-        tools += QStringLiteral(", größte Kraft F = %1 kN").arg(forceText(*result.largestForce));
+        tools += QStringLiteral(", größte Kraft F = %1 kN").arg(shownForce(*result.largestForce));
     return {material, tools};
 }
 
@@ -230,8 +219,8 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
             atThePress.rows.push_back({QString::number(i + 1),
                                        bend.kFromTestBends ? QStringLiteral("Probebiegungen")
                                                            : QStringLiteral("DIN 6935"),
-                                       shownLength(bend.kDin), orDash(bend.force, forceText),
-                                       orDash(bend.forcePerMetre, forceText),
+                                       shownLength(bend.kDin), orDash(bend.force, shownForce),
+                                       orDash(bend.forcePerMetre, shownForce),
                                        orDash(bend.leastFlange, shownLength),
                                        orDash(bend.minimumRadius, shownTwoDecimals),
                                        orDash(bend.setAngle, shownTwoDecimals)});
