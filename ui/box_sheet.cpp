@@ -90,20 +90,7 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(ink);
-    const QFont title = sheetFont(20, true);
-    painter.setFont(title);
-    const double titleHeight = QFontMetricsF(title, painter.device()).height();
-    painter.drawText(QRectF(left, y, right - left, titleHeight), Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("Kastenblatt"));
-    painter.setFont(sheetFont(10));
-    painter.drawText(QRectF(left, y, right - left, titleHeight - mm(1)),
-                     Qt::AlignRight | Qt::AlignBottom,
-                     sheet.made.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")));
-    y += titleHeight + mm(2);
-    painter.setPen(QPen(ink, mm(0.4)));
-    painter.drawLine(QPointF(left, y), QPointF(right, y));
-    y += mm(2);
+    y = paintTitle(painter, left, right, y, QStringLiteral("Kastenblatt"), sheet.made, mm) + mm(2);
 
     painter.setPen(ink);
     const QFont plain = sheetFont(10);
@@ -122,11 +109,7 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
     y += mm(3);
 
     // The blank's size set apart, on the orange of the window's key results.
-    const QFont key = sheetFont(12, true);
-    const double keyHeight = QFontMetricsF(key, painter.device()).height() + mm(3);
-    painter.fillRect(QRectF(left, y, right - left, keyHeight), keyResultOrange());
-    painter.setFont(key);
-    const QRectF keyBox(left + mm(3), y, right - left - mm(6), keyHeight);
+    const QRectF keyBox = paintKeyBand(painter, left, right, y, mm);
     painter.drawText(keyBox, Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Zuschnitt %1 × %2")
                          .arg(shownLength(result.blankLength()), millimetres(result.blankWidth())));
@@ -137,7 +120,7 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
                      .arg(QString::fromStdString(FormatNumber(*result.mass, threeDecimals)));
     painter.setFont(sheetFont(10, true));
     painter.drawText(keyBox, Qt::AlignRight | Qt::AlignVCenter, aside);
-    y += keyHeight + mm(4);
+    y += keyBox.height() + mm(4);
 
     Table walls{{QStringLiteral("Wand"), QStringLiteral("Höhe H"), QStringLiteral("Maß"),
                  QStringLiteral("Biegelinie"), QStringLiteral("Biegelänge"), QStringLiteral("k"),

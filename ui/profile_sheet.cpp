@@ -90,21 +90,7 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(ink);
-
-    const QFont title = sheetFont(20, true);
-    painter.setFont(title);
-    const double titleHeight = QFontMetricsF(title, painter.device()).height();
-    painter.drawText(QRectF(left, y, right - left, titleHeight), Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("Profilblatt"));
-    painter.setFont(sheetFont(10));
-    painter.drawText(QRectF(left, y, right - left, titleHeight - mm(1)),
-                     Qt::AlignRight | Qt::AlignBottom,
-                     sheet.made.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")));
-    y += titleHeight + mm(2);
-    painter.setPen(QPen(ink, mm(0.4)));
-    painter.drawLine(QPointF(left, y), QPointF(right, y));
-    y += mm(2);
+    y = paintTitle(painter, left, right, y, QStringLiteral("Profilblatt"), sheet.made, mm) + mm(2);
 
     painter.setPen(ink);
     const QFont plain = sheetFont(10);
@@ -132,18 +118,14 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
     y += mm(4);
 
     // L and W set apart, on the orange of the window's key results.
-    const QFont key = sheetFont(12, true);
-    const double keyHeight = QFontMetricsF(key, painter.device()).height() + mm(3);
-    painter.fillRect(QRectF(left, y, right - left, keyHeight), keyResultOrange());
-    painter.setFont(key);
-    const QRectF keyBox(left + mm(3), y, right - left - mm(6), keyHeight);
+    const QRectF keyBox = paintKeyBand(painter, left, right, y, mm);
     painter.drawText(
         keyBox, Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Gestreckte Länge L = %1").arg(millimetres(result.developedLength)));
     painter.drawText(keyBox, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("Breite W = %1")
                          .arg(part.width ? millimetres(*part.width) : QStringLiteral("–")));
-    y += keyHeight + mm(5);
+    y += keyBox.height() + mm(5);
 
     // Under the tables: their legend, the heading of the notes and a line a note.
     const double noteLines = static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
