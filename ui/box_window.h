@@ -26,6 +26,8 @@ class BoxWindow : public PartWindow
     Q_OBJECT
 
 public:
+    using Draft = BoxDraft;
+
     explicit BoxWindow(const BoxDraft& draft = BoxDraft::empty(), const QString& path = {});
 
     // Reads a .kkasten file into a new window, shown; nullptr after telling the user, over
@@ -80,7 +82,7 @@ private:
     void commitEntry() override;
     void showDraft();
     bool requireResult(const QString& what) override;
-    QString proposedName(const QString& suffix) const override;
+    QString partName() const override;
     const PartFileWords& words() const override;
     QUndoStack* undoStack() const override;
     QByteArray fileBytes() const override;

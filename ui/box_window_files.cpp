@@ -39,18 +39,8 @@ const PartFileWords& boxWords()
 
 BoxWindow* BoxWindow::openFile(const QString& path, QWidget* parent)
 {
-    if (BoxWindow* shown = windowShowing<BoxWindow>(path)) {
-        bringForward(shown);
-        return shown;
-    }
-    const std::optional<box::Box> part = readPart<box::Box, box::BoxFileError>(
+    return openPartWindow<BoxWindow, box::BoxFileError>(
         path, parent, QStringLiteral("BoxFileRefused"), box::readBoxFile);
-    if (!part)
-        return nullptr;
-    auto* window = new BoxWindow(BoxDraft::of(*part), QFileInfo(path).absoluteFilePath());
-    window->show();
-    window->activateWindow();
-    return window;
 }
 
 const PartFileWords& BoxWindow::words() const
@@ -174,11 +164,9 @@ bool BoxWindow::requireResult(const QString& what)
     return false;
 }
 
-QString BoxWindow::proposedName(const QString& suffix) const
+QString BoxWindow::partName() const
 {
-    if (!m_path.isEmpty())
-        return QFileInfo(m_path).completeBaseName() + suffix;
-    return QString::fromStdString(box::boxBaseName(m_model->box())) + suffix;
+    return QString::fromStdString(box::boxBaseName(m_model->box()));
 }
 
 } // namespace kantrix

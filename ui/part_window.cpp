@@ -133,6 +133,13 @@ QString PartWindow::askSavePath()
                                                  : QFileInfo(m_path).fileName());
 }
 
+QString PartWindow::proposedName(const QString& suffix) const
+{
+    if (!m_path.isEmpty())
+        return QFileInfo(m_path).completeBaseName() + suffix;
+    return partName() + suffix;
+}
+
 bool PartWindow::saveTo(const QString& path)
 {
     commitEntry();

@@ -80,7 +80,10 @@ protected:
     virtual void commitEntry() = 0;
     // The part and its result when the model takes it; otherwise says why in a message.
     virtual bool requireResult(const QString& what) = 0;
-    virtual QString proposedName(const QString& suffix) const = 0;
+    // The name the library gives the part, "Kasten 300x200x50", for a file not saved yet.
+    virtual QString partName() const = 0;
+    // The file's name with `suffix` in place of its own, or else the part's name.
+    QString proposedName(const QString& suffix) const;
     // The file's name, or the words' for a part not saved yet, marked while the part differs.
     void updateTitle();
 

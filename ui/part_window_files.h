@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 class QByteArray;
 class QPrinter;
@@ -76,6 +78,26 @@ std::optional<Part> readPart(const QString& path, QWidget* parent, const QString
         tellRefused(parent, QString::fromStdString(refused.what()), refusedName);
         return std::nullopt;
     }
+}
+
+// The window of a part's file: the one that shows it already, brought forward, or a new one over
+// the part `read` takes from it, shown; nullptr after telling the user, over `parent`, why the
+// file is refused.
+template <class Window, class Error, class Read>
+Window* openPartWindow(const QString& path, QWidget* parent, const QString& refusedName, Read read)
+{
+    if (Window* shown = windowShowing<Window>(path)) {
+        bringForward(shown);
+        return shown;
+    }
+    using Part = std::invoke_result_t<Read, std::string_view, std::string_view>;
+    const std::optional<Part> part = readPart<Part, Error>(path, parent, refusedName, read);
+    if (!part)
+        return nullptr;
+    auto* window = new Window(Window::Draft::of(*part), QFileInfo(path).absoluteFilePath());
+    window->show();
+    window->activateWindow();
+    return window;
 }
 
 // The open dialog over `parent`, not waiting: `chosen` gets the file picked.

@@ -30,6 +30,8 @@ class ProfileWindow : public PartWindow
     Q_OBJECT
 
 public:
+    using Draft = ProfileDraft;
+
     explicit ProfileWindow(const ProfileDraft& draft = ProfileDraft::empty(),
                            const QString& path = {});
 
@@ -100,7 +102,7 @@ private:
     void commitEntry() override;
     void showDraft();
     bool requireResult(const QString& what) override;
-    QString proposedName(const QString& suffix) const override;
+    QString partName() const override;
     const PartFileWords& words() const override;
     QUndoStack* undoStack() const override;
     QByteArray fileBytes() const override;

@@ -52,19 +52,8 @@ QMainWindow* openPartFile(const QString& path, QWidget* parent)
 
 ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
 {
-    if (ProfileWindow* shown = windowShowing<ProfileWindow>(path)) {
-        bringForward(shown);
-        return shown;
-    }
-    const std::optional<profile::Profile> part =
-        readPart<profile::Profile, profile::ProfileFileError>(
-            path, parent, QStringLiteral("ProfileFileRefused"), profile::readProfileFile);
-    if (!part)
-        return nullptr;
-    auto* window = new ProfileWindow(ProfileDraft::of(*part), QFileInfo(path).absoluteFilePath());
-    window->show();
-    window->activateWindow();
-    return window;
+    return openPartWindow<ProfileWindow, profile::ProfileFileError>(
+        path, parent, QStringLiteral("ProfileFileRefused"), profile::readProfileFile);
 }
 
 const PartFileWords& ProfileWindow::words() const
@@ -212,11 +201,9 @@ bool ProfileWindow::requireResult(const QString& what)
     return false;
 }
 
-QString ProfileWindow::proposedName(const QString& suffix) const
+QString ProfileWindow::partName() const
 {
-    if (!m_path.isEmpty())
-        return QFileInfo(m_path).completeBaseName() + suffix;
-    return QString::fromStdString(profile::profileBaseName(m_model->profile())) + suffix;
+    return QString::fromStdString(profile::profileBaseName(m_model->profile()));
 }
 
 void ProfileWindow::askAndOpen(QWidget* parent)
