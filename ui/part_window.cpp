@@ -153,6 +153,21 @@ bool PartWindow::saveTo(const QString& path)
     return true;
 }
 
+void PartWindow::askExport(
+    const QStringList& filters,
+    const std::function<void(const QString& path, const QString& filter)>& chosen)
+{
+    commitEntry();
+    if (!requireResult(QStringLiteral("exportiert")))
+        return;
+    askExportPath(this, words().prefix + QStringLiteral("ExportDialog"),
+                  QDir(m_folder).filePath(proposedName(QStringLiteral(".dxf"))), filters,
+                  [this, chosen](const QString& path, const QString& filter) {
+                      m_folder = QFileInfo(path).absolutePath();
+                      chosen(path, filter);
+                  });
+}
+
 bool PartWindow::maybeSave()
 {
     if (undoStack()->isClean())

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -90,6 +91,9 @@ protected:
     // Asks whether to save a changed part; false when the user cancels or saving fails.
     bool maybeSave();
     QString askSavePath();
+    // The export dialog over a part the model takes; `chosen` writes the file picked.
+    void askExport(const QStringList& filters,
+                   const std::function<void(const QString& path, const QString& filter)>& chosen);
     bool writeFile(const QString& path, const QByteArray& bytes);
     void showError(const QString& message);
 

@@ -117,6 +117,10 @@ CloseAnswer askBeforeClose(QWidget* parent, const PartFileWords& words, const QS
 void askExportPath(QWidget* parent, const QString& objectName, const QString& start,
                    const QStringList& filters,
                    const std::function<void(const QString&, const QString&)>& chosen);
+// Which of the export dialog's filters a name and the selected filter give, for filters in this
+// order: the blank as DXF, the blank as SVG, another drawing as SVG, the sheet as PDF. .dxf and
+// .pdf decide by themselves, .svg is the other drawing only with its filter selected.
+int exportChoice(const QString& path, const QString& filter, const QStringList& filters);
 // The print dialog over a printer made once for A4 without margins; `accepted` prints.
 void askToPrint(QWidget* parent, std::unique_ptr<QPrinter>& printer, const QString& docName,
                 const QString& title, const std::function<void()>& accepted);

@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
@@ -80,29 +79,14 @@ QStringList ProfileWindow::exportFilters()
 
 ProfileWindow::Export ProfileWindow::exportKind(const QString& path, const QString& filter)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("dxf"))
-        return Export::BlankDxf;
-    if (suffix == QLatin1String("pdf"))
-        return Export::SheetPdf;
-    const auto chosen = static_cast<int>(exportFilters().indexOf(filter));
-    if (suffix == QLatin1String("svg"))
-        return chosen == static_cast<int>(Export::SectionSvg) ? Export::SectionSvg
-                                                              : Export::BlankSvg;
-    return chosen < 0 ? Export::BlankDxf : Export(chosen);
+    return Export(exportChoice(path, filter, exportFilters()));
 }
 
 void ProfileWindow::exportFile()
 {
-    commitEntry();
-    if (!requireResult(QStringLiteral("exportiert")))
-        return;
-    askExportPath(this, QStringLiteral("ProfileExportDialog"),
-                  QDir(m_folder).filePath(proposedName(QStringLiteral(".dxf"))), exportFilters(),
-                  [this](const QString& path, const QString& filter) {
-                      m_folder = QFileInfo(path).absolutePath();
-                      exportTo(path, exportKind(path, filter));
-                  });
+    askExport(exportFilters(), [this](const QString& path, const QString& filter) {
+        exportTo(path, exportKind(path, filter));
+    });
 }
 
 bool ProfileWindow::exportTo(const QString& path, Export kind)
