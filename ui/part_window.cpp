@@ -1,4 +1,5 @@
-// The file commands every part window runs alike; see part_window.h.
+// What every part window does alike: its panes, its keys, its title and its files; see
+// part_window.h.
 
 #include "part_window.h"
 
