@@ -7,7 +7,6 @@
 #include "cell_delegate.h"
 #include "field_marks.h"
 #include "help_window.h"
-#include "materials_dialog.h"
 #include "number_text.h"
 #include "part_window_menus.h"
 #include "press_brake_group.h"
@@ -410,14 +409,6 @@ void BoxWindow::openTestBend()
         m_model->commonText(BoxCommon::Thickness), m_model->commonText(BoxCommon::Die), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &TestBendDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
-    dialog->show();
-}
-
-void BoxWindow::openMaterials()
-{
-    auto* dialog = new MaterialsDialog(m_press->materials(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &MaterialsDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
     dialog->show();
 }
 

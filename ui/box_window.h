@@ -9,7 +9,6 @@
 #include "box_model.h"
 #include "part_window.h"
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -18,7 +17,6 @@ namespace kantrix {
 
 struct BoxWindows;
 class BoxResults;
-class PressBrakeGroup;
 class SvgView;
 
 class BoxWindow : public PartWindow
@@ -44,7 +42,6 @@ public:
     QComboBox* cornersBox() const { return m_corners; }
     QComboBox* throughBox() const { return m_through; }
     QComboBox* reliefBox() const { return m_relief; }
-    PressBrakeGroup* pressBrake() const { return m_press; }
     QLabel* message() const { return m_message; }
     BoxResults* results() const { return m_results; }
     SvgView* blank() const { return m_blank; }
@@ -55,7 +52,6 @@ public:
     void copyAnswer();
     void showHelp();
     void openTestBend();
-    void openMaterials();
     void updateMaterial();
     void reloadMaterials();
 
@@ -94,8 +90,6 @@ private:
     QComboBox* m_corners = nullptr;
     QComboBox* m_through = nullptr;
     QComboBox* m_relief = nullptr;
-    PressBrakeGroup* m_press = nullptr;
-    QAction* m_updateMaterial = nullptr;
     QLabel* m_message = nullptr;
     BoxResults* m_results = nullptr;
     SvgView* m_blank = nullptr;

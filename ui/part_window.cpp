@@ -5,8 +5,10 @@
 
 #include "accessibility.h"
 #include "field_marks.h"
+#include "materials_dialog.h"
 #include "part_window_files.h"
 #include "part_window_menus.h"
+#include "press_brake_group.h"
 #include "profile_window.h"
 #include "program_icon.h"
 #include "svg_view.h"
@@ -167,6 +169,14 @@ void PartWindow::askExport(
                       m_folder = QFileInfo(path).absolutePath();
                       chosen(path, filter);
                   });
+}
+
+void PartWindow::openMaterials()
+{
+    auto* dialog = new MaterialsDialog(m_press->materials(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &MaterialsDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
+    dialog->show();
 }
 
 bool PartWindow::maybeSave()

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QLabel;
 class QPrinter;
 class QSplitter;
@@ -22,6 +23,7 @@ class QUndoStack;
 namespace kantrix {
 
 class HelpWindow;
+class PressBrakeGroup;
 class SvgView;
 struct PartFileWords;
 
@@ -34,12 +36,15 @@ public:
 
     QString filePath() const { return m_path; }
     QTableView* table() const { return m_table; }
+    PressBrakeGroup* pressBrake() const { return m_press; }
 
     void open();
     bool save();
     bool saveAs();
     // Writes the part to `path`; false after telling the user why not.
     bool saveTo(const QString& path);
+    // Every material with its values and test bends, where a test bend can be deleted.
+    void openMaterials();
 
 Q_SIGNALS:
     // A file is in place, saved or exported.
@@ -100,6 +105,8 @@ protected:
     QString m_path;
     QString m_folder;
     QTableView* m_table = nullptr; // made by the window, with this as its event filter
+    PressBrakeGroup* m_press = nullptr;
+    QAction* m_updateMaterial = nullptr;
     QPointer<HelpWindow> m_help;
     std::unique_ptr<QPrinter> m_printer;
 };

@@ -7,7 +7,6 @@
 #include "die.h"
 #include "field_marks.h"
 #include "help_window.h"
-#include "materials_dialog.h"
 #include "number_text.h"
 #include "part_window_menus.h"
 #include "press_brake_group.h"
@@ -218,21 +217,8 @@ void ProfileWindow::openTestBend()
                            m_model->commonText(ProfileCommon::Thickness),
                            m_model->commonText(ProfileCommon::Die), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &TestBendDialog::materialsWritten, this, &ProfileWindow::reloadAllMaterials);
+    connect(dialog, &TestBendDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
     dialog->show();
-}
-
-void ProfileWindow::openMaterials()
-{
-    auto* dialog = new MaterialsDialog(m_press->materials(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &MaterialsDialog::materialsWritten, this, &ProfileWindow::reloadAllMaterials);
-    dialog->show();
-}
-
-void ProfileWindow::reloadAllMaterials()
-{
-    PressBrakeGroup::reloadEverywhere();
 }
 
 void ProfileWindow::reloadMaterials()

@@ -17,7 +17,6 @@ namespace kantrix {
 
 struct BendState;
 struct ProfileWindows;
-class PressBrakeGroup;
 class ProfileResults;
 class SvgView;
 
@@ -67,15 +66,11 @@ public:
     void showAbout();
     // The test-bend dialog over this profile's material, thickness and die.
     void openTestBend();
-    // Every material with its values and test bends, where a test bend can be deleted.
-    void openMaterials();
     // The profile's material as the user's materials file now has it, as one undoable change.
     void updateMaterial();
     // Reads the user's materials file again, after it changed. A profile whose material was the
     // catalog's takes the new one; a file that cannot be read changes nothing and says why.
     void reloadMaterials();
-    // Every open profile window reads the file again.
-    static void reloadAllMaterials();
 
     // The kinds of file Ctrl+E writes, in the order of the export dialog's filters.
     enum class Export
@@ -109,8 +104,6 @@ private:
 
     ProfileModel* m_model;
     QLineEdit* m_fields[profileCommonCount] = {};
-    PressBrakeGroup* m_press = nullptr;
-    QAction* m_updateMaterial = nullptr;
     QLabel* m_message = nullptr;
     ProfileResults* m_results = nullptr;
     SvgView* m_section = nullptr;
