@@ -9,7 +9,6 @@
 #include "box_refusal.h"
 #include "exit_status.h"
 #include "materials_source.h"
-#include "press_refusal.h"
 #include "same_file.h"
 #include "single_bend.h"
 #include "subcommand.h"
@@ -113,15 +112,9 @@ int BoxCommand::run(const InputReader& read, const OutputWriter& write, std::str
         std::optional<press::MaterialCatalog> catalog;
         if (m_werkstoff.given()) {
             std::string reason;
-            const std::optional<press::MaterialsFile> user =
-                readMaterials(read, materialsSource(m_werkstoffe.optional()), reason);
-            if (!user)
+            catalog = readCatalog(read, m_werkstoffe.optional(), reason);
+            if (!catalog)
                 return refuse(err, reason);
-            try {
-                catalog = press::materialCatalog(*user);
-            } catch (const press::PressRefusal& refusal) {
-                return refuse(err, refusal.what());
-            }
         }
         BoxOptions options;
         options.dicke = m_dicke.text;
@@ -169,16 +162,7 @@ int BoxCommand::runOn(const Box& box, const OutputWriter& write, std::string& ou
     }
     if (m_speichern.given())
         files.push_back({m_speichern.text, writeBoxFile(box)});
-
-    if (!files.empty()) {
-        std::string reason;
-        if (!write(files, reason)) {
-            err += reason + '\n';
-            return Unwritten;
-        }
-    }
-    out += answer;
-    return Success;
+    return writeThenAnswer(write, files, answer, out, err);
 }
 
 } // namespace kantrix::cli

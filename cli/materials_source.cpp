@@ -1,5 +1,7 @@
 #include "materials_source.h"
 
+#include "press_refusal.h"
+
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -34,6 +36,21 @@ std::optional<press::MaterialsFile> readMaterials(const InputReader& read,
                                         source.path == "-" ? "Standardeingabe" : source.path);
     } catch (const press::MaterialsFileError& error) {
         reason = error.what();
+        return std::nullopt;
+    }
+}
+
+std::optional<press::MaterialCatalog>
+readCatalog(const InputReader& read, const std::optional<std::string>& named, std::string& reason)
+{
+    const std::optional<press::MaterialsFile> user =
+        readMaterials(read, materialsSource(named), reason);
+    if (!user)
+        return std::nullopt;
+    try {
+        return press::materialCatalog(*user);
+    } catch (const press::PressRefusal& refusal) {
+        reason = refusal.what();
         return std::nullopt;
     }
 }

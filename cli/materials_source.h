@@ -6,6 +6,7 @@
 // and nothing is written over them.
 
 #include "command_line.h"
+#include "material_catalog.h"
 #include "materials_file.h"
 
 #include <optional>
@@ -28,5 +29,10 @@ MaterialsSource materialsSource(const std::optional<std::string>& named);
 std::optional<press::MaterialsFile> readMaterials(const InputReader& read,
                                                   const MaterialsSource& source,
                                                   std::string& reason, bool mayBeNew = false);
+
+// The catalog a part's --werkstoff is looked up in: the built-in materials with those of the file
+// --werkstoffe names, or of the user's own; none with the German reason where it is refused.
+std::optional<press::MaterialCatalog>
+readCatalog(const InputReader& read, const std::optional<std::string>& named, std::string& reason);
 
 } // namespace kantrix::cli

@@ -1,5 +1,6 @@
 #include "output_files.h"
 
+#include "exit_status.h"
 #include "system_error_text.h"
 
 #include <cerrno>
@@ -98,6 +99,20 @@ bool writeFilesWhole(const std::vector<OutputFile>& files, std::string& reason)
         }
     }
     return true;
+}
+
+int writeThenAnswer(const OutputWriter& write, const std::vector<OutputFile>& files,
+                    const std::string& answer, std::string& out, std::string& err)
+{
+    if (!files.empty()) {
+        std::string reason;
+        if (!write(files, reason)) {
+            err += reason + '\n';
+            return Unwritten;
+        }
+    }
+    out += answer;
+    return Success;
 }
 
 } // namespace kantrix::cli

@@ -25,4 +25,9 @@ using OutputWriter = std::function<bool(const std::vector<OutputFile>& files, st
 // temporary files are removed again.
 bool writeFilesWhole(const std::vector<OutputFile>& files, std::string& reason);
 
+// Writes the files, if any, and then gives the answer: Success; or Unwritten with the reason, and
+// no answer, where they cannot be written.
+int writeThenAnswer(const OutputWriter& write, const std::vector<OutputFile>& files,
+                    const std::string& answer, std::string& out, std::string& err);
+
 } // namespace kantrix::cli

@@ -4,7 +4,6 @@
 #include "exit_status.h"
 #include "materials_file.h"
 #include "materials_source.h"
-#include "press_refusal.h"
 #include "profile_answer.h"
 #include "profile_calculation.h"
 #include "profile_drawing.h"
@@ -109,15 +108,9 @@ int ProfileCommand::run(const InputReader& read, const OutputWriter& write, std:
         std::optional<press::MaterialCatalog> catalog;
         if (m_werkstoff.given()) {
             std::string reason;
-            const std::optional<press::MaterialsFile> user =
-                readMaterials(read, materialsSource(m_werkstoffe.optional()), reason);
-            if (!user)
+            catalog = readCatalog(read, m_werkstoffe.optional(), reason);
+            if (!catalog)
                 return refuse(err, reason);
-            try {
-                catalog = press::materialCatalog(*user);
-            } catch (const press::PressRefusal& refusal) {
-                return refuse(err, refusal.what());
-            }
         }
         ProfileOptions options;
         options.dicke = m_dicke.text;
@@ -170,16 +163,7 @@ int ProfileCommand::runOn(const Profile& profile, const OutputWriter& write, std
     }
     if (m_speichern.given())
         files.push_back({m_speichern.text, writeProfileFile(profile)});
-
-    if (!files.empty()) {
-        std::string reason;
-        if (!write(files, reason)) {
-            err += reason + '\n';
-            return Unwritten;
-        }
-    }
-    out += answer;
-    return Success;
+    return writeThenAnswer(write, files, answer, out, err);
 }
 
 } // namespace kantrix::cli

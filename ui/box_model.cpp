@@ -4,10 +4,9 @@
 #include "box_refusal.h"
 #include "field_marks.h"
 #include "number_text.h"
+#include "part_draft.h"
 #include "profile_model.h"
-#include "profile_options.h"
 
-#include <QUndoCommand>
 #include <QUndoStack>
 
 namespace kantrix {
@@ -35,28 +34,6 @@ Side sideOf(int row)
 QString wallCaption(int row)
 {
     return QString::fromStdString(box::wallName(sideOf(row)));
-}
-
-QString typedMessage(const QString& name, const QString& text)
-{
-    if (text.trimmed().isEmpty())
-        return QStringLiteral("%1 fehlt noch.").arg(name);
-    return QStringLiteral("%1: „%2“ ist keine Zahl.").arg(name, text);
-}
-
-std::optional<double> numberOf(const QString& text)
-{
-    return profile::readNumber(text.toStdString(), profile::NumberStyle::PointOrComma);
-}
-
-std::optional<Measure> measureOf(const QString& text)
-{
-    const QString word = text.trimmed().toLower();
-    if (word == QLatin1String("aussen") || word == QLatin1String("außen"))
-        return Measure::Aussen;
-    if (word == QLatin1String("innen"))
-        return Measure::Innen;
-    return std::nullopt;
 }
 
 std::optional<double>* optionalValue(box::Box& part, BoxCommon which)
@@ -134,23 +111,6 @@ BoxDraft BoxDraft::of(const box::Box& part)
             draft.measures[box::sideIndex(side)] = part.wall(side)->measure;
     return draft;
 }
-
-class BoxChange : public QUndoCommand
-{
-public:
-    BoxChange(BoxModel& model, BoxDraft before, BoxDraft after, const QString& description)
-        : QUndoCommand(description), m_model(model), m_before(std::move(before)),
-          m_after(std::move(after))
-    {}
-
-    void redo() override { m_model.apply(m_after); }
-    void undo() override { m_model.apply(m_before); }
-
-private:
-    BoxModel& m_model;
-    BoxDraft m_before;
-    BoxDraft m_after;
-};
 
 BoxModel::BoxModel(QObject* parent) : QAbstractTableModel(parent), m_undo(new QUndoStack(this))
 {
@@ -264,7 +224,7 @@ bool BoxModel::setData(const QModelIndex& index, const QVariant& value, int role
     BoxDraft next = m_draft;
     std::optional<box::Wall>& wall = next.box.walls[row];
     if (index.column() == Measure) {
-        const std::optional<profile::Measure> measure = measureOf(text);
+        const std::optional<profile::Measure> measure = typedMeasure(text);
         if (!measure)
             return false;
         next.measures[row] = *measure;
@@ -272,7 +232,7 @@ bool BoxModel::setData(const QModelIndex& index, const QVariant& value, int role
             wall->measure = *measure;
     } else {
         next.heightTexts[row].reset();
-        const std::optional<double> number = numberOf(text);
+        const std::optional<double> number = typedNumber(text);
         if (text.trimmed().isEmpty())
             wall.reset();
         else if (!number)
@@ -311,20 +271,16 @@ QString BoxModel::commonText(BoxCommon which) const
 
 bool BoxModel::isMarked(BoxCommon which) const
 {
-    const std::optional<QString>& typed = m_draft.commonTexts[static_cast<int>(which)];
-    return (typed && !typed->trimmed().isEmpty()) || m_check.common == which;
+    return isKept(m_draft.commonTexts[static_cast<int>(which)], true) || m_check.common == which;
 }
 
 bool BoxModel::isMarked(const QModelIndex& index) const
 {
     if (!index.isValid())
         return false;
-    if (index.column() == Height) {
-        const std::optional<QString>& typed =
-            m_draft.heightTexts[static_cast<std::size_t>(index.row())];
-        if (typed && !typed->trimmed().isEmpty())
-            return true;
-    }
+    if (index.column() == Height &&
+        isKept(m_draft.heightTexts[static_cast<std::size_t>(index.row())], true))
+        return true;
     return m_check.cell == index;
 }
 
@@ -333,18 +289,8 @@ void BoxModel::setCommonText(BoxCommon which, const QString& text)
     if (text == commonText(which))
         return;
     BoxDraft next = m_draft;
-    std::optional<QString>& typed = next.commonTexts[static_cast<int>(which)];
-    const std::optional<double> number = numberOf(text);
-    typed.reset();
-    std::optional<double>* optional = optionalValue(next.box, which);
-    if (optional && text.trimmed().isEmpty())
-        optional->reset();
-    else if (!number)
-        typed = text;
-    else if (optional)
-        *optional = *number;
-    else
-        *plainValue(next.box, which) = *number;
+    takeTyped(text, next.commonTexts[static_cast<int>(which)], plainValue(next.box, which),
+              optionalValue(next.box, which));
     if (which == BoxCommon::Die)
         followDie(next);
     change(next, commonName(which));
@@ -371,7 +317,8 @@ void BoxModel::change(BoxDraft next, const QString& description)
 {
     if (next == m_draft)
         return;
-    m_undo->push(new BoxChange(*this, m_draft, std::move(next), description));
+    m_undo->push(new DraftChange<BoxDraft>([this](const BoxDraft& draft) { apply(draft); }, m_draft,
+                                           std::move(next), description));
 }
 
 void BoxModel::apply(const BoxDraft& draft)
@@ -389,7 +336,7 @@ BoxCheck BoxModel::checkOf(const BoxDraft& draft) const
     for (const bool typedOnly : {true, false}) {
         for (int i = 0; i < boxCommonCount; ++i) {
             const std::optional<QString>& typed = draft.commonTexts[static_cast<std::size_t>(i)];
-            if (typed && (typed->trimmed().isEmpty() != typedOnly)) {
+            if (isKept(typed, typedOnly)) {
                 check.message = typedMessage(commonName(BoxCommon(i)), *typed);
                 check.common = BoxCommon(i);
                 return check;
@@ -450,10 +397,7 @@ BoxCheck BoxModel::checkOf(const BoxDraft& draft) const
             break;
         }
     } catch (const BendError& fault) {
-        check.message =
-            QStringLiteral("Die Rechnung geht mit diesen Werten nicht auf: %1.")
-                .arg(QString::fromUtf8(faultMessage(fault.kind()).data(),
-                                       static_cast<qsizetype>(faultMessage(fault.kind()).size())));
+        check.message = calculationFault(fault);
     }
     return check;
 }

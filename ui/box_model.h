@@ -104,8 +104,6 @@ Q_SIGNALS:
     void draftChanged();
 
 private:
-    friend class BoxChange;
-
     void change(BoxDraft next, const QString& description);
     void apply(const BoxDraft& draft);
     BoxCheck checkOf(const BoxDraft& draft) const;

@@ -1,17 +1,15 @@
 #include "box_results.h"
 
 #include "accessibility.h"
-#include "bending_force.h"
 #include "box_model.h"
 #include "elided_label.h"
 #include "field_marks.h"
 #include "notes_area.h"
 #include "number_text.h"
 #include "profile_model.h"
-#include "whole_text_tip.h"
+#include "result_cells.h"
 
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -43,32 +41,6 @@ QStringList wallColumns()
             QStringLiteral("Kraft\nin kN"),
             QStringLiteral("kleinster\nSchenkel in mm"),
             QStringLiteral("Einstell-\nwinkel in °")};
-}
-
-QString forceText(double value)
-{
-    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
-}
-
-QString orDash(const std::optional<double>& value, QString (*text)(double))
-{
-    return value ? text(*value) : QStringLiteral("–");
-}
-
-QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-
-// Named like the fields, and read by their figure.
-QTableWidgetItem* named(QTableWidgetItem* item, const QString& name)
-{
-    item->setData(Qt::AccessibleTextRole, name);
-    item->setData(Qt::AccessibleDescriptionRole, item->text());
-    return item;
 }
 
 ElidedLabel* resultLabel(const QString& objectName, const QString& spoken, const QString& least,
@@ -154,16 +126,8 @@ BoxResults::BoxResults(QWidget* parent)
     auto* wallsHeading =
         new QLabel(QStringLiteral("Wände, Biegelinien vom Rand des Zuschnitts"), this);
     layout->addWidget(wallsHeading);
-    m_walls->setObjectName(QStringLiteral("Kasten_Biegelinien"));
-    m_walls->setAccessibleName(QStringLiteral("Biegelinien und Werte der Wände"));
-    m_walls->setHorizontalHeaderLabels(wallColumns());
-    m_walls->setItemDelegate(new WholeTextDelegate(m_walls));
-    m_walls->verticalHeader()->hide();
-    m_walls->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_walls->setTabKeyNavigation(false);
-    m_walls->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    wallsHeading->setBuddy(m_walls);
-    accessibility::reportCurrentCellOnFocus(m_walls);
+    setUpResultTable(m_walls, wallsHeading, QStringLiteral("Kasten_Biegelinien"),
+                     QStringLiteral("Biegelinien und Werte der Wände"), wallColumns());
     layout->addWidget(m_walls, 1);
 
     m_notes->setObjectName(QStringLiteral("Kasten_Hinweise"));
@@ -190,7 +154,7 @@ void BoxResults::show(const box::Box& part, const box::BoxResult& result)
                   QStringLiteral("kg"));
     m_force->setVisible(result.largestForce.has_value());
     if (result.largestForce)
-        setResult(m_force, QStringLiteral("Größte Kraft F"), forceText(*result.largestForce),
+        setResult(m_force, QStringLiteral("Größte Kraft F"), shownForce(*result.largestForce),
                   QStringLiteral("kN"));
 
     int rows = 0;
@@ -211,26 +175,26 @@ void BoxResults::show(const box::Box& part, const box::BoxResult& result)
             section && leg < section->legs.size() && section->legs[leg].leastFlangeNote
                 ? &section->legs[leg].leastFlangeNote
                 : nullptr;
-        m_walls->setItem(row, Wall, cell(name, Qt::AlignLeft));
+        m_walls->setItem(row, Wall, resultCell(name, Qt::AlignLeft));
         m_walls->setItem(row, BendLine,
-                         named(cell(shownLength(wall->bendLine)),
-                               QStringLiteral("Biegelinie Wand %1, Millimeter").arg(name)));
+                         namedCell(resultCell(shownLength(wall->bendLine)),
+                                   QStringLiteral("Biegelinie Wand %1, Millimeter").arg(name)));
         m_walls->setItem(row, BendLength,
-                         named(cell(shownLength(wall->bendLength)),
-                               QStringLiteral("Biegelänge Wand %1, Millimeter").arg(name)));
+                         namedCell(resultCell(shownLength(wall->bendLength)),
+                                   QStringLiteral("Biegelänge Wand %1, Millimeter").arg(name)));
         m_walls->setItem(row, K,
-                         named(cell(bend ? shownLength(bend->k) : QStringLiteral("–")),
-                               QStringLiteral("k Wand %1").arg(name)));
+                         namedCell(resultCell(bend ? shownLength(bend->k) : QStringLiteral("–")),
+                                   QStringLiteral("k Wand %1").arg(name)));
         m_walls->setItem(row, KSource,
-                         cell(bend && bend->kFromTestBends ? QStringLiteral("Probebiegungen")
-                                                           : QStringLiteral("DIN 6935"),
-                              Qt::AlignLeft));
+                         resultCell(bend && bend->kFromTestBends ? QStringLiteral("Probebiegungen")
+                                                                 : QStringLiteral("DIN 6935"),
+                                    Qt::AlignLeft));
         m_walls->setItem(row, Force,
-                         named(cell(orDash(wall->force, forceText)),
-                               QStringLiteral("Kraft Wand %1, Kilonewton").arg(name)));
+                         namedCell(resultCell(orDash(wall->force, shownForce)),
+                                   QStringLiteral("Kraft Wand %1, Kilonewton").arg(name)));
         QTableWidgetItem* least =
-            named(cell(orDash(wall->leastFlange, shownLength)),
-                  QStringLiteral("Kleinster Schenkel an Wand %1, Millimeter").arg(name));
+            namedCell(resultCell(orDash(wall->leastFlange, shownLength)),
+                      QStringLiteral("Kleinster Schenkel an Wand %1, Millimeter").arg(name));
         // Warned of, not refused: the wall is shorter than the die lets it be bent.
         if (note) {
             least->setBackground(warnedBase);
@@ -240,24 +204,12 @@ void BoxResults::show(const box::Box& part, const box::BoxResult& result)
         }
         m_walls->setItem(row, LeastFlange, least);
         m_walls->setItem(row, SetAngle,
-                         named(cell(orDash(wall->setAngle, shownTwoDecimals)),
-                               QStringLiteral("Einstellwinkel Wand %1, Grad").arg(name)));
+                         namedCell(resultCell(orDash(wall->setAngle, shownTwoDecimals)),
+                                   QStringLiteral("Einstellwinkel Wand %1, Grad").arg(name)));
         ++row;
     }
-    const bool pressBrake = part.hasPressData();
-    for (int column : {Force, LeastFlange, SetAngle})
-        m_walls->setColumnHidden(column, !pressBrake);
-    m_walls->horizontalHeader()->setSectionResizeMode(pressBrake ? QHeaderView::ResizeToContents
-                                                                 : QHeaderView::Stretch);
-    if (pressBrake)
-        m_walls->horizontalHeader()->setStretchLastSection(true);
-
-    QStringList notes;
-    for (const std::string& text : result.notes)
-        notes << QStringLiteral("– ") + QString::fromStdString(text);
-    m_notes->setText(notes.isEmpty()
-                         ? QStringLiteral("Keine Hinweise.")
-                         : QStringLiteral("Hinweise:\n") + notes.join(QLatin1Char('\n')));
+    showPressColumns(m_walls, {Force, LeastFlange, SetAngle}, part.hasPressData());
+    m_notes->setText(notesText(result.notes));
     setCurrent(true);
 }
 

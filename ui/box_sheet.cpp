@@ -1,6 +1,5 @@
 #include "box_sheet.h"
 
-#include "bending_force.h"
 #include "box_answer.h"
 #include "box_drawing.h"
 #include "box_model.h"
@@ -21,16 +20,6 @@ using namespace sheet;
 QString millimetres(double value)
 {
     return shownLength(value) + QStringLiteral(" mm");
-}
-
-QString forceText(double value)
-{
-    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
-}
-
-QString orDash(const std::optional<double>& value, QString (*text)(double))
-{
-    return value ? text(*value) : QStringLiteral("–");
 }
 
 QStringList inputLines(const box::Box& part, const box::BoxResult& result)
@@ -63,11 +52,12 @@ QStringList inputLines(const box::Box& part, const box::BoxResult& result)
         lines << material;
         QString tools = part.die ? QStringLiteral("Matrize V = %1").arg(millimetres(*part.die))
                                  : QStringLiteral("Matrize keine");
-        tools += part.pressLimit ? QStringLiteral(", Presse %1 kN").arg(forceText(*part.pressLimit))
-                                 : QStringLiteral(", Presse ohne Grenze");
+        tools += part.pressLimit
+                     ? QStringLiteral(", Presse %1 kN").arg(shownForce(*part.pressLimit))
+                     : QStringLiteral(", Presse ohne Grenze");
         if (result.largestForce)
             tools +=
-                QStringLiteral(", größte Kraft F = %1 kN").arg(forceText(*result.largestForce));
+                QStringLiteral(", größte Kraft F = %1 kN").arg(shownForce(*result.largestForce));
         lines << tools;
     }
     return lines;
@@ -100,20 +90,7 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(ink);
-    const QFont title = sheetFont(20, true);
-    painter.setFont(title);
-    const double titleHeight = QFontMetricsF(title, painter.device()).height();
-    painter.drawText(QRectF(left, y, right - left, titleHeight), Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("Kastenblatt"));
-    painter.setFont(sheetFont(10));
-    painter.drawText(QRectF(left, y, right - left, titleHeight - mm(1)),
-                     Qt::AlignRight | Qt::AlignBottom,
-                     sheet.made.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")));
-    y += titleHeight + mm(2);
-    painter.setPen(QPen(ink, mm(0.4)));
-    painter.drawLine(QPointF(left, y), QPointF(right, y));
-    y += mm(2);
+    y = paintTitle(painter, left, right, y, QStringLiteral("Kastenblatt"), sheet.made, mm) + mm(2);
 
     painter.setPen(ink);
     const QFont plain = sheetFont(10);
@@ -132,11 +109,7 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
     y += mm(3);
 
     // The blank's size set apart, on the orange of the window's key results.
-    const QFont key = sheetFont(12, true);
-    const double keyHeight = QFontMetricsF(key, painter.device()).height() + mm(3);
-    painter.fillRect(QRectF(left, y, right - left, keyHeight), keyResultOrange());
-    painter.setFont(key);
-    const QRectF keyBox(left + mm(3), y, right - left - mm(6), keyHeight);
+    const QRectF keyBox = paintKeyBand(painter, left, right, y, mm);
     painter.drawText(keyBox, Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Zuschnitt %1 × %2")
                          .arg(shownLength(result.blankLength()), millimetres(result.blankWidth())));
@@ -147,7 +120,7 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
                      .arg(QString::fromStdString(FormatNumber(*result.mass, threeDecimals)));
     painter.setFont(sheetFont(10, true));
     painter.drawText(keyBox, Qt::AlignRight | Qt::AlignVCenter, aside);
-    y += keyHeight + mm(4);
+    y += keyBox.height() + mm(4);
 
     Table walls{{QStringLiteral("Wand"), QStringLiteral("Höhe H"), QStringLiteral("Maß"),
                  QStringLiteral("Biegelinie"), QStringLiteral("Biegelänge"), QStringLiteral("k"),
@@ -166,7 +139,7 @@ void paintBoxSheet(QPainter& painter, const QRectF& paper, const BoxSheet& sheet
             {QString::fromLatin1(box::sideName(side)), shownLength(wall->given),
              measureCaption(part.wall(side)->measure), shownLength(wall->bendLine),
              shownLength(wall->bendLength), bend ? shownLength(bend->k) : QStringLiteral("–"),
-             orDash(wall->force, forceText), orDash(wall->leastFlange, shownLength),
+             orDash(wall->force, shownForce), orDash(wall->leastFlange, shownLength),
              orDash(wall->setAngle, shownTwoDecimals)});
     }
     const double rowHeight = mm(5);

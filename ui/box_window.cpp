@@ -7,12 +7,10 @@
 #include "cell_delegate.h"
 #include "field_marks.h"
 #include "help_window.h"
-#include "materials_dialog.h"
 #include "number_text.h"
 #include "part_window_menus.h"
 #include "press_brake_group.h"
 #include "profile_window.h"
-#include "program_icon.h"
 #include "svg_view.h"
 #include "test_bend_dialog.h"
 
@@ -58,55 +56,19 @@ QStringList measureWords()
 } // namespace
 
 BoxWindow::BoxWindow(const BoxDraft& draft, const QString& path)
-    : PartWindow(path), m_model(new BoxModel(this))
+    : PartWindow(QStringLiteral("Kasten"), path), m_model(new BoxModel(this))
 {
-    accessibility::install();
-    setObjectName(QStringLiteral("Kasten"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(programIcon());
     m_model->reset(draft);
-
-    // As in the profile window: the margin in a layout around the splitter, whose own margins
-    // would be left out of its smallest size.
-    auto* central = new QWidget(this);
-    auto* margin = new QVBoxLayout(central);
-    margin->setContentsMargins(6, 6, 6, 6);
-    auto* split = new QSplitter(Qt::Vertical, central);
-    margin->addWidget(split);
-    split->setObjectName(QStringLiteral("Kasten_Teilung"));
-    auto* upper = new QSplitter(Qt::Horizontal, split);
-    upper->addWidget(buildEditor());
-    m_results = new BoxResults(upper);
-    upper->addWidget(m_results);
-    upper->setStretchFactor(0, 1);
-    upper->setStretchFactor(1, 1);
-    upper->setSizes({520, 580});
-    split->addWidget(upper);
-    split->addWidget(buildDrawings());
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
-    split->setSizes({430, 330});
-    split->setChildrenCollapsible(false);
-    upper->setChildrenCollapsible(false);
-    setCentralWidget(central);
+    setUpPanes(
+        {buildEditor(), m_results = new BoxResults(this), buildDrawings(), {520, 580}, {430, 330}});
     buildActions();
 
     connect(m_model, &BoxModel::draftChanged, this, &BoxWindow::showDraft);
-    connect(m_model->undoStack(), &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
     showDraft();
     updateTitle();
     resize(1120, 800);
     m_table->setCurrentIndex(m_model->index(0, BoxModel::Height));
     m_fields[0]->setFocus(Qt::OtherFocusReason);
-}
-
-BoxWindow::~BoxWindow()
-{
-    // What the children signal while they are deleted must not reach a window that is gone.
-    const QList<QObject*> children = findChildren<QObject*>();
-    for (QObject* child : children)
-        child->disconnect(this);
 }
 
 QLineEdit* BoxWindow::addField(BoxCommon which, QWidget* parent)
@@ -299,14 +261,7 @@ QWidget* BoxWindow::buildEditor()
     });
     layout->addWidget(corners);
 
-    m_message = new QLabel(editor);
-    m_message->setObjectName(QStringLiteral("Kasten_Meldung"));
-    m_message->setWordWrap(true);
-    m_message->setMinimumHeight(2 * m_message->fontMetrics().lineSpacing() + 4);
-    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, refusedText);
-    m_message->setPalette(red);
+    m_message = addMessage(editor);
     layout->addWidget(m_message);
     layout->addStretch(1);
     return editor;
@@ -315,23 +270,12 @@ QWidget* BoxWindow::buildEditor()
 QWidget* BoxWindow::buildDrawings()
 {
     auto* drawings = new QSplitter(Qt::Horizontal, this);
-    const auto addDrawing = [drawings](const QString& caption, const QString& name,
-                                       const QString& spoken) {
-        auto* frame = new QGroupBox(caption, drawings);
-        auto* layout = new QVBoxLayout(frame);
-        layout->setContentsMargins(4, 4, 4, 4);
-        auto* view = new SvgView(frame);
-        view->setObjectName(name);
-        view->setAccessibleName(spoken);
-        layout->addWidget(view);
-        drawings->addWidget(frame);
-        return view;
-    };
-    m_blank =
-        addDrawing(QStringLiteral("Zuschnitt mit Biegelinien"), QStringLiteral("Kasten_Zuschnitt"),
-                   QStringLiteral("Zeichnung des Zuschnitts mit Biegelinien"));
-    m_folded = addDrawing(QStringLiteral("Gefalteter Kasten"), QStringLiteral("Kasten_Gefaltet"),
-                          QStringLiteral("Zeichnung des gefalteten Kastens"));
+    m_blank = addDrawing(drawings, QStringLiteral("Zuschnitt mit Biegelinien"),
+                         QStringLiteral("Kasten_Zuschnitt"),
+                         QStringLiteral("Zeichnung des Zuschnitts mit Biegelinien"));
+    m_folded =
+        addDrawing(drawings, QStringLiteral("Gefalteter Kasten"), QStringLiteral("Kasten_Gefaltet"),
+                   QStringLiteral("Zeichnung des gefalteten Kastens"));
     drawings->setChildrenCollapsible(false);
     const QString none = QStringLiteral("Noch kein berechneter Kasten: die Zeile unter den "
                                         "Eingaben sagt, was fehlt.");
@@ -367,20 +311,6 @@ void BoxWindow::buildActions()
 
     addCommandBar(this, QStringLiteral("Kasten_Werkzeuge"),
                   {create, open, files.save, files.exporting, files.printing}, undo, press.copy);
-}
-
-bool BoxWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (windowCommandFirst(this, event))
-        return true;
-    // Tab goes from cell to cell; Ctrl+Tab leaves the table.
-    if (const std::optional<bool> forward = leavesTable(m_table, watched, event)) {
-        commitEntry();
-        m_table->setFocus(Qt::OtherFocusReason);
-        focusNextPrevChild(*forward);
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void BoxWindow::commitEntry()
@@ -451,12 +381,6 @@ void BoxWindow::showDraft()
     });
 }
 
-void BoxWindow::updateTitle()
-{
-    showPartTitle(this, m_path, QStringLiteral("Unbenannter Kasten"),
-                  m_model->undoStack()->isClean());
-}
-
 void BoxWindow::openNew()
 {
     auto* window = new BoxWindow;
@@ -485,14 +409,6 @@ void BoxWindow::openTestBend()
         m_model->commonText(BoxCommon::Thickness), m_model->commonText(BoxCommon::Die), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &TestBendDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
-    dialog->show();
-}
-
-void BoxWindow::openMaterials()
-{
-    auto* dialog = new MaterialsDialog(m_press->materials(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &MaterialsDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
     dialog->show();
 }
 

@@ -9,17 +9,14 @@
 #include "box_model.h"
 #include "part_window.h"
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableView;
 
 namespace kantrix {
 
 struct BoxWindows;
 class BoxResults;
-class PressBrakeGroup;
 class SvgView;
 
 class BoxWindow : public PartWindow
@@ -27,8 +24,9 @@ class BoxWindow : public PartWindow
     Q_OBJECT
 
 public:
+    using Draft = BoxDraft;
+
     explicit BoxWindow(const BoxDraft& draft = BoxDraft::empty(), const QString& path = {});
-    ~BoxWindow() override;
 
     // Reads a .kkasten file into a new window, shown; nullptr after telling the user, over
     // `parent`, why the file is refused.
@@ -37,7 +35,6 @@ public:
     static void openNew();
 
     BoxModel* model() const { return m_model; }
-    QTableView* table() const { return m_table; }
     // The text field of a value; for the die, the line of its combo box.
     QLineEdit* field(BoxCommon which) const { return m_fields[static_cast<int>(which)]; }
     QComboBox* lengthMeasureBox() const { return m_lengthMeasure; }
@@ -45,7 +42,6 @@ public:
     QComboBox* cornersBox() const { return m_corners; }
     QComboBox* throughBox() const { return m_through; }
     QComboBox* reliefBox() const { return m_relief; }
-    PressBrakeGroup* pressBrake() const { return m_press; }
     QLabel* message() const { return m_message; }
     BoxResults* results() const { return m_results; }
     SvgView* blank() const { return m_blank; }
@@ -56,7 +52,6 @@ public:
     void copyAnswer();
     void showHelp();
     void openTestBend();
-    void openMaterials();
     void updateMaterial();
     void reloadMaterials();
 
@@ -72,9 +67,6 @@ public:
     static Export exportKind(const QString& path, const QString& filter);
     bool exportTo(const QString& path, Export kind);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildActions();
     QWidget* buildEditor();
@@ -85,23 +77,19 @@ private:
 
     void commitEntry() override;
     void showDraft();
-    void updateTitle() override;
     bool requireResult(const QString& what) override;
-    QString proposedName(const QString& suffix) const override;
+    QString partName() const override;
     const PartFileWords& words() const override;
     QUndoStack* undoStack() const override;
     QByteArray fileBytes() const override;
 
     BoxModel* m_model;
-    QTableView* m_table = nullptr;
     QLineEdit* m_fields[boxCommonCount] = {};
     QComboBox* m_lengthMeasure = nullptr;
     QComboBox* m_widthMeasure = nullptr;
     QComboBox* m_corners = nullptr;
     QComboBox* m_through = nullptr;
     QComboBox* m_relief = nullptr;
-    PressBrakeGroup* m_press = nullptr;
-    QAction* m_updateMaterial = nullptr;
     QLabel* m_message = nullptr;
     BoxResults* m_results = nullptr;
     SvgView* m_blank = nullptr;

@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QUndoStack>
@@ -39,18 +38,8 @@ const PartFileWords& boxWords()
 
 BoxWindow* BoxWindow::openFile(const QString& path, QWidget* parent)
 {
-    if (BoxWindow* shown = windowShowing<BoxWindow>(path)) {
-        bringForward(shown);
-        return shown;
-    }
-    const std::optional<box::Box> part = readPart<box::Box, box::BoxFileError>(
+    return openPartWindow<BoxWindow, box::BoxFileError>(
         path, parent, QStringLiteral("BoxFileRefused"), box::readBoxFile);
-    if (!part)
-        return nullptr;
-    auto* window = new BoxWindow(BoxDraft::of(*part), QFileInfo(path).absoluteFilePath());
-    window->show();
-    window->activateWindow();
-    return window;
 }
 
 const PartFileWords& BoxWindow::words() const
@@ -78,28 +67,14 @@ QStringList BoxWindow::exportFilters()
 
 BoxWindow::Export BoxWindow::exportKind(const QString& path, const QString& filter)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("dxf"))
-        return Export::BlankDxf;
-    if (suffix == QLatin1String("pdf"))
-        return Export::SheetPdf;
-    const auto chosen = static_cast<int>(exportFilters().indexOf(filter));
-    if (suffix == QLatin1String("svg"))
-        return chosen == static_cast<int>(Export::FoldedSvg) ? Export::FoldedSvg : Export::BlankSvg;
-    return chosen < 0 ? Export::BlankDxf : Export(chosen);
+    return Export(exportChoice(path, filter, exportFilters()));
 }
 
 void BoxWindow::exportFile()
 {
-    commitEntry();
-    if (!requireResult(QStringLiteral("exportiert")))
-        return;
-    askExportPath(this, QStringLiteral("BoxExportDialog"),
-                  QDir(m_folder).filePath(proposedName(QStringLiteral(".dxf"))), exportFilters(),
-                  [this](const QString& path, const QString& filter) {
-                      m_folder = QFileInfo(path).absolutePath();
-                      exportTo(path, exportKind(path, filter));
-                  });
+    askExport(exportFilters(), [this](const QString& path, const QString& filter) {
+        exportTo(path, exportKind(path, filter));
+    });
 }
 
 bool BoxWindow::exportTo(const QString& path, Export kind)
@@ -174,11 +149,9 @@ bool BoxWindow::requireResult(const QString& what)
     return false;
 }
 
-QString BoxWindow::proposedName(const QString& suffix) const
+QString BoxWindow::partName() const
 {
-    if (!m_path.isEmpty())
-        return QFileInfo(m_path).completeBaseName() + suffix;
-    return QString::fromStdString(box::boxBaseName(m_model->box())) + suffix;
+    return QString::fromStdString(box::boxBaseName(m_model->box()));
 }
 
 } // namespace kantrix

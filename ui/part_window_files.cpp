@@ -126,6 +126,19 @@ void askExportPath(QWidget* parent, const QString& objectName, const QString& st
     dialog->open();
 }
 
+int exportChoice(const QString& path, const QString& filter, const QStringList& filters)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("dxf"))
+        return 0;
+    if (suffix == QLatin1String("pdf"))
+        return 3;
+    const auto chosen = static_cast<int>(filters.indexOf(filter));
+    if (suffix == QLatin1String("svg"))
+        return chosen == 2 ? 2 : 1;
+    return chosen < 0 ? 0 : chosen;
+}
+
 void askToPrint(QWidget* parent, std::unique_ptr<QPrinter>& printer, const QString& docName,
                 const QString& title, const std::function<void()>& accepted)
 {

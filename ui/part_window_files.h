@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 class QByteArray;
 class QPrinter;
@@ -78,6 +80,26 @@ std::optional<Part> readPart(const QString& path, QWidget* parent, const QString
     }
 }
 
+// The window of a part's file: the one that shows it already, brought forward, or a new one over
+// the part `read` takes from it, shown; nullptr after telling the user, over `parent`, why the
+// file is refused.
+template <class Window, class Error, class Read>
+Window* openPartWindow(const QString& path, QWidget* parent, const QString& refusedName, Read read)
+{
+    if (Window* shown = windowShowing<Window>(path)) {
+        bringForward(shown);
+        return shown;
+    }
+    using Part = std::invoke_result_t<Read, std::string_view, std::string_view>;
+    const std::optional<Part> part = readPart<Part, Error>(path, parent, refusedName, read);
+    if (!part)
+        return nullptr;
+    auto* window = new Window(Window::Draft::of(*part), QFileInfo(path).absoluteFilePath());
+    window->show();
+    window->activateWindow();
+    return window;
+}
+
 // The open dialog over `parent`, not waiting: `chosen` gets the file picked.
 void askToOpen(QWidget* parent, const QString& folder, const QString& objectName,
                const std::function<void(const QString&)>& chosen);
@@ -95,6 +117,10 @@ CloseAnswer askBeforeClose(QWidget* parent, const PartFileWords& words, const QS
 void askExportPath(QWidget* parent, const QString& objectName, const QString& start,
                    const QStringList& filters,
                    const std::function<void(const QString&, const QString&)>& chosen);
+// Which of the export dialog's filters a name and the selected filter give, for filters in this
+// order: the blank as DXF, the blank as SVG, another drawing as SVG, the sheet as PDF. .dxf and
+// .pdf decide by themselves, .svg is the other drawing only with its filter selected.
+int exportChoice(const QString& path, const QString& filter, const QStringList& filters);
 // The print dialog over a printer made once for A4 without margins; `accepted` prints.
 void askToPrint(QWidget* parent, std::unique_ptr<QPrinter>& printer, const QString& docName,
                 const QString& title, const std::function<void()>& accepted);

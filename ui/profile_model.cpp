@@ -1,14 +1,14 @@
 #include "profile_model.h"
 
 #include "bend_error.h"
+#include "bending_force.h"
 #include "field_marks.h"
 #include "field_set.h"
 #include "number_text.h"
-#include "profile_options.h"
+#include "part_draft.h"
 #include "profile_refusal.h"
 
 #include <QColor>
-#include <QUndoCommand>
 #include <QUndoStack>
 
 namespace kantrix {
@@ -51,34 +51,12 @@ QString cellCaption(int row, int column)
     }
 }
 
-QString typedMessage(const QString& name, const QString& text)
-{
-    if (text.trimmed().isEmpty())
-        return QStringLiteral("%1 fehlt noch.").arg(name);
-    return QStringLiteral("%1: „%2“ ist keine Zahl.").arg(name, text);
-}
-
-std::optional<double> numberOf(const QString& text)
-{
-    return profile::readNumber(text.toStdString(), profile::NumberStyle::PointOrComma);
-}
-
 const std::optional<std::string>* shortLegNote(const ProfileCheck& check, int row)
 {
     if (!check.result || at(row) >= check.result->legs.size())
         return nullptr;
     const std::optional<std::string>& note = check.result->legs[at(row)].leastFlangeNote;
     return note ? &note : nullptr;
-}
-
-std::optional<Measure> measureOf(const QString& text)
-{
-    const QString word = text.trimmed().toLower();
-    if (word == QLatin1String("aussen") || word == QLatin1String("außen"))
-        return Measure::Aussen;
-    if (word == QLatin1String("innen"))
-        return Measure::Innen;
-    return std::nullopt;
 }
 
 std::optional<Direction> directionOf(const QString& text)
@@ -113,6 +91,16 @@ QString shownTwoDecimals(double value)
     return QString::fromStdString(FormatNumber(value, twoDecimals));
 }
 
+QString shownForce(double value)
+{
+    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
+}
+
+QString orDash(const std::optional<double>& value, QString (*text)(double))
+{
+    return value ? text(*value) : QStringLiteral("–");
+}
+
 ProfileDraft ProfileDraft::empty()
 {
     ProfileDraft draft;
@@ -135,25 +123,6 @@ ProfileDraft ProfileDraft::of(const profile::Profile& profile)
     draft.radiusTexts.resize(profile.bends.size());
     return draft;
 }
-
-// One change of the draft, undone by putting the draft before it back.
-class ProfileChange : public QUndoCommand
-{
-public:
-    ProfileChange(ProfileModel& model, ProfileDraft before, ProfileDraft after,
-                  const QString& description)
-        : QUndoCommand(description), m_model(model), m_before(std::move(before)),
-          m_after(std::move(after))
-    {}
-
-    void redo() override { m_model.apply(m_after); }
-    void undo() override { m_model.apply(m_before); }
-
-private:
-    ProfileModel& m_model;
-    ProfileDraft m_before;
-    ProfileDraft m_after;
-};
 
 ProfileModel::ProfileModel(QObject* parent)
     : QAbstractTableModel(parent), m_undo(new QUndoStack(this))
@@ -313,7 +282,7 @@ bool ProfileModel::setData(const QModelIndex& index, const QVariant& value, int 
     profile::Profile& p = next.profile;
     switch (index.column()) {
     case Measure: {
-        const std::optional<profile::Measure> measure = measureOf(text);
+        const std::optional<profile::Measure> measure = typedMeasure(text);
         if (!measure)
             return false;
         p.legs[at(row)].measure = *measure;
@@ -326,21 +295,12 @@ bool ProfileModel::setData(const QModelIndex& index, const QVariant& value, int 
         p.bends[at(row)].direction = *direction;
         break;
     }
-    default: {
-        std::optional<QString>& typed = *typedText(next, row, index.column());
-        const std::optional<double> number = numberOf(text);
-        typed.reset();
-        if (index.column() == BendRadius && text.trimmed().isEmpty())
-            p.bends[at(row)].radius.reset();
-        else if (!number)
-            typed = text;
-        else if (index.column() == Length)
-            p.legs[at(row)].length = *number;
-        else if (index.column() == Angle)
-            p.bends[at(row)].angle = *number;
-        else
-            p.bends[at(row)].radius = *number;
-    }
+    default:
+        takeTyped(text, *typedText(next, row, index.column()),
+                  index.column() == Length  ? &p.legs[at(row)].length
+                  : index.column() == Angle ? &p.bends[at(row)].angle
+                                            : nullptr,
+                  index.column() == BendRadius ? &p.bends[at(row)].radius : nullptr);
     }
     change(next, cellCaption(row, index.column()));
     return true;
@@ -369,8 +329,7 @@ QString ProfileModel::commonText(ProfileCommon which) const
 
 bool ProfileModel::isMarked(ProfileCommon which) const
 {
-    const std::optional<QString>& typed = m_draft.commonTexts[static_cast<int>(which)];
-    return (typed && !typed->trimmed().isEmpty()) || m_check.common == which;
+    return isKept(m_draft.commonTexts[static_cast<int>(which)], true) || m_check.common == which;
 }
 
 void ProfileModel::setCommonText(ProfileCommon which, const QString& text)
@@ -378,25 +337,16 @@ void ProfileModel::setCommonText(ProfileCommon which, const QString& text)
     if (text == commonText(which))
         return;
     ProfileDraft next = m_draft;
-    std::optional<QString>& typed = next.commonTexts[static_cast<int>(which)];
     profile::Profile& p = next.profile;
-    const std::optional<double> number = numberOf(text);
     // Width, die and press may be left empty: the profile then has none.
-    std::optional<double>* optional = which == ProfileCommon::Width        ? &p.width
-                                      : which == ProfileCommon::Die        ? &p.die
-                                      : which == ProfileCommon::PressLimit ? &p.pressLimit
-                                                                           : nullptr;
-    typed.reset();
-    if (optional && text.trimmed().isEmpty())
-        optional->reset();
-    else if (!number)
-        typed = text;
-    else if (which == ProfileCommon::Thickness)
-        p.thickness = *number;
-    else if (which == ProfileCommon::Radius)
-        p.radius = *number;
-    else
-        *optional = *number;
+    takeTyped(text, next.commonTexts[static_cast<int>(which)],
+              which == ProfileCommon::Thickness ? &p.thickness
+              : which == ProfileCommon::Radius  ? &p.radius
+                                                : nullptr,
+              which == ProfileCommon::Width        ? &p.width
+              : which == ProfileCommon::Die        ? &p.die
+              : which == ProfileCommon::PressLimit ? &p.pressLimit
+                                                   : nullptr);
     if (which == ProfileCommon::Die)
         followDie(next);
     change(next, commonName(which));
@@ -467,7 +417,7 @@ bool ProfileModel::isMarked(const QModelIndex& index) const
     if (!index.isValid())
         return false;
     if (const std::optional<QString>* typed = typedText(m_draft, index.row(), index.column());
-        typed && *typed && !(*typed)->trimmed().isEmpty())
+        typed && isKept(*typed, true))
         return true;
     return m_check.cell == index;
 }
@@ -492,7 +442,8 @@ void ProfileModel::change(const ProfileDraft& next, const QString& description)
 {
     if (next == m_draft)
         return;
-    m_undo->push(new ProfileChange(*this, m_draft, next, description));
+    m_undo->push(new DraftChange<ProfileDraft>([this](const ProfileDraft& draft) { apply(draft); },
+                                               m_draft, next, description));
 }
 
 void ProfileModel::apply(const ProfileDraft& draft)
@@ -516,7 +467,7 @@ ProfileCheck ProfileModel::checkOf(const ProfileDraft& draft) const
     for (const bool typedOnly : {true, false}) {
         for (int i = 0; i < profileCommonCount; ++i) {
             const std::optional<QString>& typed = draft.commonTexts[static_cast<std::size_t>(i)];
-            if (typed && (typed->trimmed().isEmpty() != typedOnly)) {
+            if (isKept(typed, typedOnly)) {
                 check.message = typedMessage(commonName(ProfileCommon(i)), *typed);
                 check.common = ProfileCommon(i);
                 return check;
@@ -527,7 +478,7 @@ ProfileCheck ProfileModel::checkOf(const ProfileDraft& draft) const
                 if (column != Length && at(row) >= draft.profile.bends.size())
                     continue;
                 const std::optional<QString>& typed = *typedText(draft, row, column);
-                if (typed && (typed->trimmed().isEmpty() != typedOnly)) {
+                if (isKept(typed, typedOnly)) {
                     check.message = typedMessage(cellCaption(row, column), *typed);
                     check.cell = index(row, column);
                     return check;
@@ -579,10 +530,7 @@ ProfileCheck ProfileModel::checkOf(const ProfileDraft& draft) const
             break;
         }
     } catch (const BendError& fault) {
-        check.message =
-            QStringLiteral("Die Rechnung geht mit diesen Werten nicht auf: %1.")
-                .arg(QString::fromUtf8(faultMessage(fault.kind()).data(),
-                                       static_cast<qsizetype>(faultMessage(fault.kind()).size())));
+        check.message = calculationFault(fault);
     }
     return check;
 }

@@ -120,8 +120,6 @@ Q_SIGNALS:
     void draftChanged();
 
 private:
-    friend class ProfileChange;
-
     void change(const ProfileDraft& next, const QString& description);
     static void followDie(ProfileDraft& draft);
     void apply(const ProfileDraft& draft);
@@ -142,5 +140,9 @@ QString measureCaption(profile::Measure measure);
 // The orange the window sets its key results on.
 QColor keyResultOrange();
 QString shownTwoDecimals(double value);
+// A force in kN, to the tenth the press brake's figures are given in.
+QString shownForce(double value);
+// A value's text, or a dash where there is none.
+QString orDash(const std::optional<double>& value, QString (*text)(double));
 
 } // namespace kantrix

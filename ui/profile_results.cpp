@@ -1,12 +1,11 @@
 #include "profile_results.h"
 
 #include "accessibility.h"
-#include "bending_force.h"
 #include "elided_label.h"
 #include "notes_area.h"
 #include "number_text.h"
 #include "profile_model.h"
-#include "whole_text_tip.h"
+#include "result_cells.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -46,24 +45,6 @@ QStringList bendColumns()
             QStringLiteral("Kraft\nin kN"),
             QStringLiteral("kleinster\nSchenkel in mm"),
             QStringLiteral("Einstell-\nwinkel in °")};
-}
-
-QString forceText(double value)
-{
-    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
-}
-
-QString orDash(const std::optional<double>& value, QString (*text)(double))
-{
-    return value ? text(*value) : QStringLiteral("–");
-}
-
-QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignRight)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(alignment | Qt::AlignVCenter);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
 }
 
 } // namespace
@@ -122,16 +103,8 @@ ProfileResults::ProfileResults(QWidget* parent)
 
     auto* heading = new QLabel(QStringLiteral("Biegelinien, vom linken Ende des Zuschnitts"), this);
     layout->addWidget(heading);
-    m_bends->setObjectName(QStringLiteral("Profil_Biegelinien"));
-    m_bends->setAccessibleName(QStringLiteral("Biegelinien und Werte der Biegungen"));
-    m_bends->setHorizontalHeaderLabels(bendColumns());
-    m_bends->setItemDelegate(new WholeTextDelegate(m_bends));
-    m_bends->verticalHeader()->hide();
-    m_bends->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_bends->setTabKeyNavigation(false);
-    m_bends->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    heading->setBuddy(m_bends);
-    accessibility::reportCurrentCellOnFocus(m_bends);
+    setUpResultTable(m_bends, heading, QStringLiteral("Profil_Biegelinien"),
+                     QStringLiteral("Biegelinien und Werte der Biegungen"), bendColumns());
     layout->addWidget(m_bends, 1);
 
     m_notes->setObjectName(QStringLiteral("Profil_Hinweise"));
@@ -154,44 +127,33 @@ void ProfileResults::show(const profile::Profile& profile, const profile::Profil
     m_bends->setRowCount(static_cast<int>(result.bends.size()));
     for (int row = 0; row < m_bends->rowCount(); ++row) {
         const profile::BendResult& bend = result.bends[static_cast<std::size_t>(row)];
-        m_bends->setItem(row, 0, cell(QString::number(row + 1), Qt::AlignCenter));
-        m_bends->setItem(row, 1, cell(shownLength(bend.bendLine)));
-        m_bends->setItem(
-            row, 2,
-            cell(QString::fromLatin1(profile::directionName(bend.direction)), Qt::AlignCenter));
-        m_bends->setItem(row, 3, cell(shownLength(bend.k)));
-        m_bends->setItem(row, 4, cell(shownLength(bend.v)));
-        m_bends->setItem(row, 5, cell(shownLength(bend.bz)));
+        m_bends->setItem(row, 0, resultCell(QString::number(row + 1), Qt::AlignCenter));
+        m_bends->setItem(row, 1, resultCell(shownLength(bend.bendLine)));
+        m_bends->setItem(row, 2,
+                         resultCell(QString::fromLatin1(profile::directionName(bend.direction)),
+                                    Qt::AlignCenter));
+        m_bends->setItem(row, 3, resultCell(shownLength(bend.k)));
+        m_bends->setItem(row, 4, resultCell(shownLength(bend.v)));
+        m_bends->setItem(row, 5, resultCell(shownLength(bend.bz)));
         const QString number = QString::number(row + 1);
         m_bends->setItem(row, KSource,
-                         cell(bend.kFromTestBends ? QStringLiteral("Probebiegungen")
-                                                  : QStringLiteral("DIN 6935"),
-                              Qt::AlignLeft));
-        // Named like the fields, and read by their figure as L is.
-        const auto named = [](QTableWidgetItem* item, const QString& name) {
-            item->setData(Qt::AccessibleTextRole, name);
-            item->setData(Qt::AccessibleDescriptionRole, item->text());
-            return item;
-        };
+                         resultCell(bend.kFromTestBends ? QStringLiteral("Probebiegungen")
+                                                        : QStringLiteral("DIN 6935"),
+                                    Qt::AlignLeft));
         m_bends->setItem(row, Force,
-                         named(cell(orDash(bend.force, forceText)),
-                               QStringLiteral("Kraft Biegung %1, Kilonewton").arg(number)));
+                         namedCell(resultCell(orDash(bend.force, shownForce)),
+                                   QStringLiteral("Kraft Biegung %1, Kilonewton").arg(number)));
         m_bends->setItem(
             row, LeastFlange,
-            named(cell(orDash(bend.leastFlange, shownLength)),
-                  QStringLiteral("Kleinster Schenkel an Biegung %1, Millimeter").arg(number)));
+            namedCell(resultCell(orDash(bend.leastFlange, shownLength)),
+                      QStringLiteral("Kleinster Schenkel an Biegung %1, Millimeter").arg(number)));
         m_bends->setItem(row, SetAngle,
-                         named(cell(orDash(bend.setAngle, shownTwoDecimals)),
-                               QStringLiteral("Einstellwinkel Biegung %1, Grad").arg(number)));
+                         namedCell(resultCell(orDash(bend.setAngle, shownTwoDecimals)),
+                                   QStringLiteral("Einstellwinkel Biegung %1, Grad").arg(number)));
     }
     // A part without the press brake shows what it always showed.
     const bool pressBrake = profile.hasPressData();
-    for (int column : {KSource, Force, LeastFlange, SetAngle})
-        m_bends->setColumnHidden(column, !pressBrake);
-    m_bends->horizontalHeader()->setSectionResizeMode(pressBrake ? QHeaderView::ResizeToContents
-                                                                 : QHeaderView::Stretch);
-    if (pressBrake)
-        m_bends->horizontalHeader()->setStretchLastSection(true);
+    showPressColumns(m_bends, {KSource, Force, LeastFlange, SetAngle}, pressBrake);
     // Stretched columns keep room for a length; columns as wide as their contents need no more,
     // and ten of them fit only without it.
     m_bends->horizontalHeader()->setMinimumSectionSize(
@@ -200,17 +162,12 @@ void ProfileResults::show(const profile::Profile& profile, const profile::Profil
         8);
     m_force->setVisible(result.largestForce.has_value());
     if (result.largestForce) {
-        const QString force = forceText(*result.largestForce);
+        const QString force = shownForce(*result.largestForce);
         m_force->setWholeText(QStringLiteral("Größte Kraft F = %1 kN").arg(force));
         m_force->setAccessibleDescription(force);
     }
 
-    QStringList notes;
-    for (const std::string& note : result.notes)
-        notes << QStringLiteral("– ") + QString::fromStdString(note);
-    m_notes->setText(notes.isEmpty()
-                         ? QStringLiteral("Keine Hinweise.")
-                         : QStringLiteral("Hinweise:\n") + notes.join(QLatin1Char('\n')));
+    m_notes->setText(notesText(result.notes));
     setCurrent(true);
 }
 

@@ -1,7 +1,6 @@
 #include "profile_sheet.h"
 
 #include "bend_sheet.h"
-#include "bending_force.h"
 #include "fitted_drawing.h"
 #include "number_text.h"
 #include "profile_drawing.h"
@@ -50,16 +49,6 @@ ProfileSheet profileSheetOf(const profile::Profile& profile, const profile::Prof
 
 namespace {
 
-QString forceText(double value)
-{
-    return QString::fromStdString(FormatNumber(value, press::forceDecimals));
-}
-
-QString orDash(const std::optional<double>& value, QString (*text)(double))
-{
-    return value ? text(*value) : QStringLiteral("–");
-}
-
 // The two lines of the press brake under the thickness: material, die, press and force.
 QStringList pressLines(const profile::Profile& part, const profile::ProfileResult& result)
 {
@@ -80,10 +69,10 @@ QStringList pressLines(const profile::Profile& part, const profile::ProfileResul
                              : QStringLiteral("Matrize keine");
     if (result.suggestedDie)
         tools += QStringLiteral(" (empfohlen V = %1)").arg(millimetres(*result.suggestedDie));
-    tools += part.pressLimit ? QStringLiteral(", Presse %1 kN").arg(forceText(*part.pressLimit))
+    tools += part.pressLimit ? QStringLiteral(", Presse %1 kN").arg(shownForce(*part.pressLimit))
                              : QStringLiteral(", Presse ohne Grenze");
     if (result.largestForce)
-        tools += QStringLiteral(", größte Kraft F = %1 kN").arg(forceText(*result.largestForce));
+        tools += QStringLiteral(", größte Kraft F = %1 kN").arg(shownForce(*result.largestForce));
     return {material, tools};
 }
 
@@ -101,21 +90,7 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(ink);
-
-    const QFont title = sheetFont(20, true);
-    painter.setFont(title);
-    const double titleHeight = QFontMetricsF(title, painter.device()).height();
-    painter.drawText(QRectF(left, y, right - left, titleHeight), Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("Profilblatt"));
-    painter.setFont(sheetFont(10));
-    painter.drawText(QRectF(left, y, right - left, titleHeight - mm(1)),
-                     Qt::AlignRight | Qt::AlignBottom,
-                     sheet.made.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")));
-    y += titleHeight + mm(2);
-    painter.setPen(QPen(ink, mm(0.4)));
-    painter.drawLine(QPointF(left, y), QPointF(right, y));
-    y += mm(2);
+    y = paintTitle(painter, left, right, y, QStringLiteral("Profilblatt"), sheet.made, mm) + mm(2);
 
     painter.setPen(ink);
     const QFont plain = sheetFont(10);
@@ -143,18 +118,14 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
     y += mm(4);
 
     // L and W set apart, on the orange of the window's key results.
-    const QFont key = sheetFont(12, true);
-    const double keyHeight = QFontMetricsF(key, painter.device()).height() + mm(3);
-    painter.fillRect(QRectF(left, y, right - left, keyHeight), keyResultOrange());
-    painter.setFont(key);
-    const QRectF keyBox(left + mm(3), y, right - left - mm(6), keyHeight);
+    const QRectF keyBox = paintKeyBand(painter, left, right, y, mm);
     painter.drawText(
         keyBox, Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Gestreckte Länge L = %1").arg(millimetres(result.developedLength)));
     painter.drawText(keyBox, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("Breite W = %1")
                          .arg(part.width ? millimetres(*part.width) : QStringLiteral("–")));
-    y += keyHeight + mm(5);
+    y += keyBox.height() + mm(5);
 
     // Under the tables: their legend, the heading of the notes and a line a note.
     const double noteLines = static_cast<double>(std::max<std::size_t>(1, result.notes.size()));
@@ -230,8 +201,8 @@ void paintProfileSheet(QPainter& painter, const QRectF& paper, const ProfileShee
             atThePress.rows.push_back({QString::number(i + 1),
                                        bend.kFromTestBends ? QStringLiteral("Probebiegungen")
                                                            : QStringLiteral("DIN 6935"),
-                                       shownLength(bend.kDin), orDash(bend.force, forceText),
-                                       orDash(bend.forcePerMetre, forceText),
+                                       shownLength(bend.kDin), orDash(bend.force, shownForce),
+                                       orDash(bend.forcePerMetre, shownForce),
                                        orDash(bend.leastFlange, shownLength),
                                        orDash(bend.minimumRadius, shownTwoDecimals),
                                        orDash(bend.setAngle, shownTwoDecimals)});

@@ -7,7 +7,6 @@
 #include "die.h"
 #include "field_marks.h"
 #include "help_window.h"
-#include "materials_dialog.h"
 #include "number_text.h"
 #include "part_window_menus.h"
 #include "press_brake_group.h"
@@ -16,7 +15,6 @@
 #include "profile_launch.h"
 #include "profile_refusal.h"
 #include "profile_results.h"
-#include "program_icon.h"
 #include "start_shown.h"
 #include "svg_view.h"
 #include "test_bend_dialog.h"
@@ -28,7 +26,6 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -57,56 +54,22 @@ const FieldText fieldTexts[] = {
 } // namespace
 
 ProfileWindow::ProfileWindow(const ProfileDraft& draft, const QString& path)
-    : PartWindow(path), m_model(new ProfileModel(this))
+    : PartWindow(QStringLiteral("Profil"), path), m_model(new ProfileModel(this))
 {
-    accessibility::install();
-    setObjectName(QStringLiteral("Profil"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(programIcon());
     m_model->reset(draft);
-
-    // The margin in a layout around the splitter: a splitter's own margins are left out of its
-    // smallest size, which then cut the captions off at the window's smallest.
-    auto* central = new QWidget(this);
-    auto* margin = new QVBoxLayout(central);
-    margin->setContentsMargins(6, 6, 6, 6);
-    auto* split = new QSplitter(Qt::Vertical, central);
-    margin->addWidget(split);
-    split->setObjectName(QStringLiteral("Profil_Teilung"));
-    auto* upper = new QSplitter(Qt::Horizontal, split);
-    upper->addWidget(buildEditor());
-    m_results = new ProfileResults(upper);
-    upper->addWidget(m_results);
-    upper->setStretchFactor(0, 1);
-    upper->setStretchFactor(1, 1);
-    upper->setSizes({500, 600});
-    split->addWidget(upper);
-    split->addWidget(buildDrawings());
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
-    split->setSizes({360, 380});
-    split->setChildrenCollapsible(false);
-    upper->setChildrenCollapsible(false);
-    setCentralWidget(central);
+    setUpPanes({buildEditor(),
+                m_results = new ProfileResults(this),
+                buildDrawings(),
+                {500, 600},
+                {360, 380}});
     buildActions();
 
     connect(m_model, &ProfileModel::draftChanged, this, &ProfileWindow::showDraft);
-    connect(m_model->undoStack(), &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
     showDraft();
     updateTitle();
     resize(1120, 780);
     m_table->setCurrentIndex(m_model->index(0, ProfileModel::Length));
     m_fields[0]->setFocus(Qt::OtherFocusReason);
-}
-
-ProfileWindow::~ProfileWindow()
-{
-    // The children are deleted when this is no longer a ProfileWindow. What they signal then (a
-    // field that loses the focus, the undo stack clearing itself) must not reach it.
-    const QList<QObject*> children = findChildren<QObject*>();
-    for (QObject* child : children)
-        child->disconnect(this);
 }
 
 QLineEdit* ProfileWindow::field(ProfileCommon which) const
@@ -219,14 +182,7 @@ QWidget* ProfileWindow::buildEditor()
     buttons->addStretch(1);
     layout->addLayout(buttons);
 
-    m_message = new QLabel(editor);
-    m_message->setObjectName(QStringLiteral("Profil_Meldung"));
-    m_message->setWordWrap(true);
-    m_message->setMinimumHeight(2 * m_message->fontMetrics().lineSpacing() + 4);
-    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette red = m_message->palette();
-    red.setColor(QPalette::WindowText, QColor(170, 0, 0));
-    m_message->setPalette(red);
+    m_message = addMessage(editor);
     layout->addWidget(m_message);
     return editor;
 }
@@ -261,21 +217,8 @@ void ProfileWindow::openTestBend()
                            m_model->commonText(ProfileCommon::Thickness),
                            m_model->commonText(ProfileCommon::Die), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &TestBendDialog::materialsWritten, this, &ProfileWindow::reloadAllMaterials);
+    connect(dialog, &TestBendDialog::materialsWritten, this, &PressBrakeGroup::reloadEverywhere);
     dialog->show();
-}
-
-void ProfileWindow::openMaterials()
-{
-    auto* dialog = new MaterialsDialog(m_press->materials(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &MaterialsDialog::materialsWritten, this, &ProfileWindow::reloadAllMaterials);
-    dialog->show();
-}
-
-void ProfileWindow::reloadAllMaterials()
-{
-    PressBrakeGroup::reloadEverywhere();
 }
 
 void ProfileWindow::reloadMaterials()
@@ -314,23 +257,11 @@ void ProfileWindow::showPressBrake()
 QWidget* ProfileWindow::buildDrawings()
 {
     auto* drawings = new QSplitter(Qt::Horizontal, this);
-    const auto addDrawing = [drawings](const QString& caption, const QString& name,
-                                       const QString& spoken) {
-        auto* frame = new QGroupBox(caption, drawings);
-        auto* layout = new QVBoxLayout(frame);
-        layout->setContentsMargins(4, 4, 4, 4);
-        auto* view = new SvgView(frame);
-        view->setObjectName(name);
-        view->setAccessibleName(spoken);
-        layout->addWidget(view);
-        drawings->addWidget(frame);
-        return view;
-    };
-    m_section = addDrawing(QStringLiteral("Schnitt"), QStringLiteral("Profil_Schnitt"),
+    m_section = addDrawing(drawings, QStringLiteral("Schnitt"), QStringLiteral("Profil_Schnitt"),
                            QStringLiteral("Zeichnung des Schnitts"));
-    m_blank =
-        addDrawing(QStringLiteral("Zuschnitt mit Biegelinien"), QStringLiteral("Profil_Zuschnitt"),
-                   QStringLiteral("Zeichnung des Zuschnitts mit Biegelinien"));
+    m_blank = addDrawing(drawings, QStringLiteral("Zuschnitt mit Biegelinien"),
+                         QStringLiteral("Profil_Zuschnitt"),
+                         QStringLiteral("Zeichnung des Zuschnitts mit Biegelinien"));
     drawings->setChildrenCollapsible(false);
     const QString none = QStringLiteral("Noch kein berechnetes Profil: die Zeile unter der "
                                         "Tabelle sagt, was fehlt.");
@@ -381,22 +312,6 @@ void ProfileWindow::buildActions()
 
     addCommandBar(this, QStringLiteral("Profil_Werkzeuge"),
                   {create, open, files.save, files.exporting, files.printing}, undo, press.copy);
-}
-
-bool ProfileWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    // The window's undo takes back whole changes, not what a line edit would.
-    if (windowCommandFirst(this, event))
-        return true;
-    // Tab goes from cell to cell; Ctrl+Tab leaves the table, so that the keys reach the results
-    // too.
-    if (const std::optional<bool> forward = leavesTable(m_table, watched, event)) {
-        commitEntry();
-        m_table->setFocus(Qt::OtherFocusReason);
-        focusNextPrevChild(*forward);
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void ProfileWindow::takeField(ProfileCommon which)
@@ -460,12 +375,6 @@ void ProfileWindow::showDraft()
         });
     else
         m_blank->show({}, QStringLiteral("Für den Zuschnitt fehlt die Breite W."));
-}
-
-void ProfileWindow::updateTitle()
-{
-    showPartTitle(this, m_path, QStringLiteral("Unbenanntes Profil"),
-                  m_model->undoStack()->isClean());
 }
 
 void ProfileWindow::newProfile()

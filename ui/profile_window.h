@@ -12,13 +12,11 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableView;
 
 namespace kantrix {
 
 struct BendState;
 struct ProfileWindows;
-class PressBrakeGroup;
 class ProfileResults;
 class SvgView;
 
@@ -31,9 +29,10 @@ class ProfileWindow : public PartWindow
     Q_OBJECT
 
 public:
+    using Draft = ProfileDraft;
+
     explicit ProfileWindow(const ProfileDraft& draft = ProfileDraft::empty(),
                            const QString& path = {});
-    ~ProfileWindow() override;
 
     // Reads a .kprofil file into a new window, shown; nullptr after telling the user, over
     // `parent`, why the file is refused.
@@ -46,7 +45,6 @@ public:
     static int openFiles(const QStringList& paths);
 
     ProfileModel* model() const { return m_model; }
-    QTableView* table() const { return m_table; }
     // The text field of a value; for the die, the line of its combo box.
     QLineEdit* field(ProfileCommon which) const;
     QComboBox* materialBox() const;
@@ -68,15 +66,11 @@ public:
     void showAbout();
     // The test-bend dialog over this profile's material, thickness and die.
     void openTestBend();
-    // Every material with its values and test bends, where a test bend can be deleted.
-    void openMaterials();
     // The profile's material as the user's materials file now has it, as one undoable change.
     void updateMaterial();
     // Reads the user's materials file again, after it changed. A profile whose material was the
     // catalog's takes the new one; a file that cannot be read changes nothing and says why.
     void reloadMaterials();
-    // Every open profile window reads the file again.
-    static void reloadAllMaterials();
 
     // The kinds of file Ctrl+E writes, in the order of the export dialog's filters.
     enum class Export
@@ -91,9 +85,6 @@ public:
     static Export exportKind(const QString& path, const QString& filter);
     bool exportTo(const QString& path, Export kind);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildActions();
     QWidget* buildEditor();
@@ -105,18 +96,14 @@ private:
     void takeField(ProfileCommon which);
     void commitEntry() override;
     void showDraft();
-    void updateTitle() override;
     bool requireResult(const QString& what) override;
-    QString proposedName(const QString& suffix) const override;
+    QString partName() const override;
     const PartFileWords& words() const override;
     QUndoStack* undoStack() const override;
     QByteArray fileBytes() const override;
 
     ProfileModel* m_model;
-    QTableView* m_table = nullptr;
     QLineEdit* m_fields[profileCommonCount] = {};
-    PressBrakeGroup* m_press = nullptr;
-    QAction* m_updateMaterial = nullptr;
     QLabel* m_message = nullptr;
     ProfileResults* m_results = nullptr;
     SvgView* m_section = nullptr;

@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
@@ -52,19 +51,8 @@ QMainWindow* openPartFile(const QString& path, QWidget* parent)
 
 ProfileWindow* ProfileWindow::openFile(const QString& path, QWidget* parent)
 {
-    if (ProfileWindow* shown = windowShowing<ProfileWindow>(path)) {
-        bringForward(shown);
-        return shown;
-    }
-    const std::optional<profile::Profile> part =
-        readPart<profile::Profile, profile::ProfileFileError>(
-            path, parent, QStringLiteral("ProfileFileRefused"), profile::readProfileFile);
-    if (!part)
-        return nullptr;
-    auto* window = new ProfileWindow(ProfileDraft::of(*part), QFileInfo(path).absoluteFilePath());
-    window->show();
-    window->activateWindow();
-    return window;
+    return openPartWindow<ProfileWindow, profile::ProfileFileError>(
+        path, parent, QStringLiteral("ProfileFileRefused"), profile::readProfileFile);
 }
 
 const PartFileWords& ProfileWindow::words() const
@@ -91,29 +79,14 @@ QStringList ProfileWindow::exportFilters()
 
 ProfileWindow::Export ProfileWindow::exportKind(const QString& path, const QString& filter)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("dxf"))
-        return Export::BlankDxf;
-    if (suffix == QLatin1String("pdf"))
-        return Export::SheetPdf;
-    const auto chosen = static_cast<int>(exportFilters().indexOf(filter));
-    if (suffix == QLatin1String("svg"))
-        return chosen == static_cast<int>(Export::SectionSvg) ? Export::SectionSvg
-                                                              : Export::BlankSvg;
-    return chosen < 0 ? Export::BlankDxf : Export(chosen);
+    return Export(exportChoice(path, filter, exportFilters()));
 }
 
 void ProfileWindow::exportFile()
 {
-    commitEntry();
-    if (!requireResult(QStringLiteral("exportiert")))
-        return;
-    askExportPath(this, QStringLiteral("ProfileExportDialog"),
-                  QDir(m_folder).filePath(proposedName(QStringLiteral(".dxf"))), exportFilters(),
-                  [this](const QString& path, const QString& filter) {
-                      m_folder = QFileInfo(path).absolutePath();
-                      exportTo(path, exportKind(path, filter));
-                  });
+    askExport(exportFilters(), [this](const QString& path, const QString& filter) {
+        exportTo(path, exportKind(path, filter));
+    });
 }
 
 bool ProfileWindow::exportTo(const QString& path, Export kind)
@@ -212,11 +185,9 @@ bool ProfileWindow::requireResult(const QString& what)
     return false;
 }
 
-QString ProfileWindow::proposedName(const QString& suffix) const
+QString ProfileWindow::partName() const
 {
-    if (!m_path.isEmpty())
-        return QFileInfo(m_path).completeBaseName() + suffix;
-    return QString::fromStdString(profile::profileBaseName(m_model->profile())) + suffix;
+    return QString::fromStdString(profile::profileBaseName(m_model->profile()));
 }
 
 void ProfileWindow::askAndOpen(QWidget* parent)

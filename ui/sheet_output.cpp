@@ -65,22 +65,7 @@ void paintBendSheet(QPainter& painter, const QRectF& paper, const BendSheet& she
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(ink);
-
-    // Title, and on its line the moment the sheet was made.
-    const QFont title = sheetFont(20, true);
-    painter.setFont(title);
-    const double titleHeight = QFontMetricsF(title, painter.device()).height();
-    painter.drawText(QRectF(left, y, right - left, titleHeight), Qt::AlignLeft | Qt::AlignBottom,
-                     toQString(sheetTitle));
-    painter.setFont(sheetFont(10));
-    painter.drawText(QRectF(left, y, right - left, titleHeight - mm(1)),
-                     Qt::AlignRight | Qt::AlignBottom,
-                     sheet.made.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")));
-    y += titleHeight + mm(2);
-    painter.setPen(QPen(ink, mm(0.4)));
-    painter.drawLine(QPointF(left, y), QPointF(right, y));
-    y += mm(8);
+    y = paintTitle(painter, left, right, y, toQString(sheetTitle), sheet.made, mm) + mm(8);
 
     // The sketch on the right, at a size where its lettering reads like 11-point print.
     QSvgRenderer sketch(QStringLiteral(":/assets/sketch.svg"));

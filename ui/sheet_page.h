@@ -1,14 +1,17 @@
 #pragma once
 
-// What the bend sheet and the profile sheet share on paper: the face, the inks, and lengths given
-// in millimetres. Header-only, as each sheet is drawn by a module of its own.
+// What the bend, profile and box sheets share on paper: the face, the inks, lengths given in
+// millimetres, the title and the footer. Header-only, as each sheet is drawn by a module of its
+// own.
 
 #include "bend_sheet.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
+#include <QDateTime>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPaintDevice>
 #include <QPainter>
@@ -43,6 +46,27 @@ public:
 private:
     double m_perMm;
 };
+
+// The title at `top` on the left, on its line the moment the sheet was made, and a rule under
+// both; returns where the rule is.
+inline double paintTitle(QPainter& painter, double left, double right, double top,
+                         const QString& title, const QDateTime& made, const PageUnits& mm)
+{
+    painter.setPen(ink);
+    const QFont font = sheetFont(20, true);
+    painter.setFont(font);
+    const double height = QFontMetricsF(font, painter.device()).height();
+    painter.drawText(QRectF(left, top, right - left, height), Qt::AlignLeft | Qt::AlignBottom,
+                     title);
+    painter.setFont(sheetFont(10));
+    painter.drawText(QRectF(left, top, right - left, height - mm(1)),
+                     Qt::AlignRight | Qt::AlignBottom,
+                     made.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")));
+    const double rule = top + height + mm(2);
+    painter.setPen(QPen(ink, mm(0.4)));
+    painter.drawLine(QPointF(left, rule), QPointF(right, rule));
+    return rule;
+}
 
 // The footer under a rule at `top`: the program on the left, what the sheet works out on the right.
 inline void paintFooter(QPainter& painter, double left, double right, double top,

@@ -1,11 +1,23 @@
 #include "sheet_parts.h"
 
+#include "profile_model.h"
+
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <exception>
 
 namespace kantrix::sheet {
+
+QRectF paintKeyBand(QPainter& painter, double left, double right, double top, const PageUnits& mm)
+{
+    const QFont key = sheetFont(12, true);
+    const double height = QFontMetricsF(key, painter.device()).height() + mm(3);
+    painter.fillRect(QRectF(left, top, right - left, height), keyResultOrange());
+    painter.setFont(key);
+    return QRectF(left + mm(3), top, right - left - mm(6), height);
+}
 
 // A drawing of the library in a framed box, to scale within it and centred, written again for
 // the box so that its texts print at a size one reads on the shop floor.

@@ -1,7 +1,7 @@
 #pragma once
 
-// The pieces the profile and the box sheets draw alike: a library drawing framed under its
-// caption, and a table with a heading row.
+// The pieces the profile and the box sheets draw alike: the band of the key results, a library
+// drawing framed under its caption, and a table with a heading row.
 
 #include "fitted_drawing.h"
 #include "sheet_page.h"
@@ -11,6 +11,10 @@
 #include <vector>
 
 namespace kantrix::sheet {
+
+// The band at `top` on the orange of the window's key results, in their font; returns the room
+// for their texts within it.
+QRectF paintKeyBand(QPainter& painter, double left, double right, double top, const PageUnits& mm);
 
 // A drawing of the library in a framed box, to scale within it and centred, written again by
 // `draw` so that its texts print at a size one reads on the shop floor; `absent` where there is

@@ -26,6 +26,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -38,7 +39,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 namespace kantrix::test {
 namespace {
@@ -236,6 +239,55 @@ TEST_F(BoxWindowTest, SavesAndOpensAgainWithItsMaterial)
     EXPECT_FALSE(again->isWindowModified());
     EXPECT_EQ(again->pressBrake()->materialBox()->currentText().toStdString(), part.material->name);
 }
+
+struct FailingSave
+{
+    const char* name;
+    const char* file;
+    rlim_t limit; // bytes: a .kkasten waits whole in Qt's write buffer, a PDF is larger than it
+};
+
+class BoxFailingSaveTest : public BoxWindowTest, public testing::WithParamInterface<FailingSave>
+{};
+
+// State: the worked box changed, the file size limited below the file's. Action: the box saved,
+// or its sheet exported, over an old file. Expected: a message that names the cause, the old file
+// whole and alone in its folder, and the box still changed.
+TEST_P(BoxFailingSaveTest, SaysWhyAndKeepsTheOldFileAndTheChange)
+{
+    const box::Box part = workedBox();
+    open(&part);
+    typeInField(BoxCommon::Thickness, QStringLiteral("2"));
+    const QString file = path(GetParam().file);
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the file before") > 0);
+    old.close();
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = GetParam().limit;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = file.endsWith(QLatin1String(".kkasten"))
+                             ? window().saveTo(file)
+                             : window().exportTo(file, BoxWindow::Export::SheetPdf);
+    setrlimit(RLIMIT_FSIZE, &before);
+    EXPECT_FALSE(written);
+    auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains(QStringLiteral("Datei zu groß")))
+        << message->text().toStdString();
+    message->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(contents(file), QByteArray("the file before"));
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files),
+              QStringList{QString::fromLatin1(GetParam().file)});
+    EXPECT_TRUE(window().isWindowModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(BoxWindow, BoxFailingSaveTest,
+                         testing::Values(FailingSave{"BoxFile", "wanne.kkasten", 100},
+                                         FailingSave{"SheetPdf", "wanne.pdf", 4096}),
+                         rowName<FailingSave>);
 
 struct ExportRow
 {
