@@ -265,9 +265,10 @@ MaterialsFile shopFile()
                      std::vector<StrengthBand>{{0, 1300, 1500}},
                      0.3,
                      MinimumRadiusFactor{2.5, 3},
-                     {strip(90, 203.8, 87)}};
-    UserMaterial added{"S235JR", std::nullopt,      std::nullopt,
-                       0.17,     NoMinimumRadius{}, {strip(120, 202.2)}};
+                     {strip(90, 203.8, 87)},
+                     std::nullopt};
+    UserMaterial added{"S235JR",          std::nullopt,        std::nullopt, 0.17,
+                       NoMinimumRadius{}, {strip(120, 202.2)}, std::nullopt};
     return {{own, added}};
 }
 
@@ -318,9 +319,11 @@ TEST(MaterialsFile, TakesATestBendIntoTheRightEntry)
 TEST(MaterialsFile, MergesAnotherWithoutDroppingAnything)
 {
     // From the phone: S235JR known (one test bend the same, one new, another f), DC04 new.
-    UserMaterial known{"s235jr", std::nullopt,      std::nullopt,
-                       0.18,     NoMinimumRadius{}, {strip(120, 202.2), strip(100, 203)}};
-    UserMaterial fresh{"DC04", std::nullopt, std::nullopt, std::nullopt, NoMinimumRadius{}, {}};
+    UserMaterial known{"s235jr",    std::nullopt,      std::nullopt,
+                       0.18,        NoMinimumRadius{}, {strip(120, 202.2), strip(100, 203)},
+                       std::nullopt};
+    UserMaterial fresh{"DC04", std::nullopt, std::nullopt, std::nullopt, NoMinimumRadius{},
+                       {},     std::nullopt};
     const MaterialsMerge merge = mergeMaterials(shopFile(), {{known, fresh}});
 
     EXPECT_EQ(merge.file.materials[0], shopFile().materials[0]);
@@ -336,7 +339,8 @@ TEST(MaterialsFile, MergesAnotherWithoutDroppingAnything)
     EXPECT_EQ(mergeReport(mergeMaterials(shopFile(), shopFile()), "w.json"),
               "„w.json“ übernommen: 2 Probebiegungen waren schon da.");
 
-    UserMaterial noStrength{"Eigenblech", std::nullopt, std::nullopt, 0.2, NoMinimumRadius{}, {}};
+    UserMaterial noStrength{"Eigenblech",      std::nullopt, std::nullopt, 0.2,
+                            NoMinimumRadius{}, {},           std::nullopt};
     EXPECT_THROW(mergeMaterials(shopFile(), {{noStrength}}), PressRefusal);
 }
 

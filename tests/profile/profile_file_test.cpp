@@ -153,7 +153,8 @@ TEST(ProfileFile, carriesTheWholeMaterialAsVersion2)
                                        {{0, 300, 400}, {2.5, 280, 380}},
                                        0.18,
                                        press::MinimumRadiusFactor{1, 1.5},
-                                       {{2, 2, 11.1, 90, 88, 200, 101.9, 101.9}}};
+                                       {{2, 2, 11.1, 90, 88, 200, 101.9, 101.9}},
+                                       std::nullopt};
     profile.die = 12;
     profile.pressLimit = 50;
     profile.rolling = press::RollingDirection::Laengs;
