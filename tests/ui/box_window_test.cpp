@@ -11,6 +11,7 @@
 #include "builtin_materials.h"
 #include "elided_label.h"
 #include "field_marks.h"
+#include "file_size_limit.h"
 #include "press_brake_group.h"
 #include "profile_model.h"
 #include "profile_window.h"
@@ -39,9 +40,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 namespace kantrix::test {
 namespace {
@@ -262,16 +261,13 @@ TEST_P(BoxFailingSaveTest, SaysWhyAndKeepsTheOldFileAndTheChange)
     QFile old(file);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the file before") > 0);
     old.close();
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = GetParam().limit;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = file.endsWith(QLatin1String(".kkasten"))
-                             ? window().saveTo(file)
-                             : window().exportTo(file, BoxWindow::Export::SheetPdf);
-    setrlimit(RLIMIT_FSIZE, &before);
+    const bool written = [&] {
+        const FileSizeLimit limit(GetParam().limit);
+        EXPECT_TRUE(limit.isSet());
+        return file.endsWith(QLatin1String(".kkasten"))
+                   ? window().saveTo(file)
+                   : window().exportTo(file, BoxWindow::Export::SheetPdf);
+    }();
     EXPECT_FALSE(written);
     auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(message, nullptr);

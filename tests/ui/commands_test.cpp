@@ -2,6 +2,7 @@
 // read back from its PDF, the typed entry counted first, faults and failed writes leaving nothing
 // behind, the clipboard, and the user notes at F1.
 
+#include "file_size_limit.h"
 #include "form_commands.h"
 #include "help_window.h"
 #include "quantity_lines.h"
@@ -25,9 +26,6 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace kantrix::test {
 namespace {
@@ -74,12 +72,6 @@ protected:
         WindowTest::SetUp();
         ASSERT_TRUE(m_folder.isValid());
         QApplication::clipboard()->clear();
-        getrlimit(RLIMIT_FSIZE, &m_fileSizeLimit);
-    }
-    void TearDown() override
-    {
-        setrlimit(RLIMIT_FSIZE, &m_fileSizeLimit);
-        WindowTest::TearDown();
     }
 
     QString path(const char* name) const { return m_folder.filePath(QString::fromUtf8(name)); }
@@ -134,7 +126,6 @@ protected:
     }
 
     QTemporaryDir m_folder;
-    rlimit m_fileSizeLimit{};
 };
 
 struct TypedEntry
@@ -260,10 +251,8 @@ TEST_F(CommandTest, FailingWriteKeepsTheOldFile)
     QFile old(file);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the sheet before") > 0);
     old.close();
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = m_fileSizeLimit;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.isSet());
 
     run(save);
     answerFileDialog(file);

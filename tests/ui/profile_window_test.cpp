@@ -5,6 +5,7 @@
 #include "bending_force.h"
 #include "elided_label.h"
 #include "field_marks.h"
+#include "file_size_limit.h"
 #include "help_window.h"
 #include "material_catalog.h"
 #include "materials_dialog.h"
@@ -48,9 +49,7 @@
 #include <QToolTip>
 #include <QUndoStack>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -706,8 +705,9 @@ class MaterialsMadeLaterTest : public ProfileWindowTest,
 // window follows the file: its bends' k comes from the test bend.
 TEST_P(MaterialsMadeLaterTest, IsFollowed)
 {
-    if (*GetParam())
+    if (*GetParam()) {
         ASSERT_TRUE(QDir().mkpath(path(GetParam())));
+    }
     const Profile part = atThePress();
     open(&part);
     const QTableWidget* bends = window().results()->bends();
@@ -725,8 +725,8 @@ TEST_P(MaterialsMadeLaterTest, IsFollowed)
 }
 
 INSTANTIATE_TEST_SUITE_P(ProfileWindow, MaterialsMadeLaterTest, testing::Values("", "config"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return *info.param ? std::string("ConfigFolder")
+                         [](const testing::TestParamInfo<const char*>& made) {
+                             return *made.param ? std::string("ConfigFolder")
                                                 : std::string("Nothing");
                          });
 
@@ -1186,16 +1186,13 @@ TEST_P(FailingWriteTest, KeepsTheOldFile)
     QFile old(file);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the file before") > 0);
     old.close();
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = GetParam().limit;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = file.endsWith(QLatin1String(".kprofil"))
-                             ? window().saveTo(file)
-                             : window().exportTo(file, ProfileWindow::exportKind(file, QString()));
-    setrlimit(RLIMIT_FSIZE, &before);
+    const bool written = [&] {
+        const FileSizeLimit limit(GetParam().limit);
+        EXPECT_TRUE(limit.isSet());
+        return file.endsWith(QLatin1String(".kprofil"))
+                   ? window().saveTo(file)
+                   : window().exportTo(file, ProfileWindow::exportKind(file, QString()));
+    }();
     EXPECT_FALSE(written);
     auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(message, nullptr);
