@@ -100,8 +100,7 @@ val shortWalls(const Box& box, const BoxResult& result)
 }
 
 // {refusal: {item, index, message}}, {fault: message}, or the box's answer as JSON with the exact
-// options, the file name, the blank as SVG and DXF, the folded box as SVG and the .kkasten text;
-// with a die the radius it makes, and the die suggested for the thickness; the material as a
+// options, the file name, the blank and the folded box as SVG; with a die the radius it makes, and the die suggested for the thickness; the material as a
 // materials file where a link must carry it (else null), the note where it is a built-in one with
 // other values (else null), and the walls too low for the die. `userMaterials` is the user's
 // materials file, `carriedMaterials` a link's; either may be empty.
@@ -126,9 +125,7 @@ val calculate(const val& options, const std::string& userMaterials,
         answer.set("materialNote", note ? val(*note) : val::null());
         answer.set("shortWalls", shortWalls(box, result));
         answer.set("name", boxBaseName(box));
-        answer.set("file", writeBoxFile(box));
         answer.set("blank", blankSvg(box, result));
-        answer.set("dxf", blankDxf(box, result));
         answer.set("folded", foldedSvg(box, result));
     } catch (const BoxRefusal& refused) {
         answer.set("refusal", refusalOf(itemName(refused.item()), refused.index(), refused.what()));
@@ -138,6 +135,25 @@ val calculate(const val& options, const std::string& userMaterials,
         answer.set("refusal", refusalOf("werkstoff", 0, refused.what()));
     } catch (const BendError& error) {
         answer.set("fault", "Rechenfehler: " + std::string(faultMessage(error.kind())));
+    }
+    return answer;
+}
+
+// {file, dxf}: the .kkasten text and the blank as DXF of the box of an answer's exact options, or
+// {message}. They are made only when the user asks for them: most boxes on the page are never
+// downloaded, and making them with every calculation delayed the page's first results.
+val files(const val& options, const std::string& userMaterials,
+          const std::string& carriedMaterials)
+{
+    val answer = val::object();
+    try {
+        const press::MaterialCatalog catalog = catalogOf(userMaterials, carriedMaterials);
+        const Box box =
+            readBoxOptions(optionsOf(options, boxNames), NumberStyle::PointOrComma, &catalog);
+        answer.set("file", writeBoxFile(box));
+        answer.set("dxf", blankDxf(box, computeBox(box)));
+    } catch (const std::exception& error) {
+        answer.set("message", std::string(error.what()));
     }
     return answer;
 }
@@ -182,6 +198,7 @@ val readFile(const std::string& text, const std::string& fileName)
 EMSCRIPTEN_BINDINGS(kantrix_box)
 {
     emscripten::function("calculateBox", &calculate);
+    emscripten::function("boxFiles", &files);
     emscripten::function("readBoxFile", &readFile);
 }
 

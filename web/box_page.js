@@ -10,6 +10,7 @@ await startPage({
   Editor: BoxEditor,
   Results: BoxResults,
   calculate: 'calculateBox',
+  files: 'boxFiles',
   readFile: 'readBoxFile',
   linkNames: [...boxOptionNames, 'werkstoffdaten'],
   faultItem: 'waende',

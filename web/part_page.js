@@ -9,10 +9,12 @@ import { acceptFiles, download } from './profile_files.js';
 import { MaterialsPanel, storedMaterials } from './profile_materials.js';
 
 // `part` holds what differs between the pages: its Editor and Results classes, the library's
-// functions `calculate` and `readFile` by name, the `linkNames`, the `faultItem` a fault of the
-// library is shown at, `show(answer, editor, results)` which shows an accepted answer and returns
-// the words to announce, the `downloads` ([button id, file name's end, answer's key, type]), and
-// the words of an invalid link and of a copied one.
+// functions `calculate`, `files` and `readFile` by name, the `linkNames`, the `faultItem` a fault
+// of the library is shown at, `show(answer, editor, results)` which shows an accepted answer and
+// returns the words to announce, the `downloads` ([button id, file name's end, key, type, and the
+// answer's key whose null turns the button off where it is not the download's own]), and the words
+// of an invalid link and of a copied one. A download's key is the answer's (a drawing shown) or
+// that of the files the library makes when one is asked for.
 export async function startPage(part) {
   const kantrix = await createKantrixProfil();
   const results = new part.Results(document);
@@ -39,8 +41,8 @@ export async function startPage(part) {
   // A download the part has nothing for (a profile's blank without a width) stays off.
   function enableFiles() {
     const current = accepted && !document.getElementById('Ergebnis').classList.contains('not-current');
-    for (const [id, , key] of part.downloads)
-      document.getElementById(id).disabled = !current || accepted[key] === null;
+    for (const [id, , key, , shownAs] of part.downloads)
+      document.getElementById(id).disabled = !current || accepted[shownAs ?? key] === null;
     document.getElementById('LinkKopieren').disabled = !current;
   }
 
@@ -152,8 +154,21 @@ export async function startPage(part) {
     fileMessage.classList.remove('refused');
   });
 
-  for (const [id, suffix, key, type] of part.downloads)
-    document.getElementById(id).addEventListener('click', () => download(`${accepted.name}${suffix}`, accepted[key], type));
+  // The files of the accepted part, made once it is first downloaded.
+  function filesOf(answer) {
+    answer.files ??= kantrix[part.files](answer.options, storedMaterials(), carried);
+    return answer.files;
+  }
+
+  for (const [id, suffix, key, type] of part.downloads) {
+    document.getElementById(id).addEventListener('click', () => {
+      const files = key in accepted ? accepted : filesOf(accepted);
+      if (files.message)
+        refuseFile(files.message);
+      else
+        download(`${accepted.name}${suffix}`, files[key], type);
+    });
+  }
   document.getElementById('LinkKopieren').addEventListener('click', async () => {
     const linkText = document.getElementById('LinkText');
     try {

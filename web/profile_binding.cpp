@@ -96,8 +96,7 @@ val shortLegs(const ProfileResult& result)
 }
 
 // {refusal: {item, index, message}}, {fault: message}, or the profile's answer as JSON with the
-// exact options, the file name, the drawings and the files' texts (blank ones null without a
-// width); with a die the radius it makes, and the die suggested for the thickness; the material
+// exact options, the file name and the drawings (the blank null without a width); with a die the radius it makes, and the die suggested for the thickness; the material
 // as a materials file where a link must carry it (else null), the note where it is a built-in one
 // with other values (else null), and the legs too short for the die.
 // `userMaterials` is the user's materials file, `carriedMaterials` a link's; either may be empty.
@@ -122,15 +121,8 @@ val calculate(const val& options, const std::string& userMaterials,
         answer.set("materialNote", note ? val(*note) : val::null());
         answer.set("shortLegs", shortLegs(result));
         answer.set("name", profileBaseName(profile));
-        answer.set("file", writeProfileFile(profile));
         answer.set("section", sectionSvg(profile, result));
-        if (profile.width) {
-            answer.set("blank", blankSvg(profile, result));
-            answer.set("dxf", blankDxf(profile, result));
-        } else {
-            answer.set("blank", val::null());
-            answer.set("dxf", val::null());
-        }
+        answer.set("blank", profile.width ? val(blankSvg(profile, result)) : val::null());
     } catch (const ProfileRefusal& refused) {
         answer.set("refusal", refusalOf(itemName(refused.item()), refused.index(), refused.what()));
     } catch (const press::MaterialsFileError& error) {
@@ -139,6 +131,25 @@ val calculate(const val& options, const std::string& userMaterials,
         answer.set("refusal", refusalOf("werkstoff", 0, refused.what()));
     } catch (const BendError& error) {
         answer.set("fault", "Rechenfehler: " + std::string(faultMessage(error.kind())));
+    }
+    return answer;
+}
+
+// {file, dxf}: the .kprofil text and the blank as DXF (null without a width) of the profile of an
+// answer's exact options, or {message}; made only when the user asks for them, as on the box page.
+val files(const val& options, const std::string& userMaterials,
+          const std::string& carriedMaterials)
+{
+    val answer = val::object();
+    try {
+        const press::MaterialCatalog catalog = catalogOf(userMaterials, carriedMaterials);
+        const Profile profile = readProfileOptions(optionsOf(options, profileNames),
+                                                   NumberStyle::PointOrComma, &catalog);
+        answer.set("file", writeProfileFile(profile));
+        answer.set("dxf", profile.width ? val(blankDxf(profile, computeProfile(profile)))
+                                        : val::null());
+    } catch (const std::exception& error) {
+        answer.set("message", std::string(error.what()));
     }
     return answer;
 }
@@ -189,6 +200,7 @@ val readFile(const std::string& text, const std::string& fileName)
 EMSCRIPTEN_BINDINGS(kantrix_profile)
 {
     emscripten::function("calculateProfile", &calculate);
+    emscripten::function("profileFiles", &files);
     emscripten::function("readProfileFile", &readFile);
     emscripten::function("profileChoices", &choices);
 }

@@ -8,13 +8,14 @@ await startPage({
   Editor: ProfileEditor,
   Results: ProfileResults,
   calculate: 'calculateProfile',
+  files: 'profileFiles',
   readFile: 'readProfileFile',
   faultItem: 'listen',
   show(answer, editor, results) {
     editor.markShortLegs(answer.shortLegs);
     return `Gestreckte Länge L = ${results.show(answer).L.text} mm`;
   },
-  downloads: [['Speichern', '.kprofil', 'file', 'application/json'], ['DxfLaden', '.dxf', 'dxf', 'application/dxf'],
+  downloads: [['Speichern', '.kprofil', 'file', 'application/json'], ['DxfLaden', '.dxf', 'dxf', 'application/dxf', 'blank'],
     ['SvgLaden', '.svg', 'blank', 'image/svg+xml']],
   invalidLink: 'Der Link beschreibt kein gültiges Profil',
   linkCopied: 'Der Link zum Profil ist kopiert.',
