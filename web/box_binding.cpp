@@ -100,10 +100,11 @@ val shortWalls(const Box& box, const BoxResult& result)
 }
 
 // {refusal: {item, index, message}}, {fault: message}, or the box's answer as JSON with the exact
-// options, the file name, the blank and the folded box as SVG; with a die the radius it makes, and the die suggested for the thickness; the material as a
-// materials file where a link must carry it (else null), the note where it is a built-in one with
-// other values (else null), and the walls too low for the die. `userMaterials` is the user's
-// materials file, `carriedMaterials` a link's; either may be empty.
+// options, the file name, the blank and the folded box as SVG; with a die the radius it makes,
+// and the die suggested for the thickness; the material as a materials file where a link must
+// carry it (else null), the note where it is a built-in one with other values (else null), and
+// the walls too low for the die. `userMaterials` is the user's materials file, `carriedMaterials`
+// a link's; either may be empty.
 val calculate(const val& options, const std::string& userMaterials,
               const std::string& carriedMaterials)
 {
