@@ -143,8 +143,7 @@ val calculate(const val& options, const std::string& userMaterials,
 // {file, dxf}: the .kkasten text and the blank as DXF of the box of an answer's exact options, or
 // {message}. They are made only when the user asks for them: most boxes on the page are never
 // downloaded, and making them with every calculation delayed the page's first results.
-val files(const val& options, const std::string& userMaterials,
-          const std::string& carriedMaterials)
+val files(const val& options, const std::string& userMaterials, const std::string& carriedMaterials)
 {
     val answer = val::object();
     try {

@@ -96,10 +96,11 @@ val shortLegs(const ProfileResult& result)
 }
 
 // {refusal: {item, index, message}}, {fault: message}, or the profile's answer as JSON with the
-// exact options, the file name and the drawings (the blank null without a width); with a die the radius it makes, and the die suggested for the thickness; the material
-// as a materials file where a link must carry it (else null), the note where it is a built-in one
-// with other values (else null), and the legs too short for the die.
-// `userMaterials` is the user's materials file, `carriedMaterials` a link's; either may be empty.
+// exact options, the file name and the drawings (the blank null without a width); with a die the
+// radius it makes, and the die suggested for the thickness; the material as a materials file where
+// a link must carry it (else null), the note where it is a built-in one with other values (else
+// null), and the legs too short for the die. `userMaterials` is the user's materials file,
+// `carriedMaterials` a link's; either may be empty.
 val calculate(const val& options, const std::string& userMaterials,
               const std::string& carriedMaterials)
 {
@@ -137,8 +138,7 @@ val calculate(const val& options, const std::string& userMaterials,
 
 // {file, dxf}: the .kprofil text and the blank as DXF (null without a width) of the profile of an
 // answer's exact options, or {message}; made only when the user asks for them, as on the box page.
-val files(const val& options, const std::string& userMaterials,
-          const std::string& carriedMaterials)
+val files(const val& options, const std::string& userMaterials, const std::string& carriedMaterials)
 {
     val answer = val::object();
     try {
@@ -146,8 +146,8 @@ val files(const val& options, const std::string& userMaterials,
         const Profile profile = readProfileOptions(optionsOf(options, profileNames),
                                                    NumberStyle::PointOrComma, &catalog);
         answer.set("file", writeProfileFile(profile));
-        answer.set("dxf", profile.width ? val(blankDxf(profile, computeProfile(profile)))
-                                        : val::null());
+        answer.set("dxf",
+                   profile.width ? val(blankDxf(profile, computeProfile(profile))) : val::null());
     } catch (const std::exception& error) {
         answer.set("message", std::string(error.what()));
     }
