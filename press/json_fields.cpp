@@ -39,8 +39,6 @@ public:
     {
         skipSpace();
         while (!path.empty()) {
-            if (path.front() == '.')
-                path.remove_prefix(1);
             if (path.front() == '[') {
                 const std::size_t close = path.find(']');
                 if (close == std::string_view::npos)
@@ -50,6 +48,9 @@ public:
                 if (!enterItem(index))
                     return std::nullopt;
             } else {
+                // A member's name may be empty, as in a file's unknown key "": "werkstoffe[1]."
+                if (path.front() == '.')
+                    path.remove_prefix(1);
                 const std::size_t end = std::min(path.find('.'), path.find('['));
                 const std::string_view key = path.substr(0, end);
                 path.remove_prefix(std::min(end, path.size()));

@@ -384,6 +384,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "der Schlüssel \"radiusfaktor\" steht zweimal im selben Objekt"},
         BadFile{"unknownKey", document(R"({"name": "S235JR", "farbe": "rot"})"),
                 "unbekannter Schlüssel \"farbe\" in „werkstoffe[1]“ (Zeile 1, Spalte 91)"},
+        BadFile{"emptyUnknownKey", document(R"({"name": "S235JR", "": null})"),
+                "unbekannter Schlüssel \"\" in „werkstoffe[1]“ (Zeile 1, Spalte 86)"},
         BadFile{"wrongValue", document(R"({"name": "S235JR", "radiusfaktor": "0.16"})"),
                 "„werkstoffe[1].radiusfaktor“ muss eine Zahl sein (Zeile 1, Spalte 98)"},
         BadFile{"densityNotPositive", document(R"({"name": "DC01", "dichte": 0})"),
