@@ -93,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             std::nullopt,
                             0.17,
                             press::NoMinimumRadius{},
-                            {{1.5, 1.92, 12, 90, 88, 100, 51.5, 51.7}}};
+                            {{1.5, 1.92, 12, 90, 88, 100, 51.5, 51.7}},
+                            std::nullopt};
     for (const press::MaterialsFile& user : {file, press::MaterialsFile{{own}}}) {
         try {
             const press::MaterialsMerge merge = press::mergeMaterials(user, file);
