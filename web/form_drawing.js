@@ -67,14 +67,13 @@ function drawPicture(document, picture) {
   image.draggable = false;
   image.decoding = 'sync';
   // Unscaled at the top-left corner, as the window draws it: the image's own size times the scale.
-  // The results do not wait for it; it is placed when it arrives.
+  // It is placed when it arrives.
   image.onload = () => {
     image.style.width = scaled(image.naturalWidth);
     image.style.height = scaled(image.naturalHeight);
   };
-  image.src = picture.file;
   box.append(image);
-  return box;
+  return { box, load: () => { image.src = picture.file; } };
 }
 
 // Loads the face before anything is drawn, so every caption is measured in it. The file names
@@ -90,6 +89,8 @@ async function loadFace(document, family) {
     document.fonts.add(face);
 }
 
+// Returns the function that asks for the pictures: the caller calls it once the first results are
+// on screen.
 export async function drawForm(root, description) {
   const document = root.ownerDocument;
   await loadFace(document, description.faceFamily);
@@ -122,6 +123,7 @@ export async function drawForm(root, description) {
     }
     root.append(box);
   }
-  for (const picture of description.pictures)
-    root.append(drawPicture(document, picture));
+  const pictures = description.pictures.map((picture) => drawPicture(document, picture));
+  root.append(...pictures.map(({ box }) => box));
+  return () => pictures.forEach(({ load }) => load());
 }

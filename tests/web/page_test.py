@@ -251,9 +251,9 @@ class StartUp(Page):
             ['rgb(192, 192, 255)', 'rgb(240, 240, 240)', 'rgb(0, 0, 192)', '"Liberation Sans Narrow"',
              ['400 loaded', '700 loaded']])
         # The pictures unscaled at the form's scale, as the window draws them, once they arrived
-        # (the results do not wait for them).
+        # (asked for after the first results; an image without its address counts as complete).
         WebDriverWait(self.driver, WAIT).until(lambda d: d.execute_script(
-            "return [...document.querySelectorAll('[id^=Picture] img')].every((image) => image.complete)"))
+            "return [...document.querySelectorAll('[id^=Picture] img')].every((image) => image.complete && image.naturalWidth)"))
         placed, pictures = self.driver.execute_script("""
             const px = document.getElementById('Verdano').getBoundingClientRect().width
                 / Number(getComputedStyle(document.documentElement).getPropertyValue('--form-width'));
