@@ -1,8 +1,9 @@
 // The arithmetic of a box as a face runs it after each change: four walls on S235JR with five
 // test bends and a die, round reliefs at the corners, the two sections, the blank's pieces and
 // its exact area. Beside BM_ComputeProfileTenBendsAtThePress in the same run, so that the two can
-// be compared.
+// be compared. Then the answer as the page and the command line's --json take it.
 
+#include "box_answer.h"
 #include "box_calculation.h"
 #include "material_catalog.h"
 
@@ -44,5 +45,14 @@ void BM_ComputeBox(benchmark::State& state)
         benchmark::DoNotOptimize(computeBox(box));
 }
 BENCHMARK(BM_ComputeBox);
+
+void BM_BoxAnswerJson(benchmark::State& state)
+{
+    const Box box = fourWallsAtThePress();
+    const BoxResult result = computeBox(box);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(answerJson(box, result));
+}
+BENCHMARK(BM_BoxAnswerJson);
 
 } // namespace

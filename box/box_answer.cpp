@@ -160,8 +160,7 @@ std::string answerJson(const Box& box, const BoxResult& result)
         {"durchmesser",
          box.relief == Relief::Rund ? threePlacesJson(box.reliefDiameter) : ordered_json(nullptr)}};
     auto section = [](const std::optional<Section>& s) {
-        return s ? ordered_json::parse(profile::answerJson(s->profile, s->result))
-                 : ordered_json(nullptr);
+        return s ? profile::answerObject(s->profile, s->result) : ordered_json(nullptr);
     };
     answer["schnitte"] = {{"x", section(result.x)}, {"y", section(result.y)}};
     ordered_json walls = ordered_json::object();

@@ -159,6 +159,11 @@ std::string answerTable(const Profile& profile, const ProfileResult& result)
 
 std::string answerJson(const Profile& profile, const ProfileResult& result)
 {
+    return answerObject(profile, result).dump(2) + '\n';
+}
+
+ordered_json answerObject(const Profile& profile, const ProfileResult& result)
+{
     ordered_json answer;
     answer["dicke"] = twoPlacesJson(profile.thickness);
     answer["breite"] = profile.width ? threePlacesJson(*profile.width) : ordered_json(nullptr);
@@ -211,7 +216,7 @@ std::string answerJson(const Profile& profile, const ProfileResult& result)
     }
     answer["biegungen"] = std::move(bends);
     answer["hinweise"] = result.notes;
-    return answer.dump(2) + '\n';
+    return answer;
 }
 
 std::string profileBaseName(const Profile& profile)

@@ -7,6 +7,7 @@
 #include "profile.h"
 #include "profile_calculation.h"
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 
 namespace kantrix::profile {
@@ -26,6 +27,9 @@ std::string answerTable(const Profile& profile, const ProfileResult& result);
 // "k_quelle", "kraft", "kraft_je_meter", "kleinster_schenkel", "mindestradius",
 // "winkel_eingestellt"; a number that does not apply is null.
 std::string answerJson(const Profile& profile, const ProfileResult& result);
+
+// The same answer as a JSON value, for an answer that holds it (the box's sections).
+nlohmann::ordered_json answerObject(const Profile& profile, const ProfileResult& result);
 
 // The name proposed for the profile's files, without suffix: "Profil U 50-100-50" for three legs
 // whose two bends turn the same way, "Profil Z 30-60-30" where they turn opposite ways,
